@@ -7,6 +7,12 @@ if(LUVENOR_SANITIZE)
   add_link_options(-fsanitize=address,undefined)
 endif()
 
+if(LUVENOR_FUZZ)
+  # Every library is instrumented for coverage; only the fuzz targets link the fuzzer's main.
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
 # luvenor_library(NAME SOURCES ... LIBS ...): one static library per folder, warnings on.
 function(luvenor_library name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
