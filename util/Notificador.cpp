@@ -7,8 +7,7 @@ namespace {
 
 class NotificadorPadrao final : public Notificador {
 public:
-    void Mostrar(const std::string& mensagem, bool) override
-    {
+    void Mostrar(const std::string& mensagem, bool) override {
         std::fprintf(stderr, "%s\n", mensagem.c_str());
     }
 };
@@ -18,15 +17,13 @@ Notificador* atual = &padrao;
 
 }  // namespace
 
-Notificador* InstalarNotificador(Notificador* notificador)
-{
+Notificador* InstalarNotificador(Notificador* notificador) {
     Notificador* anterior = atual;
     atual = notificador ? notificador : &padrao;
     return anterior;
 }
 
-void Notificar(const std::string& mensagem, bool bipe)
-{
+void Notificar(const std::string& mensagem, bool bipe) {
     atual->Mostrar(mensagem, bipe);
 }
 
