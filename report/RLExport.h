@@ -1,0 +1,27 @@
+#pragma once
+// Prepared pages to files: a PDF with real, selectable text (A4, the store's orientation, every
+// page), or one PNG per page at a chosen resolution. Both draw through DesenharPagina.
+#include "report/RLGraphics.h"
+#include "report/RLProgress.h"
+
+#include <string>
+#include <vector>
+
+namespace luvenor {
+
+// Writes every page to a PDF at `path`; an existing file is replaced only when the new one is
+// complete. Throws std::runtime_error when the file cannot be written or the user cancels.
+void ExportarPdf(const TRLGraphicStorage& store, const std::string& path,
+                 TRLProgress& progress = ProgressoNulo());
+
+// The file name of page `pageNumber` (1-based) for an export named `path`:
+// "out.png" -> "out-1.png", "dir/danfe" -> "dir/danfe-1".
+std::string NomeDoArquivoDaPagina(const std::string& path, int pageNumber);
+
+// Writes page i as NomeDoArquivoDaPagina(path, i + 1) in PNG at `dpi` (10 to 600) and returns
+// the names written. Throws std::runtime_error on a write failure, a page too large for the
+// resolution, or a cancel.
+std::vector<std::string> ExportarPng(const TRLGraphicStorage& store, const std::string& path, int dpi,
+                                     TRLProgress& progress = ProgressoNulo());
+
+}  // namespace luvenor

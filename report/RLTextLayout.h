@@ -1,0 +1,50 @@
+#pragma once
+// Text measuring at the design resolution and the memo's line breaking. Widths and heights are
+// integer design pixels (96 per inch), so the layout is the same on every machine and headless.
+#include <QFont>
+#include <QFontMetrics>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace luvenor {
+
+class TRLTextMeasurer {
+public:
+    explicit TRLTextMeasurer(const QFont& font);
+
+    int TextWidth(const std::string& utf8) const;
+    int TextHeight() const;  // height of a line of text in this font
+    int SpaceWidth() const;
+    int CharWidth(char32_t c) const;  // a tab counts as 8 spaces
+
+    struct Tabela;
+
+private:
+    const QFontMetrics& Metricas() const;
+
+    QFont font_;
+    Tabela* tabela_;  // widths already measured with this font, shared by every measurer
+    mutable std::optional<QFontMetrics> metrics_;
+};
+
+struct TRLTextLine {
+    std::string Text;
+    bool Wrapped = false;  // ended by the width, not by a line break or the end of the text
+};
+
+// Breaks a text into lines no wider than `availableWidth` (< 0: unlimited), greedily, at blanks;
+// CR, LF and CR LF end a line; a first word wider than the width stays whole on its line.
+std::vector<TRLTextLine> QuebrarLinhas(const std::string& text, const TRLTextMeasurer& measurer,
+                                       int availableWidth);
+
+// Widens the gaps of a text, one space at a time from the right end, while the text followed by a
+// space still fits in `room` pixels.
+std::string JustificarTexto(const std::string& text, const TRLTextMeasurer& measurer, int room);
+
+// Helpers shared by the controls: UTF-8 <-> code points.
+std::u32string ParaCodigos(const std::string& utf8);
+std::string ParaUtf8(const std::u32string& codes);
+
+}  // namespace luvenor
