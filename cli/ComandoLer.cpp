@@ -1,14 +1,87 @@
+#include "ClasDocFisc/ExportarJson.h"
 #include "cli/Comandos.h"
 
 #include <cstdio>
+#include <cstring>
 
 namespace luvenor::cli {
+namespace {
 
-// Placeholder until the read command is built.
-int ComandoLer(int, char**)
-{
-    std::fprintf(stderr, "luvenor-cli read: not available in this build\n");
-    return 1;
+constexpr const char* ajudaLer = R"(usage: luvenor-cli read [--sem-credito] FILE.xml
+
+Reads an NF-e distribution file (nfeProc) as the viewer does and prints one JSON
+object on stdout: {"MsgErro": "...", "NotaFiscal": {...}}, the complete record.
+
+  --sem-credito   do not put the viewer's credit line in front of Observacao
+  --help          show this help
+
+Exit codes:
+  0  the whole invoice was read (MsgErro is empty)
+  2  the file could not be loaded (missing, not XML, no nfeProc, refused);
+     the message the main window would show goes to stderr, nothing to stdout
+  3  the read stopped early: MsgErro names the step; the JSON is still printed
+  1  wrong usage
+Warnings about values that are not numbers go to stderr.
+)";
+
+}  // namespace
+
+ArgumentosLeitura LerArgumentos(const char* comando, int argc, char** argv) {
+    ArgumentosLeitura args;
+    for (int i = 0; i < argc; ++i) {
+        const char* arg = argv[i];
+        if (std::strcmp(arg, "--help") == 0 || std::strcmp(arg, "-h") == 0) {
+            args.ajuda = true;
+        } else if (std::strcmp(arg, "--sem-credito") == 0) {
+            args.semCredito = true;
+        } else if (arg[0] == '-' && arg[1] != '\0') {
+            args.erro = std::string("luvenor-cli ") + comando + ": unknown option '" + arg + "'";
+        } else if (!args.temArquivo) {
+            args.arquivo = arg;
+            args.temArquivo = true;
+        } else {
+            args.erro = std::string("luvenor-cli ") + comando + ": only one file is read at a time";
+        }
+    }
+    if (!args.ajuda && args.erro.empty() && !args.temArquivo)
+        args.erro = std::string("luvenor-cli ") + comando + ": no file given";
+    return args;
+}
+
+bool CarregarParaCli(TNotaFiscal& nf, const ArgumentosLeitura& args, ResultadoCarga& resultado) {
+    TXmlNFe leitor;
+    leitor.NotaFiscal = &nf;
+    resultado = CarregarArquivoNFe(leitor, args.arquivo, !args.semCredito);
+    if (!resultado.Carregado()) {
+        std::fprintf(stderr, "%s\n", resultado.ErroCarga.c_str());
+        return false;
+    }
+    return true;
+}
+
+int ComandoLer(int argc, char** argv) {
+    ArgumentosLeitura args = LerArgumentos("read", argc, argv);
+    if (args.ajuda) {
+        std::fputs(ajudaLer, stdout);
+        return SaidaLidaInteira;
+    }
+    if (!args.erro.empty()) {
+        std::fprintf(stderr, "%s\n\n%s", args.erro.c_str(), ajudaLer);
+        return SaidaUso;
+    }
+    TNotaFiscal nf;
+    ResultadoCarga resultado;
+    if (!CarregarParaCli(nf, args, resultado)) return SaidaNaoCarregada;
+
+    TEscritorJson json;
+    json.IniciarObjeto();
+    json.Chave("MsgErro");
+    json.Texto(resultado.MsgErro);
+    json.Chave("NotaFiscal");
+    EscreverNotaFiscal(json, nf);
+    json.FecharObjeto();
+    std::printf("%s\n", json.Resultado().c_str());
+    return resultado.MsgErro.empty() ? SaidaLidaInteira : SaidaLeituraInterrompida;
 }
 
 }  // namespace luvenor::cli

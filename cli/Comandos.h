@@ -1,10 +1,35 @@
 #pragma once
 // The subcommands of luvenor-cli. Each takes the arguments after its own name and returns the
 // process exit code.
+#include "ClasDocFisc/TNotaFiscal.h"
+#include "ClasNFe/CarregarNFe.h"
+
+#include <string>
 
 namespace luvenor::cli {
 
 int ComandoLer(int argc, char** argv);         // luvenor-cli read
+int ComandoInfo(int argc, char** argv);        // luvenor-cli info
 int ComandoRenderizar(int argc, char** argv);  // luvenor-cli render
+
+// Shared by read and info: their exit codes, their arguments and the load of the file.
+inline constexpr int SaidaLidaInteira = 0;
+inline constexpr int SaidaUso = 1;
+inline constexpr int SaidaNaoCarregada = 2;
+inline constexpr int SaidaLeituraInterrompida = 3;
+
+struct ArgumentosLeitura {
+    std::string arquivo;
+    bool temArquivo = false;
+    bool semCredito = false;
+    bool ajuda = false;
+    std::string erro;  // a usage error, already worded for stderr
+};
+
+ArgumentosLeitura LerArgumentos(const char* comando, int argc, char** argv);
+
+// Loads the file into `nf`. On a load failure it prints the main window's message on stderr and
+// returns false.
+bool CarregarParaCli(TNotaFiscal& nf, const ArgumentosLeitura& args, ResultadoCarga& resultado);
 
 }  // namespace luvenor::cli

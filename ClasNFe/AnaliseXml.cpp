@@ -1,0 +1,103 @@
+#include "ClasNFe/AnaliseXml.h"
+
+#include <libxml/parser.h>
+#include <libxml/xmlerror.h>
+
+#include <memory>
+
+namespace luvenor {
+namespace {
+
+// What the callbacks of one parse record; reached through the parser context's _private.
+struct EstadoAnalise {
+    std::string primeiroErro;
+    bool temDoctype = false;
+};
+
+struct LiberarContexto {
+    void operator()(xmlParserCtxt* contexto) const noexcept { xmlFreeParserCtxt(contexto); }
+};
+
+EstadoAnalise& Estado(void* contexto) {
+    return *static_cast<EstadoAnalise*>(static_cast<xmlParserCtxt*>(contexto)->_private);
+}
+
+std::string SemQuebraFinal(const char* texto) {
+    std::string mensagem = texto ? texto : "";
+    while (!mensagem.empty() && (mensagem.back() == '\n' || mensagem.back() == '\r')) mensagem.pop_back();
+    return mensagem;
+}
+
+void Guardar(EstadoAnalise& estado, const xmlError* erro) {
+    if (!erro || erro->level < XML_ERR_ERROR || !estado.primeiroErro.empty()) return;
+    // Encoding errors come without a position.
+    std::string linha = erro->line > 0 ? "linha " + std::to_string(erro->line) + ": " : "";
+    estado.primeiroErro = linha + SemQuebraFinal(erro->message);
+}
+
+void GuardarErro(void* contexto, xmlError* erro) {
+    Guardar(Estado(contexto), erro);
+}
+
+void GuardarErroSemContexto(void* estado, xmlError* erro) {
+    Guardar(*static_cast<EstadoAnalise*>(estado), erro);
+}
+
+// Encoding errors are raised without the parser context and would go to libxml2's default
+// handler (stderr); for the length of one parse they come to this parse's state instead.
+class ErrosSemContexto {
+public:
+    explicit ErrosSemContexto(EstadoAnalise& estado)
+        : anterior_(xmlStructuredError), contextoAnterior_(xmlStructuredErrorContext) {
+        xmlSetStructuredErrorFunc(&estado, GuardarErroSemContexto);
+    }
+    ~ErrosSemContexto() { xmlSetStructuredErrorFunc(contextoAnterior_, anterior_); }
+    ErrosSemContexto(const ErrosSemContexto&) = delete;
+    ErrosSemContexto& operator=(const ErrosSemContexto&) = delete;
+
+private:
+    xmlStructuredErrorFunc anterior_;
+    void* contextoAnterior_;
+};
+
+// Called by the parser when it meets <!DOCTYPE ...>: the parse stops right there, before any
+// declaration inside it is looked at.
+void RecusarDoctype(void* contexto, const xmlChar*, const xmlChar*, const xmlChar*) {
+    Estado(contexto).temDoctype = true;
+    xmlStopParser(static_cast<xmlParserCtxt*>(contexto));
+}
+
+}  // namespace
+
+AnaliseXml AnalisarXml(std::string_view dados, const std::string& nome) {
+    AnaliseXml resultado;
+    if (dados.size() > TamanhoMaximoXml) {
+        resultado.erro = MensagemTamanhoMaximo;
+        return resultado;
+    }
+    std::unique_ptr<xmlParserCtxt, LiberarContexto> contexto(xmlNewParserCtxt());
+    if (!contexto) {
+        resultado.erro = "Memória insuficiente para ler o XML.";
+        return resultado;
+    }
+    EstadoAnalise estado;
+    ErrosSemContexto errosSemContexto(estado);
+    contexto->_private = &estado;
+    contexto->sax->serror = GuardarErro;
+    contexto->sax->internalSubset = RecusarDoctype;
+
+    constexpr int opcoes = XML_PARSE_NONET | XML_PARSE_NOBLANKS | XML_PARSE_NOCDATA | XML_PARSE_NOERROR |
+                           XML_PARSE_NOWARNING | XML_PARSE_COMPACT | XML_PARSE_BIG_LINES;
+    DocumentoXml documento(xmlCtxtReadMemory(contexto.get(), dados.data(), static_cast<int>(dados.size()),
+                                             nome.c_str(), nullptr, opcoes));
+    if (estado.temDoctype) {
+        resultado.erro = "Arquivo com declaração DOCTYPE recusado: uma NF-e não tem DOCTYPE.";
+    } else if (!documento || !contexto->wellFormed) {
+        resultado.erro = estado.primeiroErro.empty() ? "XML inválido." : estado.primeiroErro;
+    } else {
+        resultado.documento = std::move(documento);
+    }
+    return resultado;
+}
+
+}  // namespace luvenor

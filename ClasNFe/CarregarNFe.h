@@ -1,0 +1,29 @@
+#pragma once
+// Loading an NF-e distribution file into a reader's record, shared by the main window and the
+// command-line tool: the path checks, the parse, the nfeProc lookup and the read, each failure
+// with the message the user sees.
+#include "ClasNFe/TXmlNFe.h"
+
+#include <string>
+#include <string_view>
+
+namespace luvenor {
+
+struct ResultadoCarga {
+    // Why the file could not be loaded; the record was not touched. Empty when the reader ran.
+    std::string ErroCarga;
+    // The reader's step message when it stopped early; empty after a full read.
+    std::string MsgErro;
+
+    bool Carregado() const { return ErroCarga.empty(); }
+};
+
+// Loads the file at `caminho` and reads it with `leitor` (whose NotaFiscal must be set).
+ResultadoCarga CarregarArquivoNFe(TXmlNFe& leitor, const std::string& caminho,
+                                  bool incluirMsgVisualizador = true);
+
+// The same for an XML text already in memory; `caminho` only names it in the messages.
+ResultadoCarga CarregarTextoNFe(TXmlNFe& leitor, std::string_view dados, const std::string& caminho,
+                                bool incluirMsgVisualizador = true);
+
+}  // namespace luvenor

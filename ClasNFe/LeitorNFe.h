@@ -1,0 +1,99 @@
+#pragma once
+// Internal to the reader: one read of one invoice. Before each step it sets the step message;
+// a failing step throws and the caller turns the step message into MsgErro.
+#include "ClasDocFisc/TNotaFiscal.h"
+#include "ClasNFe/NoXml.h"
+
+#include <string>
+#include <string_view>
+
+namespace luvenor {
+
+// Thrown when a mandatory element or attribute is missing; carries nothing, the step message says
+// what failed.
+struct FaltaObrigatoria {};
+
+class LeitorNFe {
+public:
+    explicit LeitorNFe(TNotaFiscal& nf) : nf_(nf) {}
+
+    // Reads everything; throws at the first failure, with Passo() naming the step.
+    void Ler(NoXml nfeProc, bool incluirMsgVisualizador);
+    // The step message of the step running now.
+    std::string Passo() const;
+
+private:
+    // Envelope and identification (LeitorEnvelope.cpp).
+    NoXml LerEnvelope(NoXml nfeProc);
+    void LerIdentificacao(NoXml infNFe, const std::string& versao);
+    void LerDatasEmissao(NoXml ide);
+    void LerReferencias(NoXml ide);
+    void LerProtocolo(NoXml nfeProc);
+
+    // Parties (LeitorParticipantes.cpp).
+    void LerDestinatario(NoXml infNFe);
+    void LerEmitente(NoXml infNFe);
+    void LerTransportadora(NoXml transp);
+
+    // Items (LeitorItens.cpp, LeitorImpostos.cpp).
+    void LerItens(NoXml infNFe);
+    void LerItem(NoXml det, NoXml prod, const std::string& nItem);
+    void LerProduto(NoXml prod, TItemNF& item);
+    void LerRastro(NoXml prod, TItemNF& item);
+    void LerImpostos(NoXml det, TItemNF& item);
+    void LerIcms(NoXml imposto, TItemNF& item);
+    void LerGrupoIcms(NoXml grupo, bool simples, TItemNF& item);
+    void LerIpi(NoXml imposto, TItemNF& item);
+    void LerIssqn(NoXml imposto, TItemNF& item);
+    void LerPisCofins(NoXml imposto, TItemNF& item);
+
+    // Totals, transport, billing, additional information (LeitorTotais.cpp).
+    void LerTotais(NoXml infNFe);
+    void LerTransporte(NoXml infNFe);
+    void LerVolume(NoXml transp);
+    void LerCobranca(NoXml infNFe);
+    void LerDuplicata(NoXml dup);
+    void LerInfAdicionais(NoXml infNFe, bool incluirMsgVisualizador);
+
+    // Step message "Tag <nome> não encontrada." and the lookup of `nome` in `pai`.
+    NoXml Buscar(NoXml pai, std::string_view nome);
+    // As Buscar, with the given step message.
+    NoXml Buscar(NoXml pai, std::string_view nome, std::string_view passo);
+    // As Buscar, but a missing element fails the read.
+    NoXml Exigir(NoXml pai, std::string_view nome);
+    NoXml Exigir(NoXml pai, std::string_view nome, std::string_view passo);
+
+    // Optional element, each after its step message: stored only when present.
+    void LerTexto(NoXml pai, std::string_view nome, std::string& destino);
+    void LerTextoBruto(NoXml pai, std::string_view nome, std::string& destino);
+    void LerDecimal(NoXml pai, std::string_view nome, double& destino);
+    void LerDecimalBruto(NoXml pai, std::string_view nome, double& destino);
+    void LerDecimalEstrito(NoXml pai, std::string_view nome, double& destino);
+    // Mandatory element, text conversion.
+    std::string ExigirTexto(NoXml pai, std::string_view nome);
+
+    // The step is kept as the literal it names (an element name or a whole message), so that
+    // setting it costs nothing; the message text is only composed when a step fails. Names and
+    // messages given here are string literals, which outlive the read.
+    void DefinirPasso(std::string_view mensagem) {
+        passo_ = mensagem;
+        passoTag_ = {};
+    }
+    void DefinirPassoTag(std::string_view nome) {
+        passoTag_ = nome;
+        passo_ = {};
+    }
+
+    TNotaFiscal& nf_;
+    std::string_view passo_;
+    std::string_view passoTag_;
+};
+
+// Step message of an element: "Tag <nome> não encontrada.".
+std::string MensagemTag(std::string_view nome);
+
+// Fills one party entry from its element; never throws and never touches the step message.
+// tipoParticipante: 0 issuer, 1 recipient, anything else another party (the carrier).
+void LerDadosFiscais(TParticipante& entrada, NoXml elemento, int tipoParticipante, TNotaFiscal* notaFiscal);
+
+}  // namespace luvenor

@@ -1,0 +1,95 @@
+// After the items: totals, transport with the carrier and the first volume, the instalments and
+// the additional information with the viewer's credit line.
+#include "ClasNFe/ConversoesNFe.h"
+#include "ClasNFe/LeitorNFe.h"
+#include "ClasNFe/TXmlNFe.h"
+#include "util/UDatas.h"
+#include "util/UString.h"
+
+namespace luvenor {
+
+void LeitorNFe::LerTotais(NoXml infNFe) {
+    NoXml total = Exigir(infNFe, "total");
+    NoXml icmsTot = Buscar(total, "ICMSTot");
+    if (!icmsTot) return;
+    LerDecimalEstrito(icmsTot, "vBC", nf_.BaseIcms);
+    LerDecimalEstrito(icmsTot, "vICMS", nf_.TotIcms);
+    LerDecimalEstrito(icmsTot, "vICMSDeson", nf_.TotIcmsDeson);
+    LerDecimalEstrito(icmsTot, "vFCP", nf_.TotFCP);
+    LerDecimalEstrito(icmsTot, "vBCST", nf_.BaseIcmsST);
+    LerDecimalEstrito(icmsTot, "vST", nf_.TotIcmsST);
+    LerDecimalEstrito(icmsTot, "vFCPST", nf_.TotFCPST);
+    LerDecimalEstrito(icmsTot, "vFCPSTRet", nf_.TotFCPSTRet);
+    LerDecimalEstrito(icmsTot, "vProd", nf_.TotItem);
+    LerDecimalEstrito(icmsTot, "vFrete", nf_.TotFrete);
+    LerDecimalEstrito(icmsTot, "vSeg", nf_.TotSeguro);
+    LerDecimalEstrito(icmsTot, "vDesc", nf_.TotDesc);
+    LerDecimalEstrito(icmsTot, "vII", nf_.TotIImp);
+    LerDecimalEstrito(icmsTot, "vIPI", nf_.TotIpi);
+    LerDecimalEstrito(icmsTot, "vIPIDevol", nf_.TotIpiDevol);
+    LerDecimalEstrito(icmsTot, "vPIS", nf_.TotPis);
+    LerDecimalEstrito(icmsTot, "vCOFINS", nf_.TotCofins);
+    LerDecimalEstrito(icmsTot, "vOutro", nf_.TotOutros);
+    LerDecimalEstrito(icmsTot, "vNF", nf_.TotNota);
+    LerDecimalEstrito(icmsTot, "vTotTrib", nf_.TotTrib);
+}
+
+void LeitorNFe::LerTransporte(NoXml infNFe) {
+    NoXml transp = Exigir(infNFe, "transp");
+    LerTexto(transp, "modFrete", nf_.IndFrete);
+    LerTransportadora(transp);
+    LerVolume(transp);
+}
+
+void LeitorNFe::LerVolume(NoXml transp) {
+    // Only the first volume is kept; a weight that is not a number fails under the vol step.
+    NoXml vol = Buscar(transp, "vol");
+    if (!vol) return;
+    auto texto = [&](std::string_view nome, std::string& destino) {
+        if (NoXml no = vol.Filho(nome)) destino = ConverterTexto(no);
+    };
+    texto("qVol", nf_.Quantidade);
+    texto("esp", nf_.EspecieEmb);
+    texto("marca", nf_.MarcaEmb);
+    texto("nVol", nf_.NumeroEmb);
+    if (NoXml pesoL = vol.Filho("pesoL")) nf_.PesoLiquido = ConverterDecimalEstrito(ConverterTexto(pesoL));
+    if (NoXml pesoB = vol.Filho("pesoB")) nf_.PesoBruto = ConverterDecimalEstrito(ConverterTexto(pesoB));
+}
+
+void LeitorNFe::LerCobranca(NoXml infNFe) {
+    NoXml cobr = Buscar(infNFe, "cobr");
+    for (NoXml dup = cobr.Filho("dup"); dup; dup = dup.Proximo()) {
+        if (!dup.Chamado("dup")) break;
+        LerDuplicata(dup);
+    }
+}
+
+void LeitorNFe::LerDuplicata(NoXml dup) {
+    TDuplicata& duplicata = *nf_.DuplsNF.Add();
+    LerTexto(dup, "nDup", duplicata.NumDupl);
+    if (NoXml dVenc = Buscar(dup, "dVenc"))
+        duplicata.DtVencto = TextoParaData(RetirarTexto(ConverterTexto(dVenc), U'-'));
+    if (NoXml vDup = Buscar(dup, "vDup")) {
+        duplicata.VlrDupl = ConverterDecimal(ConverterTexto(vDup));
+        duplicata.VlrLiq = duplicata.VlrDupl;
+    }
+}
+
+void LeitorNFe::LerInfAdicionais(NoXml infNFe, bool incluirMsgVisualizador) {
+    std::string observacao;
+    if (NoXml infAdic = Buscar(infNFe, "infAdic")) {
+        if (NoXml fisco = Buscar(infAdic, "infAdFisco")) {
+            nf_.infAdFisco = ConverterTexto(fisco);
+            observacao = nf_.infAdFisco;
+        }
+        if (NoXml cpl = Buscar(infAdic, "infCpl")) {
+            nf_.infCpl = ConverterTexto(cpl);
+            observacao = (Vazio(observacao) ? std::string() : TirarEspacos(observacao) + '\r') + nf_.infCpl;
+        }
+    }
+    if (incluirMsgVisualizador) observacao = std::string(LinhaCreditoVisualizador) + "\r\r" + observacao;
+    nf_.Observacao = observacao;
+    nf_.ObservOrig = observacao;
+}
+
+}  // namespace luvenor

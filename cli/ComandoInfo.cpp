@@ -1,0 +1,58 @@
+#include "ClasNFe/DadosPrincipais.h"
+#include "cli/Comandos.h"
+#include "util/UString.h"
+
+#include <cstdio>
+
+namespace luvenor::cli {
+namespace {
+
+constexpr const char* ajudaInfo = R"(usage: luvenor-cli info [--sem-credito] FILE.xml
+
+Reads an NF-e distribution file (nfeProc) and prints the key data the main window
+shows: number, issue date, access key, protocol, and issuer and recipient with
+their masked tax numbers and names.
+
+  --help   show this help
+
+Exit codes: 0 read whole; 2 not loaded (message on stderr); 3 the read stopped
+early (the key data read so far are printed, the step message goes to stderr);
+1 wrong usage.
+)";
+
+// Labels padded by characters, not bytes, so the accented ones line up too.
+void Linha(const char* rotulo, const std::string& valor) {
+    std::printf("%s %s\n", CompletarDireita(rotulo, 16).c_str(), valor.c_str());
+}
+
+}  // namespace
+
+int ComandoInfo(int argc, char** argv) {
+    ArgumentosLeitura args = LerArgumentos("info", argc, argv);
+    if (args.ajuda) {
+        std::fputs(ajudaInfo, stdout);
+        return SaidaLidaInteira;
+    }
+    if (!args.erro.empty()) {
+        std::fprintf(stderr, "%s\n\n%s", args.erro.c_str(), ajudaInfo);
+        return SaidaUso;
+    }
+    TNotaFiscal nf;
+    ResultadoCarga resultado;
+    if (!CarregarParaCli(nf, args, resultado)) return SaidaNaoCarregada;
+
+    DadosPrincipais dados = MontarDadosPrincipais(nf);
+    Linha("Nº Nota:", dados.NumNota);
+    Linha("Data de Emissão:", dados.DataEmissao);
+    Linha("Chave NFe:", dados.ChaveNfe);
+    Linha("Protocolo:", dados.Protocolo);
+    Linha("Emissor:", dados.CnpjEmit + "  " + dados.NomeEmit);
+    Linha("Destinatário:", dados.CnpjDest + "  " + dados.NomeDest);
+    if (!resultado.MsgErro.empty()) {
+        std::fprintf(stderr, "%s\n", resultado.MsgErro.c_str());
+        return SaidaLeituraInterrompida;
+    }
+    return SaidaLidaInteira;
+}
+
+}  // namespace luvenor::cli

@@ -1,0 +1,109 @@
+// luvenor-cli read and info as a user runs them: output streams and exit codes.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace {
+
+struct Execucao {
+    int codigo = -1;
+    std::string saida;
+    std::string erros;
+};
+
+std::string Conteudo(const std::string& caminho) {
+    std::ifstream arquivo(caminho, std::ios::binary);
+    std::stringstream texto;
+    texto << arquivo.rdbuf();
+    return texto.str();
+}
+
+Execucao Rodar(const std::string& argumentos) {
+    namespace fs = std::filesystem;
+    std::string base = (fs::temp_directory_path() / ("luvenor-cli-" + std::to_string(::getpid()))).string();
+    std::string comando =
+        std::string("'") + LUVENOR_CLI + "' " + argumentos + " > '" + base + ".out' 2> '" + base + ".err'";
+    int estado = std::system(comando.c_str());
+    Execucao e;
+    e.codigo = WIFEXITED(estado) ? WEXITSTATUS(estado) : -1;
+    e.saida = Conteudo(base + ".out");
+    e.erros = Conteudo(base + ".err");
+    fs::remove(base + ".out");
+    fs::remove(base + ".err");
+    return e;
+}
+
+const std::string Amostras = std::string("'") + LUVENOR_SAMPLES_DIR + "/";
+const std::string Exemplo = std::string("'") + LUVENOR_SOURCE_DIR + "/samples/nfe-exemplo.xml'";
+
+}  // namespace
+
+TEST(CliLer, WholeReadPrintsTheRecordAndExitsZero) {
+    Execucao e = Rodar("read " + Exemplo);
+    EXPECT_EQ(e.codigo, 0) << e.erros;
+    EXPECT_EQ(e.saida.rfind("{\"MsgErro\":\"\",\"NotaFiscal\":{", 0), 0u) << e.saida.substr(0, 80);
+    EXPECT_NE(e.saida.find("DANFE gerado pelo visualizador de NF-e Luvenor"), std::string::npos);
+    EXPECT_NE(e.saida.find("FERRAGENS AURORA INDÚSTRIA E COMÉRCIO LTDA"), std::string::npos);
+
+    Execucao semCredito = Rodar("read --sem-credito " + Exemplo);
+    EXPECT_EQ(semCredito.codigo, 0);
+    EXPECT_EQ(semCredito.saida.find("DANFE gerado pelo visualizador"), std::string::npos);
+}
+
+TEST(CliLer, ReadThatStopsEarlyStillPrintsTheRecordAndExitsThree) {
+    Execucao e = Rodar("read " + Amostras + "v400-nfeproc-sem-protnfe-bom.xml'");
+    EXPECT_EQ(e.codigo, 3);
+    EXPECT_EQ(e.saida.rfind("{\"MsgErro\":\"Arquivo não está no formado de distribuição. Tag "
+                            "<protNFe> não encontrada.\",\"NotaFiscal\":{",
+                            0),
+              0u)
+        << e.saida.substr(0, 120);
+}
+
+TEST(CliLer, FileThatCannotBeLoadedGoesToStderrAndExitsTwo) {
+    Execucao malformado = Rodar("read " + Amostras + "v200-malformado-semprot.xml'");
+    EXPECT_EQ(malformado.codigo, 2);
+    EXPECT_EQ(malformado.saida, "");
+    EXPECT_EQ(malformado.erros.rfind("Erro ao abrir arquivo ", 0), 0u) << malformado.erros;
+
+    Execucao soNFe = Rodar("read " + Amostras + "v400-semprot-mei-sn102.xml'");
+    EXPECT_EQ(soNFe.codigo, 2);
+    EXPECT_EQ(soNFe.erros,
+              "Arquivo não está no formado de distribuição. Tag <nfeProc> ou <Rps> "
+              "não encontrada. - \n");
+
+    Execucao ausente = Rodar("info /nao/existe.xml");
+    EXPECT_EQ(ausente.codigo, 2);
+    EXPECT_EQ(ausente.erros, "Arquivo XML não encontrado.\n");
+}
+
+TEST(CliInfo, KeyDataOfTheBundledSample) {
+    Execucao e = Rodar("info " + Exemplo);
+    EXPECT_EQ(e.codigo, 0) << e.erros;
+    EXPECT_NE(e.saida.find("35250112345678000195550010000043211876543211"), std::string::npos);
+    EXPECT_NE(e.saida.find("12.345.678/0001-95  FERRAGENS AURORA"), std::string::npos) << e.saida;
+    EXPECT_NE(e.saida.find("98.765.432/0001-98  CONSTRUTORA HORIZONTE AZUL LTDA"), std::string::npos);
+    EXPECT_NE(e.saida.find("16/01/2025"), std::string::npos);  // the exit date
+    EXPECT_NE(e.saida.find("135250000123456"), std::string::npos);
+
+    Execucao parcial = Rodar("info " + Amostras + "v200-15itens-3vol.xml'");
+    EXPECT_EQ(parcial.codigo, 3);
+    EXPECT_EQ(parcial.erros, "Tag <idDest> não encontrada.\n");
+}
+
+TEST(CliUso, HelpAndWrongUsage) {
+    Execucao ajuda = Rodar("read --help");
+    EXPECT_EQ(ajuda.codigo, 0);
+    EXPECT_NE(ajuda.saida.find("--sem-credito"), std::string::npos);
+    EXPECT_NE(ajuda.saida.find("Exit codes"), std::string::npos);
+    EXPECT_EQ(Rodar("read").codigo, 1);
+    EXPECT_EQ(Rodar("read --nao-existe x.xml").codigo, 1);
+    EXPECT_NE(Rodar("--help").saida.find("info"), std::string::npos);
+}

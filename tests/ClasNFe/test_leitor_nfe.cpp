@@ -1,0 +1,168 @@
+// The reader's rules on small variations of one complete fictitious invoice.
+#include "ClasNFe/NFeTeste.h"
+
+using namespace luvenor;
+using namespace luvenor::teste;
+
+TEST(LeitorEnvelope, CompleteInvoiceReadsWholeWithEnvelopeValues) {
+    auto l = Ler(Base());
+    const TNotaFiscal& nf = l->nf;
+    EXPECT_EQ(l->resultado.MsgErro, "");
+    EXPECT_EQ(nf.MercServ, "M");
+    EXPECT_EQ(nf.ChaveNfe, "35190512345678000195550010000012341000012342");
+    EXPECT_EQ(nf.CodUF, "35");
+    EXPECT_EQ(nf.cNF, "00001234");
+    EXPECT_EQ(nf.DescrNatOper, "VENDA DE MERCADORIA");
+    EXPECT_EQ(nf.IndPagto, "");  // not read in layout 4.00
+    EXPECT_EQ(nf.Modelo, "55");
+    EXPECT_EQ(nf.SerieNum, "1");
+    EXPECT_EQ(nf.Serie, "1  ");
+    EXPECT_EQ(nf.Subserie, "  ");
+    EXPECT_EQ(nf.NumLcto, 1234);
+    EXPECT_EQ(nf.DtDoc, Data(2019, 5, 10));
+    EXPECT_EQ(nf.HrEmissao, "14:23:45");
+    EXPECT_EQ(nf.DtEmissao, Data(2019, 5, 10));
+    EXPECT_EQ(nf.DtEntSai, Data(2019, 5, 10));
+    EXPECT_EQ(nf.HrEntSai, "14:23:45");
+    EXPECT_EQ(nf.tpImp, "1");
+    EXPECT_EQ(nf.tpAmb, "2");
+    EXPECT_EQ(nf.verProc, "Teste 1.0");
+    EXPECT_EQ(nf.DtProtocoloNfe, Data(2019, 5, 10));
+    EXPECT_EQ(nf.HrProtocoloNfe, "14:25:00");
+    EXPECT_EQ(nf.ProtocoloNfe, "135190000000001");
+    EXPECT_TRUE(l->avisos.mensagens.empty());
+}
+
+TEST(LeitorEnvelope, ExitDateBecomesTheBookkeepingDate) {
+    auto l = Ler(Trocar(Base(), "<tpNF>", "<dhSaiEnt>2019-05-11T08:00:00-03:00</dhSaiEnt><tpNF>"));
+    EXPECT_EQ(l->nf.DtDoc, Data(2019, 5, 10));
+    EXPECT_EQ(l->nf.DtEmissao, Data(2019, 5, 11));
+    EXPECT_EQ(l->nf.DtEntSai, Data(2019, 5, 11));
+    EXPECT_EQ(l->nf.HrEntSai, "08:00:00");
+}
+
+TEST(LeitorEnvelope, SeriesIsPaddedOrCutToThreeCharacters) {
+    auto l = Ler(Trocar(Base(), "<serie>1</serie>", "<serie>1234</serie>"));
+    EXPECT_EQ(l->nf.SerieNum, "1234");
+    EXPECT_EQ(l->nf.Serie, "123");
+}
+
+TEST(LeitorEnvelope, OlderLayoutsNeedIndPagAndMayGiveDEmi) {
+    std::string v310 = Trocar(Base(), "versao=\"4.00\">\n<NFe>", "versao=\"3.10\">\n<NFe>");
+    EXPECT_EQ(Ler(v310)->resultado.MsgErro, "Tag <indPag> não encontrada.");
+
+    std::string comIndPag = Trocar(v310, "<mod>", "<indPag>1</indPag><mod>");
+    auto l = Ler(Trocar(comIndPag, "<dhEmi>2019-05-10T14:23:45-03:00</dhEmi>", "<dEmi>2019-05-10</dEmi>"));
+    EXPECT_EQ(l->resultado.MsgErro, "");
+    EXPECT_EQ(l->nf.IndPagto, "1");
+    EXPECT_EQ(l->nf.DtDoc, Data(2019, 5, 10));
+    EXPECT_EQ(l->nf.HrEmissao, "");
+}
+
+TEST(LeitorEnvelope, OnlyTheFirstReferencedKeyIsKept) {
+    auto l = Ler(Base());
+    ASSERT_EQ(l->nf.Referencias.Count(), 1);
+    EXPECT_EQ(l->nf.Referencias[0].ChaveNfe, "35190400000000000000550010000000011000000019");
+}
+
+TEST(LeitorEnvelope, TextOutsideWindows1252StaysUtf8) {
+    auto l = Ler(Trocar(Base(), "CLIENTE DESTINATÁRIO FICTÍCIO SA", "ŁÓDŹ ✓ 東京 €"));
+    ASSERT_GE(l->nf.Participantes.Count(), 1);
+    EXPECT_EQ(l->nf.Participantes[0].Razao, "ŁÓDŹ ✓ 東京 €");
+}
+
+TEST(LeitorParticipantes, EntriesInReadingOrderWithAddressRules) {
+    auto l = Ler(Base());
+    const TNotaFiscal& nf = l->nf;
+    ASSERT_EQ(nf.Participantes.Count(), 3);
+    const TParticipante& dest = nf.Participantes[0];
+    const TParticipante& emit = nf.Participantes[1];
+    const TParticipante& transp = nf.Participantes[2];
+    EXPECT_EQ(nf.Cnpj, "98765432000198");
+    EXPECT_EQ(dest.Cnpj, "98765432000198");
+    EXPECT_EQ(dest.Razao, "CLIENTE DESTINATÁRIO FICTÍCIO SA");
+    EXPECT_EQ(dest.Numero, "123");  // 123A
+    EXPECT_EQ(dest.Complemento, "SALA 2");
+    EXPECT_EQ(dest.Cidade, "CAMPINAS");
+    EXPECT_EQ(dest.InscrEst, "222222222222");
+    EXPECT_EQ(dest.Email, "cliente@exemplo.example");
+    EXPECT_EQ(nf.CnpjFili, "12345678000195");
+    EXPECT_EQ(emit.Fantasia, "Emitente Fictícia");
+    EXPECT_EQ(emit.Fone, "1133334444");
+    EXPECT_EQ(nf.CRT, "3");
+    EXPECT_EQ(nf.CnpjTransp, "45678901000175");
+    EXPECT_EQ(transp.Razao, "TRANSPORTADORA FICTÍCIA");
+    EXPECT_EQ(transp.Endereco, "RODOVIA DO FRETE KM 1");
+    EXPECT_EQ(transp.Cidade, "JUNDIAÍ");
+}
+
+TEST(LeitorParticipantes, LongStreetGoesOnInTheComplement) {
+    const std::string rua60 = "AVENIDA MUITO COMPRIDA DAS FLORES DO CAMPO ÁGUA BELA 1234567";
+    ASSERT_EQ(rua60.size(), 61u);  // 60 characters, one of them two bytes
+    std::string xml = Trocar(Base(), "AVENIDA DO CLIENTE", rua60);
+    auto comCpl = Ler(xml);
+    EXPECT_EQ(comCpl->nf.Participantes[0].Endereco, "AVENIDA MUITO COMPRIDA DAS FLORES DO CAMPO ÁGUA BE");
+    EXPECT_EQ(comCpl->nf.Participantes[0].Complemento, "LA 1234567 SALA 2");
+
+    auto semCpl = Ler(Trocar(xml, "<xCpl>SALA 2</xCpl>", ""));
+    EXPECT_EQ(semCpl->nf.Participantes[0].Complemento, "LA 1234567");
+
+    std::string rua50(50, 'R');
+    auto exata = Ler(Trocar(Base(), "AVENIDA DO CLIENTE", rua50));
+    EXPECT_EQ(exata->nf.Participantes[0].Endereco, rua50);
+    EXPECT_EQ(exata->nf.Participantes[0].Complemento, "SALA 2");
+}
+
+TEST(LeitorParticipantes, RecipientByCpfOrForeignIdAndNumberWithoutDigits) {
+    auto cpf = Ler(Trocar(Trocar(Base(), "<CNPJ>98765432000198</CNPJ>", "<CPF>12345678909</CPF>"),
+                          "<nro>123A</nro>", "<nro>S/N</nro>"));
+    EXPECT_EQ(cpf->nf.Cnpj, "12345678909");
+    EXPECT_EQ(cpf->nf.Participantes[0].Cnpj, "12345678909");
+    EXPECT_EQ(cpf->nf.Participantes[0].Numero, "");
+
+    auto exterior =
+        Ler(Trocar(Base(), "<CNPJ>98765432000198</CNPJ>", "<idEstrangeiro>EX-778899</idEstrangeiro>"));
+    EXPECT_EQ(exterior->resultado.MsgErro, "");
+    EXPECT_EQ(exterior->nf.Cnpj, "EX-778899");
+    EXPECT_EQ(exterior->nf.Participantes[0].Cnpj, "EX-778899");
+    EXPECT_EQ(exterior->nf.Participantes[0].Razao, "CLIENTE DESTINATÁRIO FICTÍCIO SA");
+    EXPECT_EQ(exterior->nf.Participantes.BuscarCnpj("EX-778899"), exterior->nf.Participantes.Items(0));
+
+    auto vazio = Ler(Trocar(Base(), "<CNPJ>98765432000198</CNPJ>", "<idEstrangeiro/>"));
+    EXPECT_EQ(vazio->resultado.MsgErro, "");
+    EXPECT_EQ(vazio->nf.Cnpj, "");
+}
+
+TEST(LeitorParticipantes, BrokenPartyEndsOnlyThatParty) {
+    std::string semEndereco = Base();
+    semEndereco = Trocar(semEndereco, "<enderDest>", "<outroDest>");
+    semEndereco = Trocar(semEndereco, "</enderDest>", "</outroDest>");
+    semEndereco = Trocar(semEndereco, "<IE>222222222222</IE>", "<xFant>FANTASIA</xFant>");
+    auto l = Ler(semEndereco);
+    EXPECT_EQ(l->resultado.MsgErro, "");
+    const TParticipante& dest = l->nf.Participantes[0];
+    EXPECT_EQ(dest.Cnpj, "98765432000198");
+    EXPECT_EQ(dest.Razao, "CLIENTE DESTINATÁRIO FICTÍCIO SA");
+    EXPECT_EQ(dest.Fantasia, "FANTASIA");
+    EXPECT_EQ(dest.Endereco, "");
+    EXPECT_EQ(dest.Email, "");
+    EXPECT_EQ(l->nf.Participantes[1].Razao, "EMPRESA EMITENTE FICTÍCIA LTDA");
+}
+
+TEST(LeitorParticipantes, CarrierMissingOrWithoutTaxNumberLeavesAnEmptyThirdEntry) {
+    auto l = Ler(Remover(Base(), "<transporta>", "</transporta>"));
+    EXPECT_EQ(l->nf.CnpjTransp, "");
+    ASSERT_EQ(l->nf.Participantes.Count(), 3);
+    EXPECT_EQ(l->nf.Participantes[2].Razao, "");
+    EXPECT_EQ(l->nf.Participantes[2].Cnpj, "");
+
+    auto semNumero = Ler(Trocar(Base(), "<CNPJ>45678901000175</CNPJ>", ""));
+    EXPECT_EQ(semNumero->nf.CnpjTransp, "");
+    EXPECT_EQ(semNumero->nf.Participantes[2].Razao, "");
+}
+
+TEST(LeitorParticipantes, SameTaxNumberFindsTheRecipientFirst) {
+    auto l = Ler(Trocar(Base(), "<CNPJ>12345678000195</CNPJ>", "<CNPJ>98765432000198</CNPJ>"));
+    EXPECT_EQ(l->nf.Participantes.Count(), 3);
+    EXPECT_EQ(l->nf.Participantes.BuscarCnpj(l->nf.CnpjFili)->Razao, "CLIENTE DESTINATÁRIO FICTÍCIO SA");
+}
