@@ -1,4 +1,5 @@
 // luvenor-cli: the command-line face of Luvenor.
+#include "cli/ComandoDanfe.h"
 #include "cli/Comandos.h"
 
 #include <cstdio>
@@ -14,21 +15,20 @@ struct Comando {
 
 constexpr Comando comandos[] = {
     {"read", luvenor::cli::ComandoLer, "read an NF-e XML file and print its record as JSON"},
+    {"info", luvenor::cli::ComandoInfo, "read an NF-e XML file and print its key data"},
+    {"danfe", luvenor::cli::ComandoDanfe, "write the DANFE of NF-e files as PDF, PNG pages or a page file"},
     {"render", luvenor::cli::ComandoRenderizar, "render a prepared-page file (.rpf) to PDF or PNG"},
 };
 
-void MostrarAjuda(std::FILE* saida)
-{
+void MostrarAjuda(std::FILE* saida) {
     std::fprintf(saida, "usage: luvenor-cli COMMAND [ARGS...]\n\ncommands:\n");
-    for (const Comando& c : comandos)
-        std::fprintf(saida, "  %-8s %s\n", c.nome, c.resumo);
+    for (const Comando& c : comandos) std::fprintf(saida, "  %-8s %s\n", c.nome, c.resumo);
     std::fprintf(saida, "\n'luvenor-cli COMMAND --help' explains each command.\n");
 }
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     if (argc < 2) {
         MostrarAjuda(stderr);
         return 2;
@@ -38,8 +38,7 @@ int main(int argc, char** argv)
         return 0;
     }
     for (const Comando& c : comandos) {
-        if (std::strcmp(argv[1], c.nome) == 0)
-            return c.executar(argc - 2, argv + 2);
+        if (std::strcmp(argv[1], c.nome) == 0) return c.executar(argc - 2, argv + 2);
     }
     std::fprintf(stderr, "luvenor-cli: unknown command '%s'\n\n", argv[1]);
     MostrarAjuda(stderr);

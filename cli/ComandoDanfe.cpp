@@ -1,0 +1,320 @@
+// luvenor-cli danfe: loads NF-e files as the viewer does and writes their DANFE, in the layout the
+// invoice's tpImp asks for, as PDF, as one PNG per page or as a prepared-page file (.rpf).
+#include "cli/ComandoDanfe.h"
+
+#include "ClasDocFisc/TNotaFiscal.h"
+#include "ClasNFe/CarregarNFe.h"
+#include "danfe/ImprimirDanfe.h"
+#include "danfe/TFrtDanfe.h"
+#include "report/RLExport.h"
+#include "report/RLFonts.h"
+#include "report/RLPageFile.h"
+
+#include <QGuiApplication>
+#include <QImage>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace luvenor::cli {
+namespace {
+
+constexpr const char* ajudaDanfe = R"(usage: luvenor-cli danfe FILE.xml -o OUT.pdf|OUT.png|OUT.rpf [options]
+       luvenor-cli danfe FILE.xml... --outdir DIR [--formato pdf|png|rpf] [options]
+
+Reads each NF-e distribution file as the viewer does and writes its DANFE, portrait or
+landscape as the invoice's tpImp asks. The extension of OUT chooses the format: a PDF
+with every page, one PNG per page (OUT-1.png, OUT-2.png, ...) or the prepared-page file
+that the preview saves (.rpf). With --outdir every input gives DIR/NAME.EXT, NAME being
+the input's name without its extension.
+
+  -o OUT          the output of a single input file
+  --outdir DIR    convert every input file into DIR (created when missing)
+  --formato F     the format with --outdir: pdf (default), png or rpf
+  --logo IMAGE    print this JPEG or PNG picture in the issuer box instead of the
+                  built-in logo
+  --sem-credito   leave the viewer's credit line out of the additional information
+  --parcial       also write the DANFE of a file whose read stopped early
+  --dpi N         resolution of PNG pages, 10 to 600 (default 150)
+  --verbose       progress and timing on stderr
+  --help          show this help
+
+Exit codes (the highest of all files):
+  0  every DANFE was written
+  1  wrong usage, or the logo picture could not be read
+  2  a file could not be loaded (its message goes to stderr)
+  3  a read stopped early: its message goes to stderr and, without --parcial,
+     nothing is written for that file
+  4  a DANFE could not be prepared or written
+)";
+
+constexpr int SaidaOk = 0;
+constexpr int SaidaUso = 1;
+constexpr int SaidaNaoCarregada = 2;
+constexpr int SaidaLeituraInterrompida = 3;
+constexpr int SaidaSemDanfe = 4;
+
+enum class Formato { Pdf, Png, Rpf };
+
+struct Opcoes {
+    std::vector<std::string> entradas;
+    std::string saida;
+    std::string pasta;
+    std::string formatoPasta = "pdf";
+    std::string logo;
+    bool semCredito = false;
+    bool parcial = false;
+    bool verbose = false;
+    bool ajuda = false;
+    int dpi = 150;
+};
+
+std::string Minusculas(std::string s) {
+    for (char& c : s)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return s;
+}
+
+bool FormatoDaExtensao(const std::string& extensao, Formato& formato) {
+    const std::string e = Minusculas(extensao);
+    if (e == ".pdf" || e == "pdf")
+        formato = Formato::Pdf;
+    else if (e == ".png" || e == "png")
+        formato = Formato::Png;
+    else if (e == ".rpf" || e == "rpf")
+        formato = Formato::Rpf;
+    else
+        return false;
+    return true;
+}
+
+const char* Extensao(Formato f) {
+    return f == Formato::Pdf ? ".pdf" : f == Formato::Png ? ".png" : ".rpf";
+}
+
+// Returns a usage error, or empty.
+std::string LerValor(int argc, char** argv, int& i, std::string& valor) {
+    if (i + 1 >= argc) return std::string(argv[i]) + " needs a value";
+    valor = argv[++i];
+    return {};
+}
+
+std::string LerOpcoes(int argc, char** argv, Opcoes& o) {
+    for (int i = 0; i < argc; ++i) {
+        const std::string arg = argv[i];
+        std::string erro;
+        std::string dpi;
+        if (arg == "--help" || arg == "-h")
+            o.ajuda = true;
+        else if (arg == "-o")
+            erro = LerValor(argc, argv, i, o.saida);
+        else if (arg == "--outdir")
+            erro = LerValor(argc, argv, i, o.pasta);
+        else if (arg == "--formato")
+            erro = LerValor(argc, argv, i, o.formatoPasta);
+        else if (arg == "--logo")
+            erro = LerValor(argc, argv, i, o.logo);
+        else if (arg == "--dpi") {
+            erro = LerValor(argc, argv, i, dpi);
+            char* fim = nullptr;
+            const long n = erro.empty() ? std::strtol(dpi.c_str(), &fim, 10) : 0;
+            if (erro.empty() && (!fim || *fim != '\0' || n < 10 || n > 600))
+                erro = "--dpi must be a whole number from 10 to 600, not '" + dpi + "'";
+            o.dpi = static_cast<int>(n);
+        } else if (arg == "--sem-credito")
+            o.semCredito = true;
+        else if (arg == "--parcial")
+            o.parcial = true;
+        else if (arg == "--verbose")
+            o.verbose = true;
+        else if (arg.size() > 1 && arg[0] == '-')
+            erro = "unknown option '" + arg + "'";
+        else
+            o.entradas.push_back(arg);
+        if (!erro.empty()) return erro;
+    }
+    return {};
+}
+
+std::string ValidarOpcoes(const Opcoes& o) {
+    Formato f;
+    if (o.entradas.empty()) return "no input file given";
+    if (!o.saida.empty() && !o.pasta.empty()) return "give either -o or --outdir, not both";
+    if (o.pasta.empty() && o.entradas.size() > 1) return "several input files need --outdir DIR";
+    if (o.pasta.empty() && o.saida.empty())
+        return "no output given (-o OUT.pdf, OUT.png or OUT.rpf, or --outdir DIR)";
+    if (!o.saida.empty() && !FormatoDaExtensao(std::filesystem::path(o.saida).extension().string(), f))
+        return "the output must end in .pdf, .png or .rpf";
+    if (!FormatoDaExtensao(o.formatoPasta, f)) return "--formato must be pdf, png or rpf";
+    std::set<std::string> nomes;
+    for (const std::string& entrada : o.entradas)
+        if (!o.pasta.empty() && !nomes.insert(std::filesystem::path(entrada).stem().string()).second)
+            return "two input files named " + std::filesystem::path(entrada).stem().string() +
+                   " would write the same output";
+    return {};
+}
+
+bool mensagensQt = false;
+
+// Qt's own notes (a missing runtime folder, font fallbacks) are not what the user asked for: they
+// reach stderr only with --verbose; Qt's errors always do.
+void FiltrarMensagensQt(QtMsgType tipo, const QMessageLogContext&, const QString& texto) {
+    if (mensagensQt || tipo == QtCriticalMsg || tipo == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", texto.toLocal8Bit().constData());
+}
+
+void GarantirAplicacao(bool verbose) {
+    mensagensQt = verbose;
+    qInstallMessageHandler(FiltrarMensagensQt);
+    if (QCoreApplication::instance()) return;
+    const char* x = std::getenv("DISPLAY");
+    const char* w = std::getenv("WAYLAND_DISPLAY");
+    if ((!x || !*x) && (!w || !*w)) ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    static int argc = 1;
+    static char nome[] = "luvenor-cli";
+    static char* argv[] = {nome, nullptr};
+    // Lives until the process ends: Qt must not be torn down among static destructors.
+    new QGuiApplication(argc, argv);
+}
+
+using Relogio = std::chrono::steady_clock;
+
+double Milissegundos(Relogio::time_point desde) {
+    return std::chrono::duration<double, std::milli>(Relogio::now() - desde).count();
+}
+
+// Writes the prepared pages; returns an error text or empty.
+std::string Exportar(const TRLGraphicStorage& paginas, const std::string& saida, Formato formato, int dpi) {
+    try {
+        if (formato == Formato::Pdf)
+            ExportarPdf(paginas, saida);
+        else if (formato == Formato::Png)
+            ExportarPng(paginas, saida, dpi);
+        else
+            SalvarArquivoPaginas(paginas, saida);
+    } catch (const std::exception& e) {
+        return e.what();
+    }
+    return {};
+}
+
+struct Trabalho {
+    std::string entrada;
+    std::string saida;
+    Formato formato;
+};
+
+// Prepares and writes one loaded invoice; returns the exit code of this file.
+int GerarDanfe(TNotaFiscal& nf, const Trabalho& t, const Opcoes& o) {
+    const auto inicio = Relogio::now();
+    int codigo = SaidaSemDanfe;
+    int folhas = 0;
+    bool paisagem = false;
+    ImprimirDanfe(nf, o.logo.empty(), [&](TFrtDanfe& formulario) {
+        paisagem = formulario.Paisagem();
+        TRLReport& relatorio = formulario.RLReport1();
+        relatorio.ShowProgress = false;
+        if (!relatorio.PreparePages()) return;  // the engine has shown its message on stderr
+        folhas = relatorio.Pages().Count();
+        const std::string erro = Exportar(relatorio.Pages(), t.saida, t.formato, o.dpi);
+        if (!erro.empty()) {
+            std::fprintf(stderr, "luvenor-cli danfe: %s: %s\n", t.saida.c_str(), erro.c_str());
+            return;
+        }
+        codigo = SaidaOk;
+    });
+    if (nf.NumLcto < 1)
+        std::fprintf(stderr, "luvenor-cli danfe: %s: the invoice has no number; no DANFE made\n",
+                     t.entrada.c_str());
+    if (o.verbose && codigo == SaidaOk)
+        std::fprintf(stderr, "%s -> %s: %s, %d page(s), %.1f ms\n", t.entrada.c_str(), t.saida.c_str(),
+                     paisagem ? "landscape" : "portrait", folhas, Milissegundos(inicio));
+    return codigo;
+}
+
+int ConverterArquivo(const Trabalho& t, const Opcoes& o, const QImage& logo) {
+    const auto inicio = Relogio::now();
+    TNotaFiscal nf;
+    TXmlNFe leitor;
+    leitor.NotaFiscal = &nf;
+    const ResultadoCarga carga = CarregarArquivoNFe(leitor, t.entrada, !o.semCredito);
+    if (!carga.Carregado()) {
+        if (o.entradas.size() > 1) std::fprintf(stderr, "%s: ", t.entrada.c_str());
+        std::fprintf(stderr, "%s\n", carga.ErroCarga.c_str());
+        return SaidaNaoCarregada;
+    }
+    if (o.verbose) std::fprintf(stderr, "%s: read in %.1f ms\n", t.entrada.c_str(), Milissegundos(inicio));
+    if (!carga.MsgErro.empty()) {
+        std::fprintf(stderr, "%s: %s\n", t.entrada.c_str(), carga.MsgErro.c_str());
+        if (!o.parcial) return SaidaLeituraInterrompida;
+    }
+    if (!logo.isNull()) nf.Logo = &logo;
+    const int codigo = GerarDanfe(nf, t, o);
+    nf.Logo = nullptr;
+    // A DANFE written from part of a file still tells that the read stopped early.
+    return carga.MsgErro.empty() ? codigo : SaidaLeituraInterrompida;
+}
+
+std::vector<Trabalho> MontarTrabalhos(const Opcoes& o) {
+    std::vector<Trabalho> trabalhos;
+    if (o.pasta.empty()) {
+        Formato f = Formato::Pdf;
+        FormatoDaExtensao(std::filesystem::path(o.saida).extension().string(), f);
+        trabalhos.push_back({o.entradas.front(), o.saida, f});
+        return trabalhos;
+    }
+    Formato f = Formato::Pdf;
+    FormatoDaExtensao(o.formatoPasta, f);
+    for (const std::string& entrada : o.entradas) {
+        const std::filesystem::path nome = std::filesystem::path(entrada).stem();
+        trabalhos.push_back({entrada, (std::filesystem::path(o.pasta) / nome).string() + Extensao(f), f});
+    }
+    return trabalhos;
+}
+
+}  // namespace
+
+int ComandoDanfe(int argc, char** argv) {
+    Opcoes o;
+    std::string erro = LerOpcoes(argc, argv, o);
+    if (o.ajuda) {
+        std::fputs(ajudaDanfe, stdout);
+        return SaidaOk;
+    }
+    if (erro.empty()) erro = ValidarOpcoes(o);
+    if (!erro.empty()) {
+        std::fprintf(stderr, "luvenor-cli danfe: %s\n\n%s", erro.c_str(), ajudaDanfe);
+        return SaidaUso;
+    }
+    GarantirAplicacao(o.verbose);
+    if (!RegistrarFontes())
+        std::fprintf(stderr, "luvenor-cli danfe: warning: the Liberation Serif fonts could not be loaded\n");
+    QImage logo;
+    if (!o.logo.empty() && !logo.load(QString::fromStdString(o.logo))) {
+        std::fprintf(stderr, "luvenor-cli danfe: %s: not a picture that can be read (JPEG or PNG)\n",
+                     o.logo.c_str());
+        return SaidaUso;
+    }
+    if (!o.pasta.empty()) {
+        std::error_code ec;
+        std::filesystem::create_directories(o.pasta, ec);
+        if (ec) {
+            std::fprintf(stderr, "luvenor-cli danfe: %s: %s\n", o.pasta.c_str(), ec.message().c_str());
+            return SaidaSemDanfe;
+        }
+    }
+    const auto inicio = Relogio::now();
+    int pior = SaidaOk;
+    const std::vector<Trabalho> trabalhos = MontarTrabalhos(o);
+    for (const Trabalho& t : trabalhos) pior = std::max(pior, ConverterArquivo(t, o, logo));
+    if (o.verbose) std::fprintf(stderr, "%zu file(s) in %.1f ms\n", trabalhos.size(), Milissegundos(inicio));
+    return pior;
+}
+
+}  // namespace luvenor::cli

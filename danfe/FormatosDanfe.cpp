@@ -1,0 +1,49 @@
+#include "danfe/FormatosDanfe.h"
+
+#include "util/UMascara.h"
+#include "util/UNumber.h"
+#include "util/UString.h"
+
+namespace luvenor {
+
+std::string Valor(double x) {
+    return TirarEspacos(MSC(18, 2, x));
+}
+
+std::string Aliquota(double x) {
+    return TirarEspacos(MSC(5, 2, x));
+}
+
+std::string Quantidade(double x) {
+    return TirarEspacos(MSC(14, CasasDecimais(3, 2, x), x));
+}
+
+std::string ValorUnitario(double x) {
+    return TirarEspacos(MSC(14, CasasDecimais(6, 2, x), x));
+}
+
+std::string Peso(double x) {
+    return MSC(14, 3, x);
+}
+
+std::string LinhaRua(const TParticipante& p) {
+    return MontarEndereco(p.Endereco, p.Numero, p.Complemento, "", "", "", "", "");
+}
+
+std::string LinhaLocalidade(const TParticipante& p) {
+    return MontarEndereco("", "", "", p.Bairro, p.Cidade, p.Estado, p.Cep, "");
+}
+
+std::string FoneFax(const TParticipante& p) {
+    std::string texto = TirarEspacos(p.Fone);
+    if (!Vazio(p.Fax)) texto += "/" + TirarEspacos(p.Fax);
+    return texto;
+}
+
+const TParticipante& ParticipanteOuVazio(const TColeParticipante& partes, std::string_view cnpj) {
+    static const TParticipante vazio;
+    const TParticipante* p = partes.BuscarCnpj(cnpj);
+    return p ? *p : vazio;
+}
+
+}  // namespace luvenor

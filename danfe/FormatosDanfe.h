@@ -1,0 +1,25 @@
+#pragma once
+// How the DANFE writes numbers and party lines, in Brazilian format whatever the machine's locale.
+#include "ClasDocFisc/TParticipante.h"
+
+#include <string>
+
+namespace luvenor {
+
+std::string Valor(double x);          // amount: 2 decimals, thousands grouped
+std::string Aliquota(double x);       // rate: 2 decimals
+std::string Quantidade(double x);     // 2 to 3 decimals, as many as the value needs
+std::string ValorUnitario(double x);  // 2 to 6 decimals, as many as the value needs
+std::string Peso(double x);           // 3 decimals, right-aligned in 14 characters (not trimmed)
+
+// Street, number and complement of a party.
+std::string LinhaRua(const TParticipante& p);
+// District, city, state and CEP of a party.
+std::string LinhaLocalidade(const TParticipante& p);
+// Phone, and "/" and the fax when there is one.
+std::string FoneFax(const TParticipante& p);
+
+// The party with `cnpj` among the invoice's parties, or an empty party when none matches.
+const TParticipante& ParticipanteOuVazio(const TColeParticipante& partes, std::string_view cnpj);
+
+}  // namespace luvenor

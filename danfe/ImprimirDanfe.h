@@ -1,0 +1,22 @@
+#pragma once
+// The DANFE print request: picks the layout by tpImp, hands the form the invoice, appends the
+// master record and asks the caller's preview to show the report. The preview is handed in so
+// that the reader stays free of the report forms: the windows show a preview window, the
+// command-line tool prepares the pages and exports them.
+#include "ClasNFe/TXmlNFe.h"
+
+#include <functional>
+
+namespace luvenor {
+
+class TFrtDanfe;
+
+// Shows the form's report (RLReport1): prepares its pages and keeps the form alive until done.
+using VisualizarDanfe = std::function<void(TFrtDanfe& formulario)>;
+
+// Does nothing when the reader's invoice has NumLcto < 1. The form lives only for the call; an
+// error of any step reaches the caller after the form is freed.
+void ImprimirDanfe(TXmlNFe& leitor, bool UsarLogoPadrao, const VisualizarDanfe& visualizar);
+void ImprimirDanfe(TNotaFiscal& nf, bool UsarLogoPadrao, const VisualizarDanfe& visualizar);
+
+}  // namespace luvenor

@@ -1,0 +1,91 @@
+// The item rows, the ISSQN box and the additional information.
+#include "danfe/FormatosDanfe.h"
+#include "danfe/TFrtDanfe.h"
+
+#include "report/RLLabel.h"
+#include "report/RLMemo.h"
+#include "util/UMascara.h"
+#include "util/UNumber.h"
+#include "util/UString.h"
+#include "util/Utf8.h"
+
+namespace luvenor {
+namespace {
+
+constexpr int CaracteresPrimeiraLinhaCodigo = 15;
+
+}  // namespace
+
+void TFrtDanfe::RLBand1BeforePrint(TRLCustomControl&, bool&) {
+    if (!NotaFiscalDanfe) return;
+    const TColeItemNF& itens = NotaFiscalDanfe->ItensNF;
+    const int posicao = CdsItens.AsInteger("POSICAO");
+    if (posicao < 0 || posicao >= itens.Count()) return;
+    const TItemNF& item = itens[posicao];
+
+    const std::string codigo = TirarEspacos(item.CodProd);
+    if (Paisagem()) {
+        Legenda("labCodProd", codigo);
+    } else {
+        TRLMemo& memo = Memo("labCodProd");
+        memo.ClearLines();
+        const size_t corte = OffsetDoCaractere(codigo, CaracteresPrimeiraLinhaCodigo);
+        memo.AddLine(codigo.substr(0, corte));
+        if (corte < codigo.size()) memo.AddLine(codigo.substr(corte));
+    }
+
+    std::vector<std::string> descricao{TirarEspacos(item.DescrOrig)};
+    if (!Vazio(item.MsgTrib)) descricao.push_back(item.MsgTrib);
+    LinhasDoMemo("labProdutos3d", descricao);
+
+    Legenda("labUnidMed", item.UnidMed);
+    const std::string cfop = MascaraCfop(item.Cfop);
+    Legenda("labCfop", Paisagem() ? cfop : TirarEspacos(cfop));
+    Legenda("labClasFisc", MascaraNcm(item.CodNcm));
+    Legenda("labCST", item.OrigMerc + (Vazio(item.CodCsosn) ? item.CstIcms : item.CodCsosn));
+
+    // A complementary invoice lists its items without values.
+    const bool semValores = NotaFiscalDanfe->Complementar;
+    Legenda("labQtde", Quantidade(item.Qtde));
+    Legenda("labVlrUnit", ValorUnitario(semValores ? 0 : item.VlrUnit));
+    Legenda("labVlrItem", Valor(semValores ? 0 : item.VlrItem));
+
+    const bool temIcms = Arredondar(2, item.VlrIcms) != 0;
+    Legenda("labBaseIcms", Valor(temIcms ? item.BaseIcms : 0));
+    Legenda("labAliqIcms", Aliquota(temIcms ? item.AliqIcms : 0));
+    Legenda("labVlrIcms", Valor(temIcms ? item.VlrIcms : 0));
+
+    const bool semIpi = NotaFiscalDanfe->RemeRetoDevol;
+    Legenda("labVlrIpi", Valor(semIpi ? 0 : item.VlrIpi));
+    Legenda("labAliqIpi", Aliquota(semIpi ? 0 : item.AliqIpi));
+}
+
+void TFrtDanfe::PreencherISSQN() {
+    const TNotaFiscal& nf = *NotaFiscalDanfe;
+    EscreverLegendasFixas("bandISSQN");
+    Legenda("labISSQN5", nf.TotServ > 0 ? Valor(nf.TotServ) : std::string());
+    Legenda("labISSQN7", nf.TotIss > 0 ? Valor(nf.BaseIss) : std::string());
+    Legenda("labISSQN9", nf.TotIss > 0 ? Valor(nf.TotIss) : std::string());
+}
+
+void TFrtDanfe::PreencherAdicionais() {
+    const TNotaFiscal& nf = *NotaFiscalDanfe;
+    EscreverLegendasFixas("bandAdicionais");
+    std::string aviso;
+    std::string palavra;
+    if (nf.tpAmb == "2") {
+        aviso = "SEM VALOR FISCAL";
+        palavra = "SEM VALOR FISCAL";
+    } else if (nf.Status == "C") {
+        aviso = "NOTA FISCAL CANCELADA";
+        palavra = "CANCELADA";
+    }
+    Legenda("labAdicionais4", palavra);
+    std::vector<std::string> linhas;
+    if (!aviso.empty()) linhas.push_back(aviso);
+    linhas.push_back(nf.ObservOrig);
+    linhas.push_back(nf.MsgTrib);
+    LinhasDoMemo("labAdicionais3", linhas);
+}
+
+}  // namespace luvenor

@@ -1,0 +1,153 @@
+#include "danfe/TFrtDanfe.h"
+
+#include "danfe/LogoPadrao.h"
+#include "danfe/PartirPalavras.h"
+#include "report/RLImage.h"
+#include "report/RLLabel.h"
+#include "report/RLMemo.h"
+#include "util/UString.h"
+
+#include <stdexcept>
+
+namespace luvenor {
+
+TFrtDanfe::TFrtDanfe(const LayoutDanfe& layout) : layout_(layout) {
+    relatorio_ = ConstruirRelatorio(layout_, controles_);
+    Image1 = LogoPadrao();
+
+    CdsTempor.AddField("TIPOLCTO", TRLFieldType::ftString, 2);
+    CdsTempor.AddField("ANO", TRLFieldType::ftInteger);
+    CdsTempor.AddField("INCREMENTAL", TRLFieldType::ftInteger);
+    CdsTempor.SetIndexFieldNames({"TIPOLCTO", "ANO", "INCREMENTAL"});
+    CdsTempor.AfterScroll = [this](TRLDataTable& t) { CdsTemporAfterScroll(t); };
+
+    // POSICAO is the item's place in ItensNF: rows are found by it, so items with missing,
+    // repeated or unordered numbers still print once each, in SeqItem order.
+    CdsItens.AddField("TIPOLCTO", TRLFieldType::ftString, 2);
+    CdsItens.AddField("ANO", TRLFieldType::ftInteger);
+    CdsItens.AddField("INCREMENTAL", TRLFieldType::ftInteger);
+    CdsItens.AddField("INCRITEM", TRLFieldType::ftInteger);
+    CdsItens.AddField("POSICAO", TRLFieldType::ftInteger);
+    CdsItens.SetIndexFieldNames({"TIPOLCTO", "ANO", "INCREMENTAL", "INCRITEM", "POSICAO"});
+
+    relatorio_->DataSource = &CdsTempor;
+    auto& itens = dynamic_cast<TRLSubDetail&>(*Controle("RLSubDetail1"));
+    itens.DataSource = &CdsItens;
+
+    Banda("bandRetirada").BeforePrint = [this](TRLCustomControl& s, bool& p) {
+        bandRetiradaBeforePrint(s, p);
+    };
+    Banda("bandEntrega").BeforePrint = [this](TRLCustomControl& s, bool& p) { bandEntregaBeforePrint(s, p); };
+    Banda("RLBand1").BeforePrint = [this](TRLCustomControl& s, bool& p) { RLBand1BeforePrint(s, p); };
+    Banda("bandISSQN").BeforePrint = [this](TRLCustomControl& s, bool& p) { bandISSQNBeforePrint(s, p); };
+}
+
+TFrtDanfe::~TFrtDanfe() = default;
+
+void TFrtDanfe::CarregarItensNF() {
+    CdsItens.Empty();
+    if (NotaFiscalDanfe) {
+        const std::string tipo = CdsTempor.AsString("TIPOLCTO");
+        const int ano = CdsTempor.AsInteger("ANO");
+        const int incremental = CdsTempor.AsInteger("INCREMENTAL");
+        TColeItemNF& itens = NotaFiscalDanfe->ItensNF;
+        for (int i = 0; i < itens.Count(); ++i) {
+            CdsItens.Append();
+            CdsItens.SetString("TIPOLCTO", tipo);
+            CdsItens.SetInteger("ANO", ano);
+            CdsItens.SetInteger("INCREMENTAL", incremental);
+            CdsItens.SetInteger("INCRITEM", itens[i].SeqItem);
+            CdsItens.SetInteger("POSICAO", i);
+            CdsItens.Post();
+        }
+    }
+    CdsItens.First();
+}
+
+void TFrtDanfe::CdsTemporAfterScroll(TRLDataTable&) {
+    CarregarItensNF();
+}
+
+std::string TFrtDanfe::DescrPagadorFrete(const std::string& codigo) {
+    if (codigo == "0") return "0 - Remetente";
+    if (codigo == "1") return "1 - Destinatário";
+    if (codigo == "2") return "2 - Terceiros";
+    if (codigo == "3") return "3 - Próprio Remetente";
+    if (codigo == "4") return "4 - Próprio Destinatário";
+    return "9 - Sem Transporte";
+}
+
+TRLCustomControl* TFrtDanfe::Controle(std::string_view nome) const {
+    auto it = controles_.find(std::string(nome));
+    return it == controles_.end() ? nullptr : it->second;
+}
+
+template <class T>
+T& TFrtDanfe::Achar(std::string_view nome) const {
+    T* c = dynamic_cast<T*>(Controle(nome));
+    if (!c)
+        throw std::logic_error("DANFE form " + std::string(layout_.Nome) + " has no control " +
+                               std::string(nome) + " of the expected kind");
+    return *c;
+}
+
+TRLLabel& TFrtDanfe::Rotulo(std::string_view nome) const {
+    return Achar<TRLLabel>(nome);
+}
+
+TRLMemo& TFrtDanfe::Memo(std::string_view nome) const {
+    return Achar<TRLMemo>(nome);
+}
+
+TRLImage& TFrtDanfe::Imagem(std::string_view nome) const {
+    return Achar<TRLImage>(nome);
+}
+
+TRLBand& TFrtDanfe::Banda(std::string_view nome) const {
+    return Achar<TRLBand>(nome);
+}
+
+void TFrtDanfe::Legenda(std::string_view nome, const std::string& texto) const {
+    TRLCustomControl* c = Controle(nome);
+    if (auto* rotulo = dynamic_cast<TRLCustomLabel*>(c))
+        rotulo->SetCaption(texto);
+    else if (auto* vertical = dynamic_cast<TRLCustomAngleLabel*>(c))
+        vertical->SetCaption(texto);
+    else
+        throw std::logic_error("DANFE form " + std::string(layout_.Nome) + " has no label " +
+                               std::string(nome));
+}
+
+void TFrtDanfe::LinhasDoMemo(std::string_view nome, const std::vector<std::string>& linhas) const {
+    TRLMemo& memo = Memo(nome);
+    memo.ClearLines();
+    for (const std::string& linha : linhas)
+        memo.AddLine(PartirPalavrasLongas(linha, memo.Font(), memo.Width));
+}
+
+void TFrtDanfe::EscreverLegendasFixas(std::string_view banda) const {
+    for (const ControleDanfe& linha : layout_.Controles) {
+        if (banda != linha.Banda || *linha.Legenda == '\0' || linha.Tipo == TipoControleDanfe::InfoSistema)
+            continue;
+        Legenda(linha.Nome, linha.Legenda);
+    }
+}
+
+void TFrtDanfe::bandRetiradaBeforePrint(TRLCustomControl&, bool& PrintIt) {
+    PrintIt = NotaFiscalDanfe && !Vazio(NotaFiscalDanfe->CnpjRetirada);
+}
+
+void TFrtDanfe::bandEntregaBeforePrint(TRLCustomControl&, bool& PrintIt) {
+    PrintIt = NotaFiscalDanfe && !Vazio(NotaFiscalDanfe->CnpjEntrega);
+}
+
+void TFrtDanfe::bandISSQNBeforePrint(TRLCustomControl&, bool& PrintIt) {
+    PrintIt = !Vazio(Rotulo("labISSQN3").Caption());
+}
+
+std::unique_ptr<TFrtDanfe> CriarFormularioDanfe(const TNotaFiscal& nf) {
+    if (nf.tpImp == "2") return std::make_unique<TFrtDanfe2>();
+    return std::make_unique<TFrtDanfe1>();
+}
+
+}  // namespace luvenor

@@ -1,0 +1,166 @@
+// luvenor-cli danfe, run in-process: formats by extension, several files, logo, credit line,
+// exit codes and what is written when a file cannot be read whole.
+#include "cli/ComandoDanfe.h"
+
+#include "report/RLGraphics.h"
+#include "report/RLPageFile.h"
+
+#include <QImage>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+using namespace luvenor;
+
+namespace {
+
+int Executar(std::vector<std::string> args) {
+    std::vector<char*> argv;
+    for (std::string& a : args) argv.push_back(a.data());
+    return cli::ComandoDanfe(static_cast<int>(argv.size()), argv.data());
+}
+
+std::string Amostra(const char* nome) {
+    return std::string(LUVENOR_SAMPLES_DIR) + "/" + nome;
+}
+
+const char* const retrato = "v400-1item-obscont-infresptec.xml";
+const char* const paisagem = "v400-paisagem-5itens-bom.xml";
+const char* const semNumero = "v400-minimo-sem-tpimp-tpamb.xml";      // the read stops at cNF
+const char* const semProtocolo = "v400-nfeproc-sem-protnfe-bom.xml";  // the read stops at protNFe
+
+class CliDanfe : public testing::Test {
+protected:
+    void SetUp() override {
+        pasta =
+            fs::temp_directory_path() /
+            ("luvenor-danfe-" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(pasta);
+        fs::create_directories(pasta);
+    }
+    void TearDown() override { fs::remove_all(pasta); }
+
+    std::string Em(const std::string& nome) const { return (pasta / nome).string(); }
+
+    std::unique_ptr<TRLGraphicStorage> Ler(const std::string& rpf) const {
+        auto paginas = std::make_unique<TRLGraphicStorage>();
+        CarregarArquivoPaginas(rpf, *paginas);
+        return paginas;
+    }
+
+    bool TemTexto(const TRLGraphicStorage& paginas, const std::string& inicio) const {
+        for (int i = 0; i < paginas.Count(); ++i)
+            for (const TRLGraphicObject& o : paginas.Page(i)->Objects())
+                if (const auto* t = o.As<TRLTextObject>(); t && t->Text.rfind(inicio, 0) == 0) return true;
+        return false;
+    }
+
+    fs::path pasta;
+};
+
+}  // namespace
+
+TEST_F(CliDanfe, GravaPdfPngERpfPelaExtensao) {
+    const std::string xml = Amostra(retrato);
+    EXPECT_EQ(Executar({xml, "-o", Em("a.pdf")}), 0);
+    EXPECT_EQ(Executar({xml, "-o", Em("a.png"), "--dpi", "30"}), 0);
+    EXPECT_EQ(Executar({xml, "-o", Em("a.RPF")}), 0);
+    EXPECT_GT(fs::file_size(Em("a.pdf")), 1000u);
+    EXPECT_TRUE(fs::exists(Em("a-1.png")));
+    EXPECT_EQ(Ler(Em("a.RPF"))->Count(), 1);
+}
+
+TEST_F(CliDanfe, VariosArquivosNumaPastaNoLayoutDeCadaUm) {
+    const fs::path saida = pasta / "saida";
+    ASSERT_EQ(Executar({Amostra(retrato), Amostra(paisagem), "--outdir", saida.string(), "--formato", "rpf"}),
+              0);
+    const auto r = Ler((saida / "v400-1item-obscont-infresptec.rpf").string());
+    const auto p = Ler((saida / "v400-paisagem-5itens-bom.rpf").string());
+    EXPECT_EQ(r->Macros().Value("Orientation"), "1");
+    EXPECT_EQ(p->Macros().Value("Orientation"), "2");
+}
+
+TEST_F(CliDanfe, ArquivoQueNaoCarregaSai2SemGravar) {
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(Executar({Em("nao-existe.xml"), "-o", Em("x.pdf")}), 2);
+    EXPECT_EQ(Executar({std::string(LUVENOR_FIXTURES_DIR) + "/danfe/texto-solto.xml", "-o", Em("x.pdf")}), 2);
+    const std::string erro = testing::internal::GetCapturedStderr();
+    EXPECT_FALSE(erro.empty());
+    EXPECT_FALSE(fs::exists(Em("x.pdf")));
+}
+
+TEST_F(CliDanfe, LeituraInterrompidaSai3EGravaSoComParcial) {
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(Executar({Amostra(semProtocolo), "-o", Em("x.rpf")}), 3);
+    EXPECT_FALSE(fs::exists(Em("x.rpf")));
+    EXPECT_EQ(Executar({Amostra(semProtocolo), "-o", Em("x.rpf"), "--parcial"}), 3);
+    EXPECT_TRUE(fs::exists(Em("x.rpf")));
+    // Stopped before the invoice number: there is nothing to print, even with --parcial.
+    EXPECT_EQ(Executar({Amostra(semNumero), "-o", Em("y.rpf"), "--parcial"}), 3);
+    EXPECT_FALSE(fs::exists(Em("y.rpf")));
+    const std::string erro = testing::internal::GetCapturedStderr();
+    EXPECT_NE(erro.find("protNFe"), std::string::npos) << erro;
+    EXPECT_NE(erro.find("cNF"), std::string::npos) << erro;
+}
+
+TEST_F(CliDanfe, VariosArquivosContinuamDepoisDeUmaFalha) {
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(Executar({Em("nao-existe.xml"), Amostra(retrato), "--outdir", Em("d")}), 2);
+    testing::internal::GetCapturedStderr();
+    EXPECT_TRUE(fs::exists(Em("d/v400-1item-obscont-infresptec.pdf")));
+}
+
+TEST_F(CliDanfe, LogoPngOuJpegNoLugarDoPadrao) {
+    QImage logo(60, 30, QImage::Format_RGB32);
+    logo.fill(Qt::darkGreen);
+    for (const char* formato : {"PNG", "JPEG"}) {
+        const std::string arquivo = Em(std::string("logo.") + formato);
+        ASSERT_TRUE(logo.save(QString::fromStdString(arquivo), formato)) << formato;
+        ASSERT_EQ(Executar({Amostra(retrato), "-o", Em("l.rpf"), "--logo", arquivo}), 0) << formato;
+        bool achou = false;
+        const auto paginas = Ler(Em("l.rpf"));
+        for (const TRLGraphicObject& o : paginas->Page(0)->Objects())
+            if (const auto* im = o.As<TRLImageObject>())
+                achou = achou || DecodificarImagem(im->Picture).size() == QSize(60, 30);
+        EXPECT_TRUE(achou) << formato;
+    }
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(Executar({Amostra(retrato), "-o", Em("l.pdf"), "--logo", Em("nao-existe.png")}), 1);
+    testing::internal::GetCapturedStderr();
+}
+
+TEST_F(CliDanfe, LinhaDeCreditoSaiComSemCredito) {
+    ASSERT_EQ(Executar({Amostra(retrato), "-o", Em("c.rpf")}), 0);
+    EXPECT_TRUE(TemTexto(*Ler(Em("c.rpf")), "DANFE gerado pelo visualizador"));
+    ASSERT_EQ(Executar({Amostra(retrato), "-o", Em("s.rpf"), "--sem-credito"}), 0);
+    EXPECT_FALSE(TemTexto(*Ler(Em("s.rpf")), "DANFE gerado pelo visualizador"));
+}
+
+TEST_F(CliDanfe, StderrSoComVerbose) {
+    testing::internal::CaptureStderr();
+    ASSERT_EQ(Executar({Amostra(retrato), "-o", Em("v.pdf")}), 0);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    testing::internal::CaptureStderr();
+    ASSERT_EQ(Executar({Amostra(retrato), "-o", Em("v.pdf"), "--verbose"}), 0);
+    EXPECT_NE(testing::internal::GetCapturedStderr().find(" ms"), std::string::npos);
+}
+
+TEST_F(CliDanfe, UsoErradoSai1EAjudaSai0) {
+    testing::internal::CaptureStderr();
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(Executar({}), 1);
+    EXPECT_EQ(Executar({Amostra(retrato), "-o", Em("x.txt")}), 1);
+    EXPECT_EQ(Executar({Amostra(retrato), Amostra(paisagem), "-o", Em("x.pdf")}), 1);
+    EXPECT_EQ(Executar({Amostra(retrato), "--outdir", Em("d"), "--formato", "bmp"}), 1);
+    EXPECT_EQ(Executar({Amostra(retrato), "-o", Em("x.png"), "--dpi", "5"}), 1);
+    EXPECT_EQ(Executar({Amostra(retrato), "-o"}), 1);
+    EXPECT_EQ(Executar({Amostra(retrato), Amostra(retrato), "--outdir", Em("d")}), 1);
+    EXPECT_EQ(Executar({"--help"}), 0);
+    testing::internal::GetCapturedStderr();
+    EXPECT_NE(testing::internal::GetCapturedStdout().find("usage: luvenor-cli danfe"), std::string::npos);
+    EXPECT_FALSE(fs::exists(Em("x.txt")));
+}
