@@ -16,6 +16,19 @@ inline constexpr unsigned AW = flLarguraAuto;                  // auto width
 inline constexpr unsigned MX = flAlturaAuto | flExpandeBanda;  // memo that grows its band
 inline constexpr unsigned VB = flLarguraAuto;                  // vertical label, text at bottom
 
+// The bands both forms have, by their names on the form.
+inline constexpr const char* DAD = "bandDados";
+inline constexpr const char* IDE = "bandIdentificacao";
+inline constexpr const char* DST = "bandDestinatario";
+inline constexpr const char* RET = "bandRetirada";
+inline constexpr const char* ENT = "bandEntrega";
+inline constexpr const char* IMP = "bandImposto";
+inline constexpr const char* TRA = "bandTransporte";
+inline constexpr const char* CAB = "RLBand2";
+inline constexpr const char* ITE = "RLBand1";
+inline constexpr const char* ISS = "bandISSQN";
+inline constexpr const char* ADI = "bandAdicionais";
+
 // A framing rectangle (optionally spanning the band's full height).
 constexpr ControleDanfe Ret(const char* banda, int left, int top, int width, int height, unsigned flags = 0) {
     return {"", T::Retangulo, banda, {left, top, width, height}, {}, E, flags, ""};

@@ -7,18 +7,7 @@ namespace {
 
 using namespace layout;
 
-constexpr const char* DAD = "bandDados";
-constexpr const char* IDE = "bandIdentificacao";
-constexpr const char* DST = "bandDestinatario";
-constexpr const char* RET = "bandRetirada";
-constexpr const char* ENT = "bandEntrega";
 constexpr const char* FAT = "bandFatura";
-constexpr const char* IMP = "bandImposto";
-constexpr const char* TRA = "bandTransporte";
-constexpr const char* CAB = "RLBand2";
-constexpr const char* ITE = "RLBand1";
-constexpr const char* ISS = "bandISSQN";
-constexpr const char* ADI = "bandAdicionais";
 
 constexpr BandaDanfe bandas[] = {
     {DAD, TipoBandaDanfe::Cabecalho, "RLReport1", 115, false, true},

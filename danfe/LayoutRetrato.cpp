@@ -7,19 +7,8 @@ namespace {
 using namespace layout;
 
 constexpr const char* CAN = "bandCanhoto";
-constexpr const char* DAD = "bandDados";
-constexpr const char* IDE = "bandIdentificacao";
-constexpr const char* DST = "bandDestinatario";
-constexpr const char* RET = "bandRetirada";
-constexpr const char* ENT = "bandEntrega";
 constexpr const char* FT1 = "bandFatura1";
 constexpr const char* FT2 = "bandFatura2";
-constexpr const char* IMP = "bandImposto";
-constexpr const char* TRA = "bandTransporte";
-constexpr const char* CAB = "RLBand2";
-constexpr const char* ITE = "RLBand1";
-constexpr const char* ISS = "bandISSQN";
-constexpr const char* ADI = "bandAdicionais";
 
 constexpr BandaDanfe bandas[] = {
     {CAN, TipoBandaDanfe::Cabecalho, "RLReport1", 90, false, true},
