@@ -91,8 +91,10 @@ TRLCustomPager* TRLCustomControl::ParentPager() const {
 }
 
 TRLCustomReport* TRLCustomControl::ParentReport() const {
+    if (report_) return report_;
     for (const TRLCustomControl* p = this; p; p = p->parent_)
-        if (auto* r = dynamic_cast<const TRLCustomReport*>(p)) return const_cast<TRLCustomReport*>(r);
+        if (auto* r = dynamic_cast<const TRLCustomReport*>(p))
+            return report_ = const_cast<TRLCustomReport*>(r);
     return nullptr;
 }
 
@@ -197,6 +199,11 @@ void TRLCustomControl::DrawFrameAndFill(TRLGraphicSurface& surface, int offsetX,
     if (Borders.DrawTop) surface.Line(caixa.Left, caixa.Top, dir, caixa.Top);
     if (Borders.DrawRight) surface.Line(dir, caixa.Top, dir, baixo);
     if (Borders.DrawBottom) surface.Line(caixa.Left, baixo, dir, baixo);
+}
+
+void TRLCustomControl::SelecionarFonteDoTexto(TRLGraphicSurface& surface) const {
+    surface.Font = ParaFontePagina(Font());
+    surface.Brush = TRLBrush{Color(), TRLBrushStyle::bsClear};
 }
 
 }  // namespace luvenor

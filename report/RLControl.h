@@ -147,6 +147,9 @@ protected:
     int BorderExtraWidth() const;
     int BorderExtraHeight() const;
     void DrawFrameAndFill(TRLGraphicSurface& surface, int offsetX, int offsetY) const;
+    // Sets the surface's font to this control's and its brush to a clear one: a text never fills
+    // its box (a filled control was filled before), whatever an earlier drawing left selected.
+    void SelecionarFonteDoTexto(TRLGraphicSurface& surface) const;
 
     std::vector<std::unique_ptr<TRLCustomControl>> children_;
 
@@ -155,6 +158,9 @@ private:
 
     std::string name_;
     TRLCustomControl* parent_ = nullptr;
+    // The report above, once found: a control never changes parent, and every caption set while
+    // preparing asks for it.
+    mutable TRLCustomReport* report_ = nullptr;
     bool colorSet_ = false;
     QRgb color_ = clWhite;
     std::unique_ptr<TRLFont> font_;

@@ -65,11 +65,12 @@ void ExportarPdf(const TRLGraphicStorage& store, const std::string& path, TRLPro
         if (!painter.begin(&pdf))
             throw std::runtime_error("cannot write " + path + ": the PDF could not be started");
         Andamento andamento(progress, store.Count());
+        TRLPagePainter desenhista;
         for (int i = 0; i < store.Count(); ++i) {
             andamento.Pagina(i + 1);
             if (i > 0) pdf.newPage();
             const auto pagina = store.Page(i);
-            DesenharPagina(*pagina, store, painter, QRectF(0, 0, pdf.width(), pdf.height()));
+            desenhista.Desenhar(*pagina, store.Macros(), painter, QRectF(0, 0, pdf.width(), pdf.height()));
             andamento.Feita();
         }
         painter.end();
@@ -93,6 +94,7 @@ std::vector<std::string> ExportarPng(const TRLGraphicStorage& store, const std::
         throw std::runtime_error("the resolution " + std::to_string(dpi) + " dpi is outside 10 to 600");
     std::vector<std::string> nomes;
     Andamento andamento(progress, store.Count());
+    TRLPagePainter desenhista;
     for (int i = 0; i < store.Count(); ++i) {
         andamento.Pagina(i + 1);
         const auto pagina = store.Page(i);
@@ -112,7 +114,7 @@ std::vector<std::string> ExportarPng(const TRLGraphicStorage& store, const std::
         imagem.fill(Qt::white);
         {
             QPainter painter(&imagem);
-            DesenharPagina(*pagina, store, painter, QRectF(0, 0, largura, altura));
+            desenhista.Desenhar(*pagina, store.Macros(), painter, QRectF(0, 0, largura, altura));
         }
         const std::string nome = NomeDoArquivoDaPagina(path, i + 1);
         if (!imagem.save(ParaQString(nome), "PNG")) throw std::runtime_error("cannot write " + nome);

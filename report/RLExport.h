@@ -1,6 +1,6 @@
 #pragma once
 // Prepared pages to files: a PDF with real, selectable text (A4, the store's orientation, every
-// page), or one PNG per page at a chosen resolution. Both draw through DesenharPagina.
+// page), or one PNG per page at a chosen resolution. Both draw through one TRLPagePainter per export.
 #include "report/RLGraphics.h"
 #include "report/RLProgress.h"
 

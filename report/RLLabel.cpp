@@ -136,7 +136,7 @@ void TRLCustomLabel::Draw(TRLGraphicSurface& surface, int offsetX, int offsetY) 
     const MedidaDaLinha med = MedirComEspaco(m, texto);
     const TRLTextOrigin o = OrigemDoTexto(caixa, Alignment, Layout, m.SpaceWidth(), med.largura, med.altura);
     if (Alignment == TRLTextAlignment::taJustify) texto = JustificarTexto(texto, m, caixa.Right - o.X);
-    surface.Font = ParaFontePagina(Font());
+    SelecionarFonteDoTexto(surface);
     const uint16_t flags = tfUnbreakable | (AutoSize ? tfUnclipped : 0);
     surface.TextRect(caixa, o.X, o.Y, texto, ParaAlinhamentoPagina(Alignment), ParaLayoutPagina(Layout),
                      flags);

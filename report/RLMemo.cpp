@@ -68,7 +68,7 @@ void TRLCustomMultiLine::Draw(TRLGraphicSurface& surface, int offsetX, int offse
     const TRLTextMeasurer m(Font().ToQFont());
     const int alturaLinha = m.TextHeight();
     const auto linhas = QuebrarLinhas(Text(), m, WordWrap ? caixa.Width() : -1);
-    surface.Font = ParaFontePagina(Font());
+    SelecionarFonteDoTexto(surface);
     for (size_t i = 0; i < linhas.size(); ++i) {
         const int topo = static_cast<int>(i) * alturaLinha;
         if (topo >= caixa.Height()) break;  // only lines that start inside the box are drawn

@@ -10,6 +10,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
 
 namespace luvenor {
 namespace {
@@ -121,49 +125,88 @@ QString ParaQString(const std::string& s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
-// A text is placed again with the device's metrics: the edge it is aligned to comes from the box
-// (right, centre, bottom) or from the recorded origin (left, top), half a space in from the edge.
-void DesenharTexto(const TRLGraphicObject& o, const TRLTextObject& t, const TRLMacros& paginaMacros,
-                   const TRLMacros& lojaMacros, const Escala& e, QPainter& painter) {
-    const QString texto = ParaQString(ExpandirMacros(t.Text, paginaMacros, lojaMacros));
-    const int dpi = painter.device() ? painter.device()->logicalDpiY() : 96;
-    const double altura0 = std::min(AlturaDaFonte(t.Font), limiteFonte);
-    const QFont fonte = FonteDaPagina(t.Font, altura0 * e.Sy(), dpi);
-    const QFontMetricsF m(fonte, painter.device());
-    const QRectF caixa = e.Retangulo(o.BoundsRect);
-    const double espaco = m.horizontalAdvance(QLatin1Char(' '));
-    const double largura = m.horizontalAdvance(texto + QLatin1Char(' '));
-    const double altura = m.height();
+}  // namespace
 
-    double x = e.X(t.Origin.X);
-    if (t.Alignment == TRLPageAlignment::Right)
-        x = espaco / 2 + caixa.right() - largura;
-    else if (t.Alignment == TRLPageAlignment::Center)
-        x = espaco / 2 + (caixa.left() + caixa.right() - largura) / 2;
-    double y = e.Y(t.Origin.Y);
-    if (t.Layout == TRLPageLayout::Bottom)
-        y = caixa.bottom() - altura;
-    else if (t.Layout == TRLPageLayout::Center)
-        y = (caixa.top() + caixa.bottom() - altura) / 2;
+class TRLCachesDeDesenho {
+public:
+    // A stored font ready for a device: the Qt font and the metrics every text in it needs.
+    struct FonteNoDispositivo {
+        uint64_t numero = 0;  // unique among the fonts a painter has built
+        TRLPageFont chave;
+        double pixels = 0;
+        int dpi = 0;
+        QFont fonte;
+        double espaco = 0;
+        double ascendente = 0;
+        double altura = 0;
+        std::unique_ptr<QFontMetricsF> metricas;
+        mutable std::unordered_map<char16_t, double> avancos;
 
-    painter.save();
-    if (!(t.TextFlags & tfUnclipped)) painter.setClipRect(caixa, Qt::IntersectClip);
-    if (t.Brush.Style != TRLBrushStyle::bsClear) painter.fillRect(caixa, Pincel(t.Brush));
-    painter.setFont(fonte);
-    painter.setPen(Cor(t.Font.Color));
-    painter.drawText(QPointF(x, y + m.ascent()), texto);
-    painter.restore();
-}
+        // A text's width as the sum of its characters' advances, as texts are measured when a page is
+        // made (kerning is off); shaping a whole text for its width cost as much as drawing it.
+        double Largura(const QString& texto) const {
+            double largura = 0;
+            for (const QChar c : texto) {
+                if (c.isSurrogate()) return metricas->horizontalAdvance(texto);
+                auto [it, novo] = avancos.try_emplace(c.unicode(), 0.0);
+                if (novo) it->second = metricas->horizontalAdvance(c);
+                largura += it->second;
+            }
+            return largura;
+        }
+    };
 
-void DesenharImagem(const TRLImageObject& img, const QRectF& caixa, QPainter& painter) {
-    const QImage imagem = DecodificarImagem(img.Picture);
-    if (!imagem.isNull() && caixa.width() > 0 && caixa.height() > 0) painter.drawImage(caixa, imagem);
-}
+    const FonteNoDispositivo& Fonte(const TRLPageFont& f, double pixels, int dpi, QPaintDevice* device) {
+        if (ultima_ && Igual(*ultima_, f, pixels, dpi)) return *ultima_;
+        for (const auto& c : fontes_)
+            if (Igual(*c, f, pixels, dpi)) return *(ultima_ = c.get());
+        if (fontes_.size() >= limiteFontes) {
+            fontes_.clear();
+            ultima_ = nullptr;
+        }
+        auto c = std::make_unique<FonteNoDispositivo>();
+        c->numero = ++construidas_;
+        c->chave = f;
+        c->pixels = pixels;
+        c->dpi = dpi;
+        c->fonte = FonteDaPagina(f, pixels, dpi);
+        c->metricas = std::make_unique<QFontMetricsF>(c->fonte, device);
+        c->espaco = c->metricas->horizontalAdvance(QLatin1Char(' '));
+        c->ascendente = c->metricas->ascent();
+        c->altura = c->metricas->height();
+        fontes_.push_back(std::move(c));
+        return *(ultima_ = fontes_.back().get());
+    }
+
+    // The same QImage for the same stored picture, so its conversion and a PDF's copy are made once.
+    const QImage& Imagem(const std::string& picture) {
+        auto achada = imagens_.find(picture);
+        if (achada != imagens_.end()) return achada->second;
+        if (imagens_.size() >= limiteImagens) imagens_.clear();
+        return imagens_.emplace(picture, DecodificarImagem(picture)).first->second;
+    }
+
+private:
+    static bool Igual(const FonteNoDispositivo& c, const TRLPageFont& f, double pixels, int dpi) {
+        return c.pixels == pixels && c.dpi == dpi && c.chave == f;
+    }
+    // Bounds for damaged or unusual files; a DANFE uses a dozen fonts and two pictures.
+    static constexpr size_t limiteFontes = 256;
+    static constexpr size_t limiteImagens = 64;
+
+    std::vector<std::unique_ptr<FonteNoDispositivo>> fontes_;
+    const FonteNoDispositivo* ultima_ = nullptr;
+    uint64_t construidas_ = 0;
+    std::unordered_map<std::string, QImage> imagens_;
+};
+
+namespace {
 
 class Desenhista {
 public:
-    Desenhista(const TRLGraphicSurface& page, const TRLMacros& loja, QPainter& painter, const QRectF& alvo)
-        : pagina_(page), loja_(loja), p_(painter), e_(page, alvo) {}
+    Desenhista(const TRLGraphicSurface& page, const TRLMacros& loja, QPainter& painter, const QRectF& alvo,
+               TRLCachesDeDesenho& caches)
+        : pagina_(page), loja_(loja), p_(painter), e_(page, alvo), caches_(caches) {}
 
     void Desenhar() {
         p_.save();
@@ -178,10 +221,72 @@ private:
         p_.setBrush(Pincel(pincel));
     }
 
+    // A restore brings back the font and pen of its save, so the ones set since are unknown.
+    void Restaurar() {
+        p_.restore();
+        fonteAtual_ = 0;
+    }
+
+    // A text is placed again with the device's metrics: the edge it is aligned to comes from the box
+    // (right, centre, bottom) or from the recorded origin (left, top), half a space in from the edge.
+    // Fonts and pens are set only when they change and the clip only when the text leaves its box:
+    // saving and restoring the painter for every text is what made a PDF slow.
+    void Texto(const TRLGraphicObject& o, const TRLTextObject& t) {
+        const QString texto = ParaQString(ExpandirMacros(t.Text, pagina_.Macros(), loja_));
+        const int dpi = p_.device() ? p_.device()->logicalDpiY() : 96;
+        const double altura0 = std::min(AlturaDaFonte(t.Font), limiteFonte);
+        const TRLCachesDeDesenho::FonteNoDispositivo& f =
+            caches_.Fonte(t.Font, altura0 * e_.Sy(), dpi, p_.device());
+        const QRectF caixa = e_.Retangulo(o.BoundsRect);
+        const bool recortavel = !(t.TextFlags & tfUnclipped);
+        const bool medir =
+            recortavel || t.Alignment == TRLPageAlignment::Right || t.Alignment == TRLPageAlignment::Center;
+        const double largura = medir ? f.Largura(texto) + f.espaco : 0;
+
+        double x = e_.X(t.Origin.X);
+        if (t.Alignment == TRLPageAlignment::Right)
+            x = f.espaco / 2 + caixa.right() - largura;
+        else if (t.Alignment == TRLPageAlignment::Center)
+            x = f.espaco / 2 + (caixa.left() + caixa.right() - largura) / 2;
+        double y = e_.Y(t.Origin.Y);
+        if (t.Layout == TRLPageLayout::Bottom)
+            y = caixa.bottom() - f.altura;
+        else if (t.Layout == TRLPageLayout::Center)
+            y = (caixa.top() + caixa.bottom() - f.altura) / 2;
+
+        const bool cabe = x >= caixa.left() && x + largura - f.espaco <= caixa.right() && y >= caixa.top() &&
+                          y + f.altura <= caixa.bottom();
+        const bool recortar = recortavel && !cabe;
+        if (recortar) {
+            p_.save();
+            p_.setClipRect(caixa, Qt::IntersectClip);
+        }
+        if (t.Brush.Style != TRLBrushStyle::bsClear) p_.fillRect(caixa, Pincel(t.Brush));
+        if (fonteAtual_ != f.numero) {
+            p_.setFont(f.fonte);
+            fonteAtual_ = f.numero;
+        }
+        p_.setPen(Cor(t.Font.Color));
+        p_.drawText(QPointF(x, y + f.ascendente), texto);
+        if (recortar) Restaurar();
+    }
+
+    // A picture is drawn whenever its box covers at least part of a device pixel: a box that rounds
+    // to nothing at a low resolution still shows as one pixel.
+    void Imagem(const TRLImageObject& img, const TRLGraphicObject& o) {
+        if (img.Picture.size() <= 3) return;
+        const QImage& imagem = caches_.Imagem(img.Picture);
+        if (imagem.isNull() || o.BoundsRect.Width() <= 0 || o.BoundsRect.Height() <= 0) return;
+        QRectF caixa = e_.Retangulo(o.BoundsRect);
+        caixa.setWidth(std::max(1.0, caixa.width()));
+        caixa.setHeight(std::max(1.0, caixa.height()));
+        p_.drawImage(caixa, imagem, QRectF(imagem.rect()));
+    }
+
     void Objeto(const TRLGraphicObject& o) {
         const QRectF caixa = e_.Retangulo(o.BoundsRect);
         if (const auto* t = o.As<TRLTextObject>()) {
-            DesenharTexto(o, *t, pagina_.Macros(), loja_, e_, p_);
+            Texto(o, *t);
         } else if (const auto* l = o.As<TRLLineObject>()) {
             Formas(l->Pen, {0, TRLBrushStyle::bsClear});
             p_.drawLine(e_.Ponto(l->From), e_.Ponto(l->To));
@@ -204,14 +309,14 @@ private:
                 QRectF(caixa.topLeft(), QSizeF(std::max(1.0, caixa.width()), std::max(1.0, caixa.height()))),
                 Cor(px->Color));
         } else if (const auto* im = o.As<TRLImageObject>()) {
-            DesenharImagem(*im, caixa, p_);
+            Imagem(*im, o);
         } else if (o.As<TRLSetClipRectObject>()) {
             p_.save();
             ++recortes_;
             p_.setClipRect(caixa, Qt::IntersectClip);
         } else if (o.As<TRLResetClipRectObject>()) {
             if (recortes_ > 0) {
-                p_.restore();
+                Restaurar();
                 --recortes_;
             }
         } else if (const auto* a = o.As<TRLArcObject>()) {
@@ -224,14 +329,25 @@ private:
     const TRLMacros& loja_;
     QPainter& p_;
     Escala e_;
+    TRLCachesDeDesenho& caches_;
+    uint64_t fonteAtual_ = 0;  // the font set on the painter, 0 when not known
     int recortes_ = 0;
 };
 
 }  // namespace
 
+TRLPagePainter::TRLPagePainter() : caches_(std::make_unique<TRLCachesDeDesenho>()) {}
+
+TRLPagePainter::~TRLPagePainter() = default;
+
+void TRLPagePainter::Desenhar(const TRLGraphicSurface& page, const TRLMacros& storeMacros, QPainter& painter,
+                              const QRectF& target) {
+    Desenhista(page, storeMacros, painter, target, *caches_).Desenhar();
+}
+
 void DesenharPagina(const TRLGraphicSurface& page, const TRLMacros& storeMacros, QPainter& painter,
                     const QRectF& target) {
-    Desenhista(page, storeMacros, painter, target).Desenhar();
+    TRLPagePainter().Desenhar(page, storeMacros, painter, target);
 }
 
 void DesenharPagina(const TRLGraphicSurface& page, const TRLGraphicStorage& store, QPainter& painter,

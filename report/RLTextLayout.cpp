@@ -59,9 +59,32 @@ struct TRLTextMeasurer::Tabela {
     Tabela() { latin.fill(-1); }
 };
 
+namespace {
+
+// What tells fonts apart for measuring; QFont::key() formats every attribute and was a large part of
+// preparing a page.
+std::string ChaveDaFonte(const QFont& f) {
+    std::string chave = f.family().toStdString();
+    const int inteiros[] = {f.pixelSize(),
+                            static_cast<int>(f.pointSizeF() * 1000),
+                            f.weight(),
+                            f.italic(),
+                            f.underline(),
+                            f.strikeOut(),
+                            f.fixedPitch(),
+                            f.kerning(),
+                            f.hintingPreference(),
+                            f.styleStrategy(),
+                            f.stretch()};
+    for (int v : inteiros) chave += '|' + std::to_string(v);
+    return chave;
+}
+
+}  // namespace
+
 TRLTextMeasurer::TRLTextMeasurer(const QFont& font) : font_(font) {
     static std::unordered_map<std::string, std::unique_ptr<Tabela>> tabelas;
-    auto& t = tabelas[font.key().toStdString()];
+    auto& t = tabelas[ChaveDaFonte(font)];
     if (!t) t = std::make_unique<Tabela>();
     tabela_ = t.get();
 }

@@ -1,6 +1,6 @@
 // Preparing an item list with an expanding memo (about 33 rows a page, 1,000 rows about 30 pages) and drawing
-// every page to PDF: milliseconds per page for each, and the process's peak memory, which the page store's
-// small cache should keep flat as the page count grows.
+// every page to PDF (one page and about 30) or to PNG: milliseconds per page for each, and the process's
+// peak memory, which the page store's small cache should keep flat as the page count grows.
 //
 //   bench_report_prepare --benchmark_filter='Preparar/310$'    (about 10 pages)
 //   bench_report_prepare --benchmark_filter='Preparar/3100$'   (about 100 pages)
@@ -20,6 +20,7 @@
 #include <fstream>
 #include <memory>
 #include <string>
+#include <vector>
 
 using namespace luvenor;
 
@@ -174,6 +175,28 @@ void DesenharPdf(benchmark::State& state) {
     std::remove(arquivo.c_str());
     Contadores(state, paginas, cronometro);
 }
-BENCHMARK(DesenharPdf)->Arg(1000)->Unit(benchmark::kMillisecond);
+BENCHMARK(DesenharPdf)->Arg(31)->Arg(1000)->Unit(benchmark::kMillisecond);
+
+// One PNG per page at 96 dpi; most of it is the PNG encoder's.
+void DesenharPng(benchmark::State& state) {
+    GarantirAplicacao();
+    Relatorio r(static_cast<int>(state.range(0)));
+    if (!r.relatorio.PreparePages()) {
+        state.SkipWithError("a preparação falhou");
+        return;
+    }
+    const int paginas = r.relatorio.Pages().Count();
+    const std::string arquivo = "/tmp/bench_report_prepare_" + std::to_string(state.range(0)) + ".png";
+    std::vector<std::string> escritos;
+    Cronometro cronometro;
+    for (auto _ : state) {
+        cronometro.Iniciar();
+        escritos = ExportarPng(r.relatorio.Pages(), arquivo, 96);
+        cronometro.Parar();
+    }
+    for (const std::string& nome : escritos) std::remove(nome.c_str());
+    Contadores(state, paginas, cronometro);
+}
+BENCHMARK(DesenharPng)->Arg(310)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -6,6 +6,9 @@
 #include "report/RLSystemInfo.h"
 #include "report/RLTextLayout.h"
 
+#include <functional>
+#include <memory>
+
 using namespace luvenor;
 using namespace luvenor::teste;
 
@@ -221,6 +224,71 @@ INSTANTIATE_TEST_SUITE_P(
         CasoDeQuebraDeLinha{"texto_vazio_tem_uma_linha", "", "a", 0, {""}, {false}},
         CasoDeQuebraDeLinha{
             "acentos_nao_se_partem", "ação útil é", "ação útil", 0, {"ação útil", "é"}, {true, false}}),
+    [](const auto& info) { return std::string(info.param.nome); });
+
+// The text of a control never takes the brush an earlier drawing left on the surface (the white
+// one of a box drawn before it): the page would fill the text's box and erase the grid lines
+// around it. A filled control was already filled; its text is recorded transparent too.
+struct CasoDePincel {
+    const char* nome;
+    std::function<std::unique_ptr<TRLCustomControl>()> criar;
+};
+
+void PrintTo(const CasoDePincel& c, std::ostream* os) {
+    *os << c.nome;
+}
+
+class TextoSemPincelHerdado : public ::testing::TestWithParam<CasoDePincel> {};
+
+TEST_P(TextoSemPincelHerdado, TextoGravadoTransparente) {
+    TRLGraphicSurface s(300, 100);
+    TRLDraw caixa("caixa");
+    caixa.SetBounds(0, 0, 300, 100);
+    caixa.Draw(s, 0, 0);
+    ASSERT_EQ(s.Brush.Style, TRLBrushStyle::bsSolid) << "the box leaves a solid brush behind";
+    auto controle = GetParam().criar();
+    controle->SetFont(FonteTimes(9));
+    controle->SetBounds(10, 10, 120, 40);
+    controle->Draw(s, 0, 0);
+    int textos = 0;
+    for (const auto& o : s.Objects())
+        if (const auto* t = o.As<TRLTextObject>()) {
+            ++textos;
+            EXPECT_EQ(t->Brush.Style, TRLBrushStyle::bsClear) << t->Text;
+        }
+    EXPECT_GT(textos, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Controles, TextoSemPincelHerdado,
+    ::testing::Values(CasoDePincel{"RotuloTransparente",
+                                   [] {
+                                       auto l = std::make_unique<TRLLabel>("l");
+                                       l->AutoSize = false;
+                                       l->SetCaption("125,40");
+                                       return std::unique_ptr<TRLCustomControl>(std::move(l));
+                                   }},
+                      CasoDePincel{"RotuloColorido",
+                                   [] {
+                                       auto l = std::make_unique<TRLLabel>("l");
+                                       l->SetColor(qRgb(230, 230, 230));
+                                       l->SetCaption("DANFE");
+                                       return std::unique_ptr<TRLCustomControl>(std::move(l));
+                                   }},
+                      CasoDePincel{"Memo",
+                                   [] {
+                                       auto m = std::make_unique<TRLMemo>("m");
+                                       m->SetText("PANELA DE ALUMÍNIO\nCOM TAMPA");
+                                       return std::unique_ptr<TRLCustomControl>(std::move(m));
+                                   }},
+                      CasoDePincel{"CampoDePagina",
+                                   [] {
+                                       auto i = std::make_unique<TRLSystemInfo>("i");
+                                       i->Text = "Fl: ";
+                                       i->Info = TRLInfoType::itPageNumber;
+                                       i->SetCaption("Fl: 1");
+                                       return std::unique_ptr<TRLCustomControl>(std::move(i));
+                                   }}),
     [](const auto& info) { return std::string(info.param.nome); });
 
 TEST(Memo, AutoSizeCresceComAsLinhasEABandaAcompanha) {

@@ -24,7 +24,8 @@ struct Chamada {
     double caneta = 0;  // pen width at the call (0: no pen)
     std::string texto;
     double pixelsFonte = 0;
-    QRectF recorte;  // clip in force (null: none)
+    QRectF recorte;     // clip in force (null: none)
+    qint64 imagem = 0;  // the image's cache key
 };
 
 class MotorGravador : public QPaintEngine {
@@ -58,8 +59,9 @@ public:
     void drawEllipse(const QRectF& r) override { Gravar("ellipse", r); }
     void drawPath(const QPainterPath& p) override { Gravar("path", p.boundingRect()); }
     void drawPixmap(const QRectF& r, const QPixmap&, const QRectF&) override { Gravar("image", r); }
-    void drawImage(const QRectF& r, const QImage&, const QRectF&, Qt::ImageConversionFlags) override {
+    void drawImage(const QRectF& r, const QImage& img, const QRectF&, Qt::ImageConversionFlags) override {
         Gravar("image", r);
+        chamadas.back().imagem = img.cacheKey();
     }
     void drawTextItem(const QPointF& p, const QTextItem& ti) override {
         Chamada c = Base("text", QRectF(p, QSizeF()));
@@ -209,16 +211,22 @@ TEST(PagePainter, ClipObjectsNarrowAndRestoreTheDeviceClip) {
     EXPECT_TRUE(rets[2].recorte.isNull()) << "no clip after the last reset";
 }
 
-TEST(PagePainter, TextsAreClippedToTheirBoxUnlessUnclipped) {
+// Clipping costs a PDF a graphics state per text, so only a text that leaves its box gets one.
+TEST(PagePainter, TextsLeavingTheirBoxAreClippedToItUnlessUnclipped) {
     TRLGraphicSurface p(400, 100);
     p.Font.Name = "Times New Roman";
     p.Font.Height = -12;
-    p.TextOut({10, 10, 60, 25}, 12, 10, "clipped", tfUnbreakable);
-    p.TextOut({10, 30, 60, 45}, 12, 30, "unclipped", tfUnbreakable | tfUnclipped);
+    p.TextOut({10, 10, 60, 25}, 12, 10, "clipped because it is long", tfUnbreakable);
+    p.TextOut({10, 30, 60, 45}, 12, 30, "unclipped because it is long", tfUnbreakable | tfUnclipped);
+    p.TextOut({10, 50, 200, 70}, 12, 50, "fits", tfUnbreakable);
+    p.TextRect({10, 70, 60, 85}, 0, 0, "long text on the right", TRLPageAlignment::Right, TRLPageLayout::Top,
+               0);
     const auto textos = DoTipo(Desenhar(p, {}, QRectF(0, 0, 400, 100)), "text");
-    ASSERT_EQ(textos.size(), 2u);
+    ASSERT_EQ(textos.size(), 4u);
     EXPECT_EQ(textos[0].recorte, QRectF(10, 10, 50, 15));
     EXPECT_TRUE(textos[1].recorte.isNull());
+    EXPECT_TRUE(textos[2].recorte.isNull());
+    EXPECT_EQ(textos[3].recorte, QRectF(10, 70, 50, 15)) << "starts left of its box";
 }
 
 TEST(PagePainter, TextsArePlacedByAlignmentWithTheDeviceMetrics) {
@@ -278,6 +286,52 @@ TEST(PagePainter, ImagesAreStretchedIntoTheirScaledBox) {
     const auto imagens = DoTipo(Desenhar(p, {}, QRectF(0, 0, 300, 300)), "image");
     ASSERT_EQ(imagens.size(), 1u);
     EXPECT_EQ(imagens[0].caixa, QRectF(30, 60, 60, 15));
+}
+
+// Several pages drawn by one painter on one device, as a PDF export or a print job does.
+std::vector<Chamada> DesenharPaginas(const std::vector<TRLGraphicSurface>& paginas, QRectF alvo) {
+    teste::GarantirAplicacao();
+    DispositivoGravador d(int(alvo.right()) + 10, int(alvo.bottom()) + 10, 96);
+    {
+        QPainter p(&d);
+        TRLPagePainter desenhista;
+        for (const TRLGraphicSurface& pagina : paginas) desenhista.Desenhar(pagina, TRLMacros(), p, alvo);
+    }
+    return d.motor.chamadas;
+}
+
+// A landscape page 2 drawn after a page that left a clip set and clipped a text: its stretched
+// barcode still reaches the device whole and unclipped, and is the very image of page 1, so a PDF
+// holds it once.
+TEST(PagePainter, StretchedPictureOfEveryPageReachesTheDeviceWholeAndOnce) {
+    QImage barras(200, 10, QImage::Format_RGB32);
+    barras.fill(Qt::white);
+    for (int x = 0; x < 200; x += 3) barras.setPixel(x, 5, qRgb(0, 0, 0));
+    std::vector<TRLGraphicSurface> paginas(2, TRLGraphicSurface(1123, 794));
+    paginas[0].StretchDraw({786, 45, 1066, 80}, barras);
+    paginas[0].Font.Name = "Times New Roman";
+    paginas[0].TextOut({10, 10, 20, 20}, 12, 10, "a text longer than its box", tfUnbreakable);
+    paginas[0].SetClipRect({30, 754, 1093, 764});
+    paginas[1].SetClipRect({30, 185, 1093, 189});
+    paginas[1].ResetClipRect();
+    paginas[1].StretchDraw({786, 45, 1066, 80}, barras);
+    const auto imagens = DoTipo(DesenharPaginas(paginas, QRectF(0, 0, 1123 * 1.5, 794 * 1.5)), "image");
+    ASSERT_EQ(imagens.size(), 2u);
+    for (const Chamada& c : imagens) {
+        EXPECT_EQ(c.caixa, QRectF(1179, 68, 420, 52));
+        EXPECT_TRUE(c.recorte.isNull());
+    }
+    EXPECT_EQ(imagens[0].imagem, imagens[1].imagem) << "decoded once for the whole job";
+}
+
+// At a low resolution a picture's box can round to no device pixel at all; it still shows.
+TEST(PagePainter, PictureSmallerThanADevicePixelStillDraws) {
+    TRLGraphicSurface p(1000, 1000);
+    p.StretchDraw({100, 100, 103, 101}, teste::ImagemDeTeste());
+    p.StretchDraw({100, 100, 100, 101}, teste::ImagemDeTeste());  // no width: nothing
+    const auto imagens = DoTipo(Desenhar(p, {}, QRectF(0, 0, 100, 100)), "image");
+    ASSERT_EQ(imagens.size(), 1u);
+    EXPECT_EQ(imagens[0].caixa, QRectF(10, 10, 1, 1));
 }
 
 TEST(PagePainter, EmptyPageSizeDrawsAtScaleOne) {
