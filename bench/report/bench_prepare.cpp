@@ -17,6 +17,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <string>
@@ -157,6 +158,12 @@ void Preparar(benchmark::State& state) {
 }
 BENCHMARK(Preparar)->Arg(310)->Arg(1000)->Arg(3100)->Unit(benchmark::kMillisecond);
 
+// Output of the drawing benchmarks, removed after each run.
+std::string ArquivoTemporario(int64_t linhas, const char* extensao) {
+    const auto nome = "bench_report_prepare_" + std::to_string(linhas) + extensao;
+    return (std::filesystem::temp_directory_path() / nome).string();
+}
+
 void DesenharPdf(benchmark::State& state) {
     GarantirAplicacao();
     Relatorio r(static_cast<int>(state.range(0)));
@@ -165,7 +172,7 @@ void DesenharPdf(benchmark::State& state) {
         return;
     }
     const int paginas = r.relatorio.Pages().Count();
-    const std::string arquivo = "/tmp/bench_report_prepare_" + std::to_string(state.range(0)) + ".pdf";
+    const std::string arquivo = ArquivoTemporario(state.range(0), ".pdf");
     Cronometro cronometro;
     for (auto _ : state) {
         cronometro.Iniciar();
@@ -186,7 +193,7 @@ void DesenharPng(benchmark::State& state) {
         return;
     }
     const int paginas = r.relatorio.Pages().Count();
-    const std::string arquivo = "/tmp/bench_report_prepare_" + std::to_string(state.range(0)) + ".png";
+    const std::string arquivo = ArquivoTemporario(state.range(0), ".png");
     std::vector<std::string> escritos;
     Cronometro cronometro;
     for (auto _ : state) {
