@@ -4,6 +4,7 @@
 
 #include "ClasDocFisc/TNotaFiscal.h"
 #include "ClasNFe/CarregarNFe.h"
+#include "report/RLAplicacao.h"
 #include "danfe/ImprimirDanfe.h"
 #include "danfe/TFrtDanfe.h"
 #include "report/RLExport.h"
@@ -172,15 +173,7 @@ void FiltrarMensagensQt(QtMsgType tipo, const QMessageLogContext&, const QString
 void GarantirAplicacao(bool verbose) {
     mensagensQt = verbose;
     qInstallMessageHandler(FiltrarMensagensQt);
-    if (QCoreApplication::instance()) return;
-    const char* x = std::getenv("DISPLAY");
-    const char* w = std::getenv("WAYLAND_DISPLAY");
-    if ((!x || !*x) && (!w || !*w)) ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    static int argc = 1;
-    static char nome[] = "luvenor-cli";
-    static char* argv[] = {nome, nullptr};
-    // Lives until the process ends: Qt must not be torn down among static destructors.
-    new QGuiApplication(argc, argv);
+    IniciarAplicacaoGrafica("luvenor-cli");
 }
 
 using Relogio = std::chrono::steady_clock;

@@ -1,6 +1,7 @@
 // luvenor-cli render: a saved prepared-page file (.rpf) to PDF or to one PNG per page.
 #include "cli/Comandos.h"
 
+#include "report/RLAplicacao.h"
 #include "report/RLExport.h"
 #include "report/RLFonts.h"
 #include "report/RLPageFile.h"
@@ -93,12 +94,6 @@ private:
     int feitos_ = 0;
 };
 
-void GarantirPlataforma() {
-    const char* x = std::getenv("DISPLAY");
-    const char* w = std::getenv("WAYLAND_DISPLAY");
-    if ((!x || !*x) && (!w || !*w)) ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-}
-
 }  // namespace
 
 int ComandoRenderizar(int argc, char** argv) {
@@ -114,12 +109,7 @@ int ComandoRenderizar(int argc, char** argv) {
         return 2;
     }
 
-    GarantirPlataforma();
-    static int qtArgc = 1;
-    static char nome[] = "luvenor-cli";
-    static char* qtArgv[] = {nome, nullptr};
-    QGuiApplication app(qtArgc, qtArgv);
-    if (!RegistrarFontes())
+    if (!IniciarAplicacaoGrafica("luvenor-cli"))
         std::fprintf(stderr, "luvenor-cli render: warning: the Liberation Serif fonts could not be loaded\n");
 
     TRLGraphicStorage paginas;

@@ -1,6 +1,7 @@
 // The DANFE in-process: prepare the pages and export them to PDF, for a one-item invoice and for
 // a generated 990-item invoice, in both layouts. Reports milliseconds per DANFE and its pages.
 #include "ClasDocFisc/TNotaFiscal.h"
+#include "report/RLAplicacao.h"
 #include "danfe/ImprimirDanfe.h"
 #include "danfe/TFrtDanfe.h"
 #include "report/RLExport.h"
@@ -20,13 +21,7 @@ using namespace luvenor;
 namespace {
 
 void GarantirAplicacao() {
-    if (QCoreApplication::instance()) return;
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    static int argc = 1;
-    static char nome[] = "bench_danfe";
-    static char* argv[] = {nome, nullptr};
-    new QGuiApplication(argc, argv);
-    RegistrarFontes();
+    IniciarAplicacaoGrafica("bench_danfe");
 }
 
 TParticipante& Parte(TNotaFiscal& nf, const std::string& cnpj, const std::string& razao) {

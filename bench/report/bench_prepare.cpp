@@ -4,6 +4,7 @@
 //
 //   bench_report_prepare --benchmark_filter='Preparar/310$'    (about 10 pages)
 //   bench_report_prepare --benchmark_filter='Preparar/3100$'   (about 100 pages)
+#include "report/RLAplicacao.h"
 #include "report/RLDataTable.h"
 #include "report/RLExport.h"
 #include "report/RLFonts.h"
@@ -28,16 +29,7 @@ using namespace luvenor;
 namespace {
 
 void GarantirAplicacao() {
-    static int argc = 1;
-    static char nome[] = "bench_report_prepare";
-    static char* argv[] = {nome, nullptr};
-    if (!QCoreApplication::instance()) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        // Kept to the end of the process: destroying it among the statics crashes Qt's font cache.
-        static QGuiApplication* app = new QGuiApplication(argc, argv);
-        (void)app;
-    }
-    RegistrarFontes();
+    IniciarAplicacaoGrafica("bench_report_prepare");
 }
 
 // Peak resident memory of the process, in kB.

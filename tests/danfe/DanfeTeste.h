@@ -2,6 +2,7 @@
 // Shared by the DANFE tests: a Qt application with the report fonts, a fictitious invoice built
 // in code, the preparation of its DANFE into plain page copies, and the texts of those pages.
 #include "ClasDocFisc/TNotaFiscal.h"
+#include "report/RLAplicacao.h"
 #include "danfe/ImprimirDanfe.h"
 #include "danfe/TFrtDanfe.h"
 #include "report/RLFonts.h"
@@ -16,13 +17,7 @@
 namespace luvenor::teste {
 
 inline void GarantirAplicacao() {
-    static int argc = 1;
-    static char nome[] = "test_danfe";
-    static char* argv[] = {nome, nullptr};
-    static QGuiApplication* app = nullptr;
-    if (!QCoreApplication::instance()) app = new QGuiApplication(argc, argv);
-    (void)app;
-    RegistrarFontes();
+    IniciarAplicacaoGrafica("test_danfe");
 }
 
 inline TParticipante& NovaParte(TNotaFiscal& nf, const std::string& cnpj, const std::string& razao) {

@@ -1,6 +1,7 @@
 #pragma once
 // Shared by the page tests: a Qt application for the tests that measure or draw text, and a page
 // holding one object of every kind.
+#include "report/RLAplicacao.h"
 #include "report/RLFonts.h"
 #include "report/RLGraphics.h"
 
@@ -14,13 +15,7 @@ namespace luvenor::teste {
 // The fonts need an application. It is never destroyed: tearing it down among the static
 // destructors at exit would crash inside Qt.
 inline void GarantirAplicacao() {
-    static int argc = 1;
-    static char nome[] = "test_pages";
-    static char* argv[] = {nome, nullptr};
-    static QGuiApplication* app = nullptr;
-    if (!QCoreApplication::instance()) app = new QGuiApplication(argc, argv);
-    (void)app;
-    RegistrarFontes();
+    IniciarAplicacaoGrafica("test_pages");
 }
 
 inline QImage ImagemDeTeste() {
