@@ -5,7 +5,21 @@
 #include <cstdio>
 #include <cstring>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 namespace {
+
+// Reading an invoice and writing its DANFE allocate and free many large buffers (the XML tree, a
+// PDF's page streams). By default glibc maps each afresh and trims the heap after it, so every page
+// of them faults in again: keeping them in the heap took a seventh off a 990-item DANFE.
+void ReusarMemoriaGrande() {
+#ifdef __GLIBC__
+    mallopt(M_MMAP_THRESHOLD, 64 << 20);
+    mallopt(M_TRIM_THRESHOLD, 256 << 20);
+#endif
+}
 
 struct Comando {
     const char* nome;
@@ -29,6 +43,7 @@ void MostrarAjuda(std::FILE* saida) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    ReusarMemoriaGrande();
     if (argc < 2) {
         MostrarAjuda(stderr);
         return 2;

@@ -51,7 +51,7 @@ std::string PartirPalavrasLongas(const std::string& texto, const TRLFont& fonte,
     if (MaiorPalavra(texto) * 2 * static_cast<size_t>(std::max(1, std::abs(fonte.Height))) <
         static_cast<size_t>(largura))
         return texto;
-    const TRLTextMeasurer medidor(fonte.ToQFont());
+    const TRLTextMeasurer medidor(fonte);
     // Pieces end a space short of the width: the memo measures whole lines, which may round wider.
     const int util = std::max(1, largura - medidor.SpaceWidth());
     const std::u32string codigos = ParaCodigos(texto);

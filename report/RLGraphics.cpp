@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <stdexcept>
+#include <vector>
 
 namespace luvenor {
 
@@ -261,8 +262,9 @@ void PorU32(std::string& s, uint32_t v) {
 
 }  // namespace
 
-std::string CodificarImagem(const QImage& image) {
-    if (image.isNull()) return "NIL";
+namespace {
+
+std::string CodificarBmp(const QImage& image) {
     const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
     const uint32_t w = static_cast<uint32_t>(rgb.width());
     const uint32_t h = static_cast<uint32_t>(rgb.height());
@@ -297,6 +299,25 @@ std::string CodificarImagem(const QImage& image) {
     return s;
 }
 
+}  // namespace
+
+// A report draws the same few pictures (a logo, a barcode) on every page: the last ones encoded are
+// kept by Qt's cache key, which changes whenever an image's pixels do.
+std::string CodificarImagem(const QImage& image) {
+    if (image.isNull()) return "NIL";
+    struct Codificada {
+        qint64 chave;
+        std::string bytes;
+    };
+    thread_local std::vector<Codificada> recentes;
+    for (const Codificada& c : recentes)
+        if (c.chave == image.cacheKey()) return c.bytes;
+    constexpr size_t lembradas = 4;
+    if (recentes.size() >= lembradas) recentes.erase(recentes.begin());
+    recentes.push_back({image.cacheKey(), CodificarBmp(image)});
+    return recentes.back().bytes;
+}
+
 QImage DecodificarImagem(std::string_view picture) {
     if (picture.size() <= 3) return {};
     const std::string_view tipo = picture.substr(0, 3);
@@ -311,12 +332,16 @@ QImage DecodificarImagem(std::string_view picture) {
 
 // --- storage --------------------------------------------------------------------------------
 
-TRLGraphicStorage::TRLGraphicStorage() : pages_(std::make_unique<TRLPageStore>()) {}
+TRLGraphicStorage::TRLGraphicStorage() : pages_(std::make_unique<TRLPageStore>(DefaultMemoryBudget)) {}
 
 TRLGraphicStorage::~TRLGraphicStorage() = default;
 
-void TRLGraphicStorage::Add(const TRLGraphicSurface& page) {
-    pages_->Add(page);
+void TRLGraphicStorage::Add(TRLGraphicSurface page) {
+    pages_->Add(std::move(page));
+}
+
+void TRLGraphicStorage::SetMemoryBudget(size_t bytes) {
+    pages_->SetMemoryBudget(bytes);
 }
 
 int TRLGraphicStorage::Count() const {

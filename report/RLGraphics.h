@@ -8,6 +8,7 @@
 // the report definition's own property types (TRLRect, TRLFont of the controls).
 #include <QRgb>
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -305,10 +306,10 @@ QImage DecodificarImagem(std::string_view picture);
 
 class TRLPageStore;
 
-// The prepared pages: the ordered list of pages and the store's macros. Finished pages go to a
-// temporary file (created with the first page, readable only by the user, already unlinked so it
-// never outlives the process); at most 5 pages stay in memory. Reading is const, so drawing never
-// changes the store.
+// The prepared pages: the ordered list of pages and the store's macros. The first pages stay in
+// memory up to a budget of bytes; later ones go to a temporary file (created with the first of
+// them, readable only by the user, already unlinked so it never outlives the process), of which at
+// most 5 pages stay in memory. Reading is const, so drawing never changes the store.
 class TRLGraphicStorage {
 public:
     TRLGraphicStorage();
@@ -316,12 +317,12 @@ public:
     TRLGraphicStorage(const TRLGraphicStorage&) = delete;
     TRLGraphicStorage& operator=(const TRLGraphicStorage&) = delete;
 
-    // Appends a finished page; it is written to the temporary file at once. Throws
-    // std::runtime_error when the temporary file cannot be created or written.
-    void Add(const TRLGraphicSurface& page);
+    // Appends a finished page: kept in memory while the budget allows, otherwise written to the
+    // temporary file at once. Throws std::runtime_error when that file cannot be created or written.
+    void Add(TRLGraphicSurface page);
     int Count() const;
-    // Page n (0-based) from the cache or the temporary file; the pointer stays valid after the
-    // page leaves the cache. Throws std::out_of_range for a bad index.
+    // Page n (0-based) from memory, the cache or the temporary file; the pointer stays valid after
+    // the page leaves the cache. Throws std::out_of_range for a bad index.
     std::shared_ptr<const TRLGraphicSurface> Page(int n) const;
     // The stored record of page n (the page's bytes, without the length prefix).
     std::string PageRecord(int n) const;
@@ -332,7 +333,11 @@ public:
     // Empties the store: pages, macros and the temporary file.
     void Clear();
 
-    // For tests: the temporary file's descriptor (-1 before the first page).
+    // Bytes of pages kept in memory before pages go to the temporary file; set it before adding pages.
+    void SetMemoryBudget(size_t bytes);
+    static constexpr size_t DefaultMemoryBudget = size_t{16} << 20;
+
+    // For tests: the temporary file's descriptor (-1 before the first page written to it).
     int TemporaryFileDescriptor() const;
     static constexpr int CacheSize = 5;
 

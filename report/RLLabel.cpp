@@ -23,7 +23,7 @@ MedidaDaLinha MedirComEspaco(const TRLTextMeasurer& m, const std::string& texto)
 
 // The text drawn on a bitmap of its own size and turned counter-clockwise by `graus`.
 QImage TextoGirado(const TRLFont& fonte, QRgb cor, const std::string& texto, double graus) {
-    const TRLTextMeasurer m(fonte.ToQFont());
+    const TRLTextMeasurer m(fonte);
     const MedidaDaLinha med = MedirComEspaco(m, texto);
     QImage imagem(std::max(1, med.largura), std::max(1, med.altura), QImage::Format_RGB32);
     imagem.fill(cor);
@@ -123,7 +123,7 @@ bool TRLCustomLabel::Prepare() {
 
 void TRLCustomLabel::AdjustSize() {
     if (!AutoSize) return;
-    const TRLTextMeasurer m(Font().ToQFont());
+    const TRLTextMeasurer m(Font());
     const MedidaDaLinha med = MedirComEspaco(m, Caption());
     ResizeKeepingEdges(med.largura + BorderExtraWidth(), med.altura + BorderExtraHeight());
 }
@@ -131,7 +131,7 @@ void TRLCustomLabel::AdjustSize() {
 void TRLCustomLabel::Draw(TRLGraphicSurface& surface, int offsetX, int offsetY) {
     DrawFrameAndFill(surface, offsetX, offsetY);
     const TRLPageRect caixa = ParaRetanguloPagina(ClientRect(), offsetX, offsetY);
-    const TRLTextMeasurer m(Font().ToQFont());
+    const TRLTextMeasurer m(Font());
     std::string texto = Caption();
     const MedidaDaLinha med = MedirComEspaco(m, texto);
     const TRLTextOrigin o = OrigemDoTexto(caixa, Alignment, Layout, m.SpaceWidth(), med.largura, med.altura);
@@ -161,7 +161,7 @@ bool TRLCustomAngleLabel::Prepare() {
 
 void TRLCustomAngleLabel::AdjustSize() {
     if (!AutoSize) return;
-    const TRLTextMeasurer m(Font().ToQFont());
+    const TRLTextMeasurer m(Font());
     const MedidaDaLinha med = MedirComEspaco(m, Caption());
     const double rad = Angle * M_PI / 180.0;
     const double c = std::abs(std::cos(rad));

@@ -55,7 +55,7 @@ bool TRLCustomMultiLine::Prepare() {
 
 void TRLCustomMultiLine::AdjustSize() {
     if (!AutoSize) return;
-    const TRLTextMeasurer m(Font().ToQFont());
+    const TRLTextMeasurer m(Font());
     const int largura = WordWrap ? ClientRect().Width : -1;
     const auto linhas = QuebrarLinhas(Text(), m, largura);
     const int altura = static_cast<int>(linhas.size()) * m.TextHeight();
@@ -65,7 +65,7 @@ void TRLCustomMultiLine::AdjustSize() {
 void TRLCustomMultiLine::Draw(TRLGraphicSurface& surface, int offsetX, int offsetY) {
     DrawFrameAndFill(surface, offsetX, offsetY);
     const TRLPageRect caixa = ParaRetanguloPagina(ClientRect(), offsetX, offsetY);
-    const TRLTextMeasurer m(Font().ToQFont());
+    const TRLTextMeasurer m(Font());
     const int alturaLinha = m.TextHeight();
     const auto linhas = QuebrarLinhas(Text(), m, WordWrap ? caixa.Width() : -1);
     SelecionarFonteDoTexto(surface);

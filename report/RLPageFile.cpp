@@ -536,7 +536,7 @@ void LerArquivoPaginas(std::string_view bytes, TRLMacros& macros,
 void LerArquivoPaginas(std::string_view bytes, TRLGraphicStorage& store) {
     store.Clear();
     try {
-        LerArquivoPaginas(bytes, store.Macros(), [&](TRLGraphicSurface&& p) { store.Add(p); });
+        LerArquivoPaginas(bytes, store.Macros(), [&](TRLGraphicSurface&& p) { store.Add(std::move(p)); });
     } catch (...) {
         store.Clear();
         throw;

@@ -3,10 +3,12 @@
 #include "report/RLFonts.h"
 
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QImage>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPolygonF>
+#include <QRawFont>
 
 #include <algorithm>
 #include <cmath>
@@ -129,30 +131,56 @@ QString ParaQString(const std::string& s) {
 
 class TRLCachesDeDesenho {
 public:
-    // A stored font ready for a device: the Qt font and the metrics every text in it needs.
+    // A stored font ready for a device: the Qt font, its glyphs and the metrics every text in it needs.
     struct FonteNoDispositivo {
         uint64_t numero = 0;  // unique among the fonts a painter has built
         TRLPageFont chave;
         double pixels = 0;
         int dpi = 0;
         QFont fonte;
+        QRawFont bruta;  // the same face at the device's pixel size
         double espaco = 0;
         double ascendente = 0;
         double altura = 0;
         std::unique_ptr<QFontMetricsF> metricas;
-        mutable std::unordered_map<char16_t, double> avancos;
 
-        // A text's width as the sum of its characters' advances, as texts are measured when a page is
-        // made (kerning is off); shaping a whole text for its width cost as much as drawing it.
-        double Largura(const QString& texto) const {
-            double largura = 0;
-            for (const QChar c : texto) {
-                if (c.isSurrogate()) return metricas->horizontalAdvance(texto);
-                auto [it, novo] = avancos.try_emplace(c.unicode(), 0.0);
-                if (novo) it->second = metricas->horizontalAdvance(c);
-                largura += it->second;
+        struct Glifo {
+            quint32 indice = 0;  // 0: the face has no glyph for the character
+            double avanco = 0;
+        };
+        mutable std::unordered_map<char32_t, Glifo> glifos;
+
+        const Glifo& GlifoDe(char32_t c) const {
+            auto [it, novo] = glifos.try_emplace(c);
+            if (novo) {
+                const QString s = QString::fromUcs4(&c, 1);
+                quint32 indices[2] = {0, 0};
+                int n = 2;
+                if (bruta.glyphIndexesForChars(s.constData(), static_cast<int>(s.size()), indices, &n) &&
+                    n == 1 && indices[0] != 0) {
+                    QPointF avanco;
+                    bruta.advancesForGlyphIndexes(indices, &avanco, 1, QRawFont::UseDesignMetrics);
+                    it->second = {indices[0], avanco.x()};
+                }
             }
-            return largura;
+            return it->second;
+        }
+
+        // The glyphs of a text, one per character with kerning off, as texts are measured when a page
+        // is made; false when the face lacks one of them and Qt must shape the text with fallback fonts.
+        bool Glifos(const std::u32string& texto, QList<quint32>& indices, QList<QPointF>& posicoes,
+                    double& largura) const {
+            indices.resize(static_cast<qsizetype>(texto.size()));
+            posicoes.resize(static_cast<qsizetype>(texto.size()));
+            largura = 0;
+            for (size_t i = 0; i < texto.size(); ++i) {
+                const Glifo& g = GlifoDe(texto[i]);
+                if (g.indice == 0) return false;
+                indices[static_cast<qsizetype>(i)] = g.indice;
+                posicoes[static_cast<qsizetype>(i)] = QPointF(largura, 0);
+                largura += g.avanco;
+            }
+            return true;
         }
     };
 
@@ -171,7 +199,10 @@ public:
         c->dpi = dpi;
         c->fonte = FonteDaPagina(f, pixels, dpi);
         c->metricas = std::make_unique<QFontMetricsF>(c->fonte, device);
-        c->espaco = c->metricas->horizontalAdvance(QLatin1Char(' '));
+        c->bruta = QRawFont::fromFont(c->fonte);
+        c->bruta.setPixelSize(pixels);
+        const auto& espaco = c->GlifoDe(U' ');
+        c->espaco = espaco.indice != 0 ? espaco.avanco : c->metricas->horizontalAdvance(QLatin1Char(' '));
         c->ascendente = c->metricas->ascent();
         c->altura = c->metricas->height();
         fontes_.push_back(std::move(c));
@@ -233,6 +264,7 @@ private:
     // saving and restoring the painter for every text is what made a PDF slow.
     void Texto(const TRLGraphicObject& o, const TRLTextObject& t) {
         const QString texto = ParaQString(ExpandirMacros(t.Text, pagina_.Macros(), loja_));
+        const std::u32string codigos = texto.toStdU32String();
         const int dpi = p_.device() ? p_.device()->logicalDpiY() : 96;
         const double altura0 = std::min(AlturaDaFonte(t.Font), limiteFonte);
         const TRLCachesDeDesenho::FonteNoDispositivo& f =
@@ -241,7 +273,10 @@ private:
         const bool recortavel = !(t.TextFlags & tfUnclipped);
         const bool medir =
             recortavel || t.Alignment == TRLPageAlignment::Right || t.Alignment == TRLPageAlignment::Center;
-        const double largura = medir ? f.Largura(texto) + f.espaco : 0;
+        double larguraGlifos = 0;
+        const bool porGlifos = f.Glifos(codigos, indices_, posicoes_, larguraGlifos);
+        const double largura =
+            medir ? (porGlifos ? larguraGlifos : f.metricas->horizontalAdvance(texto)) + f.espaco : 0;
 
         double x = e_.X(t.Origin.X);
         if (t.Alignment == TRLPageAlignment::Right)
@@ -262,12 +297,26 @@ private:
             p_.setClipRect(caixa, Qt::IntersectClip);
         }
         if (t.Brush.Style != TRLBrushStyle::bsClear) p_.fillRect(caixa, Pincel(t.Brush));
-        if (fonteAtual_ != f.numero) {
-            p_.setFont(f.fonte);
-            fonteAtual_ = f.numero;
-        }
         p_.setPen(Cor(t.Font.Color));
-        p_.drawText(QPointF(x, y + f.ascendente), texto);
+        const QPointF linhaDeBase(x, y + f.ascendente);
+        if (porGlifos) {
+            // Drawing the glyphs directly spares Qt shaping every text again, which was half of a PDF's time.
+            if (!indices_.isEmpty()) {
+                QGlyphRun glifos;
+                glifos.setRawFont(f.bruta);
+                glifos.setGlyphIndexes(indices_);
+                glifos.setPositions(posicoes_);
+                glifos.setUnderline(f.fonte.underline());
+                glifos.setStrikeOut(f.fonte.strikeOut());
+                p_.drawGlyphRun(linhaDeBase, glifos);
+            }
+        } else {
+            if (fonteAtual_ != f.numero) {
+                p_.setFont(f.fonte);
+                fonteAtual_ = f.numero;
+            }
+            p_.drawText(linhaDeBase, texto);
+        }
         if (recortar) Restaurar();
     }
 
@@ -331,6 +380,8 @@ private:
     Escala e_;
     TRLCachesDeDesenho& caches_;
     uint64_t fonteAtual_ = 0;  // the font set on the painter, 0 when not known
+    QList<quint32> indices_;   // the glyphs of the text being drawn, kept to spare allocations
+    QList<QPointF> posicoes_;
     int recortes_ = 0;
 };
 

@@ -44,6 +44,26 @@ void LerTudo(int fd, char* dados, size_t n, int64_t offset) {
     }
 }
 
+// What a page takes in memory, near enough to hold the pages kept there to their budget.
+size_t BytesNaMemoria(const TRLGraphicSurface& page) {
+    auto texto = [](const std::string& s) { return s.capacity() > 15 ? s.capacity() + 1 : 0; };
+    size_t bytes = sizeof(TRLGraphicSurface) + page.Objects().capacity() * sizeof(TRLGraphicObject);
+    for (const TRLGraphicObject& o : page.Objects()) {
+        if (const auto* t = o.As<TRLTextObject>())
+            bytes += texto(t->Text) + texto(t->Font.Name);
+        else if (const auto* im = o.As<TRLImageObject>())
+            bytes += texto(im->Picture);
+        else if (const auto* pg = o.As<TRLPolygonObject>())
+            bytes += pg->Points.capacity() * sizeof(TRLPagePoint);
+        else if (const auto* pl = o.As<TRLPolylineObject>())
+            bytes += pl->Points.capacity() * sizeof(TRLPagePoint);
+    }
+    for (const std::string& f : page.Fonts()) bytes += sizeof(std::string) + texto(f);
+    for (const auto& [nome, valor] : page.Macros().Items())
+        bytes += sizeof(std::pair<std::string, std::string>) + texto(nome) + texto(valor);
+    return bytes;
+}
+
 }  // namespace
 
 TRLPageStore::~TRLPageStore() {
@@ -65,9 +85,21 @@ void TRLPageStore::AbrirArquivo() {
     end_ = 0;
 }
 
-void TRLPageStore::Add(const TRLGraphicSurface& page) {
+void TRLPageStore::Add(TRLGraphicSurface page) {
+    const size_t bytes = BytesNaMemoria(page);
+    auto pagina = std::make_shared<const TRLGraphicSurface>(std::move(page));
+    // Once a page has gone to the file, all later ones do, so the pages in memory are always the first.
+    if (index_.empty() && bytesNaMemoria_ + bytes <= orcamento_) {
+        bytesNaMemoria_ += bytes;
+        naMemoria_.push_back(std::move(pagina));
+        return;
+    }
+    Escrever(std::move(pagina));
+}
+
+void TRLPageStore::Escrever(std::shared_ptr<const TRLGraphicSurface> page) {
     if (fd_ < 0) AbrirArquivo();
-    const std::string bytes = EscreverPagina(page);
+    const std::string bytes = EscreverPagina(*page);
     std::string registro;
     registro.reserve(bytes.size() + 4);
     const uint32_t n = static_cast<uint32_t>(bytes.size());
@@ -76,7 +108,7 @@ void TRLPageStore::Add(const TRLGraphicSurface& page) {
     EscreverTudo(fd_, registro.data(), registro.size(), end_);
     index_.push_back({end_ + 4, n});
     end_ += static_cast<int64_t>(registro.size());
-    Guardar(Count() - 1, std::make_shared<const TRLGraphicSurface>(page));
+    Guardar(Count() - 1, std::move(page));
 }
 
 void TRLPageStore::Guardar(int n, std::shared_ptr<const TRLGraphicSurface> surface) const {
@@ -87,12 +119,16 @@ void TRLPageStore::Guardar(int n, std::shared_ptr<const TRLGraphicSurface> surfa
 std::string TRLPageStore::Record(int n) const {
     if (n < 0 || n >= Count())
         throw std::out_of_range("page " + std::to_string(n + 1) + " is not in the page store");
-    std::string bytes(index_[static_cast<size_t>(n)].length, '\0');
-    LerTudo(fd_, bytes.data(), bytes.size(), index_[static_cast<size_t>(n)].offset);
+    if (static_cast<size_t>(n) < naMemoria_.size())
+        return EscreverPagina(*naMemoria_[static_cast<size_t>(n)]);
+    const Posicao& p = index_[static_cast<size_t>(n) - naMemoria_.size()];
+    std::string bytes(p.length, '\0');
+    LerTudo(fd_, bytes.data(), bytes.size(), p.offset);
     return bytes;
 }
 
 std::shared_ptr<const TRLGraphicSurface> TRLPageStore::Page(int n) const {
+    if (n >= 0 && static_cast<size_t>(n) < naMemoria_.size()) return naMemoria_[static_cast<size_t>(n)];
     for (auto it = cache_.begin(); it != cache_.end(); ++it) {
         if (it->page == n) {
             cache_.splice(cache_.begin(), cache_, it);
@@ -105,6 +141,8 @@ std::shared_ptr<const TRLGraphicSurface> TRLPageStore::Page(int n) const {
 }
 
 void TRLPageStore::Clear() {
+    naMemoria_.clear();
+    bytesNaMemoria_ = 0;
     cache_.clear();
     index_.clear();
     if (fd_ >= 0) ::close(fd_);

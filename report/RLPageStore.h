@@ -1,9 +1,11 @@
 #pragma once
-// The page store's temporary file and its cache: each page is written once, as its stored record,
-// at the end of a file in the system's temporary folder; an index keeps where each record lies and
-// at most TRLGraphicStorage::CacheSize pages stay decoded in memory.
+// The page store: the first pages stay in memory up to a budget of bytes, so an ordinary report is
+// never encoded and decoded again; the pages after them are written once, as their stored records,
+// at the end of a file in the system's temporary folder, where an index keeps where each record
+// lies and at most TRLGraphicStorage::CacheSize of them stay decoded in memory.
 #include "report/RLGraphics.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <list>
 #include <memory>
@@ -14,17 +16,18 @@ namespace luvenor {
 
 class TRLPageStore {
 public:
-    TRLPageStore() = default;
+    explicit TRLPageStore(size_t memoryBudget) : orcamento_(memoryBudget) {}
     ~TRLPageStore();
     TRLPageStore(const TRLPageStore&) = delete;
     TRLPageStore& operator=(const TRLPageStore&) = delete;
 
-    void Add(const TRLGraphicSurface& page);
-    int Count() const { return static_cast<int>(index_.size()); }
+    void Add(TRLGraphicSurface page);
+    int Count() const { return static_cast<int>(naMemoria_.size() + index_.size()); }
     std::shared_ptr<const TRLGraphicSurface> Page(int n) const;
     std::string Record(int n) const;
     void Clear();
     int Descriptor() const { return fd_; }
+    void SetMemoryBudget(size_t bytes) { orcamento_ = bytes; }
 
 private:
     struct Posicao {
@@ -37,11 +40,16 @@ private:
     };
 
     void AbrirArquivo();
+    void Escrever(std::shared_ptr<const TRLGraphicSurface> page);
     void Guardar(int n, std::shared_ptr<const TRLGraphicSurface> surface) const;
+
+    size_t orcamento_;
+    size_t bytesNaMemoria_ = 0;
+    std::vector<std::shared_ptr<const TRLGraphicSurface>> naMemoria_;  // pages 0 .. n-1
 
     int fd_ = -1;
     int64_t end_ = 0;
-    std::vector<Posicao> index_;
+    std::vector<Posicao> index_;        // the pages after those in memory
     mutable std::list<Entrada> cache_;  // most recently stored or read first
 };
 

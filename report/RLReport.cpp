@@ -110,7 +110,7 @@ void TRLCustomReport::StartingPage() {
 void TRLCustomReport::FlushPage() {
     surface_->Macros().Set("PageNo", std::to_string(pageNumber_));
     surface_->Macros().Set("CompositeIndex", "0");
-    pages_->Add(*surface_);
+    pages_->Add(std::move(*surface_));  // the pager drops the surface next
 }
 
 bool TRLCustomReport::Cancelled() const {

@@ -1,12 +1,19 @@
 #include "report/RLTextLayout.h"
 
+#include "report/RLControl.h"
+
+#include <QFont>
+#include <QFontMetrics>
 #include <QImage>
 #include <QString>
 
 #include <algorithm>
 #include <array>
 #include <memory>
+#include <map>
+#include <optional>
 #include <unordered_map>
+#include <utility>
 
 namespace luvenor {
 namespace {
@@ -53,45 +60,51 @@ std::string ParaUtf8(const std::u32string& codes) {
 // Measuring a character shapes it: widths are kept per font for the whole run (plain numbers, so
 // nothing of Qt outlives the application).
 struct TRLTextMeasurer::Tabela {
+    explicit Tabela(const TRLFont& f) : fonte(f) { latin.fill(-1); }
+    TRLFont fonte;
     int altura = -1;
     std::array<int, 256> latin;
     std::unordered_map<char32_t, int> outras;
-    Tabela() { latin.fill(-1); }
 };
 
 namespace {
 
-// What tells fonts apart for measuring; QFont::key() formats every attribute and was a large part of
-// preparing a page.
-std::string ChaveDaFonte(const QFont& f) {
-    std::string chave = f.family().toStdString();
-    const int inteiros[] = {f.pixelSize(),
-                            static_cast<int>(f.pointSizeF() * 1000),
-                            f.weight(),
-                            f.italic(),
-                            f.underline(),
-                            f.strikeOut(),
-                            f.fixedPitch(),
-                            f.kerning(),
-                            f.hintingPreference(),
-                            f.styleStrategy(),
-                            f.stretch()};
-    for (int v : inteiros) chave += '|' + std::to_string(v);
-    return chave;
+// What tells report fonts apart for measuring: what their Qt font is built from.
+struct ChaveDaFonte {
+    std::string nome;
+    int altura;
+    unsigned estilo;
+    bool fixa;
+    auto operator<=>(const ChaveDaFonte&) const = default;
+};
+
+ChaveDaFonte Chave(const TRLFont& f) {
+    return {f.Name, f.Height, f.Style & 0x0Fu, f.Pitch == 3};
 }
 
 }  // namespace
 
-TRLTextMeasurer::TRLTextMeasurer(const QFont& font) : font_(font) {
-    static std::unordered_map<std::string, std::unique_ptr<Tabela>> tabelas;
-    auto& t = tabelas[ChaveDaFonte(font)];
-    if (!t) t = std::make_unique<Tabela>();
-    tabela_ = t.get();
+// Reports make a measurer for every text they size or draw, so the last font is found without a search.
+TRLTextMeasurer::TRLTextMeasurer(const TRLFont& font) {
+    static std::map<ChaveDaFonte, std::unique_ptr<Tabela>> tabelas;
+    static const std::pair<const ChaveDaFonte, std::unique_ptr<Tabela>>* ultima = nullptr;
+    ChaveDaFonte chave = Chave(font);
+    if (ultima && ultima->first == chave) {
+        tabela_ = ultima->second.get();
+        return;
+    }
+    auto [it, nova] = tabelas.try_emplace(std::move(chave));
+    if (nova) it->second = std::make_unique<Tabela>(font);
+    ultima = &*it;
+    tabela_ = it->second.get();
 }
 
+TRLTextMeasurer::~TRLTextMeasurer() = default;
+
 const QFontMetrics& TRLTextMeasurer::Metricas() const {
-    if (!metrics_) metrics_.emplace(font_, DispositivoDeDesenho());
-    return *metrics_;
+    if (!metricas_)
+        metricas_ = std::make_unique<QFontMetrics>(tabela_->fonte.ToQFont(), DispositivoDeDesenho());
+    return *metricas_;
 }
 
 int TRLTextMeasurer::TextWidth(const std::string& utf8) const {

@@ -1,18 +1,23 @@
 #pragma once
 // Text measuring at the design resolution and the memo's line breaking. Widths and heights are
 // integer design pixels (96 per inch), so the layout is the same on every machine and headless.
-#include <QFont>
-#include <QFontMetrics>
-#include <functional>
-#include <optional>
+#include <memory>
 #include <string>
 #include <vector>
 
+class QFontMetrics;
+
 namespace luvenor {
 
+struct TRLFont;
+
+// Measures texts in a report font. Widths are kept per font for the whole run, so making a measurer
+// is cheap and the Qt font behind it is built once, on the first width it is asked for.
 class TRLTextMeasurer {
 public:
-    explicit TRLTextMeasurer(const QFont& font);
+    explicit TRLTextMeasurer(const TRLFont& font);
+    ~TRLTextMeasurer();
+    TRLTextMeasurer(TRLTextMeasurer&&) = default;
 
     int TextWidth(const std::string& utf8) const;
     int TextHeight() const;  // height of a line of text in this font
@@ -24,9 +29,8 @@ public:
 private:
     const QFontMetrics& Metricas() const;
 
-    QFont font_;
     Tabela* tabela_;  // widths already measured with this font, shared by every measurer
-    mutable std::optional<QFontMetrics> metrics_;
+    mutable std::unique_ptr<QFontMetrics> metricas_;  // built only for a width not yet in the table
 };
 
 struct TRLTextLine {

@@ -1,6 +1,6 @@
 // Preparing an item list with an expanding memo (about 33 rows a page, 1,000 rows about 30 pages) and drawing
 // every page to PDF (one page and about 30) or to PNG: milliseconds per page for each, and the process's
-// peak memory, which the page store's small cache should keep flat as the page count grows.
+// peak memory, which the page store's memory budget and small cache keep bounded as the page count grows.
 //
 //   bench_report_prepare --benchmark_filter='Preparar/310$'    (about 10 pages)
 //   bench_report_prepare --benchmark_filter='Preparar/3100$'   (about 100 pages)

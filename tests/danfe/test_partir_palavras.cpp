@@ -31,7 +31,7 @@ TEST(PartirPalavras, TextoComPalavrasCurtasFicaIgual) {
 TEST(PartirPalavras, PalavraLongaViraPedacosQueCabem) {
     teste::GarantirAplicacao();
     const TRLFont fonte = FonteDoControle({7, false});
-    const TRLTextMeasurer medidor(fonte.ToQFont());
+    const TRLTextMeasurer medidor(fonte);
     std::string longa;
     for (int i = 0; i < 300; ++i) longa += (i % 10 == 0) ? "Ç" : "W";
     const std::string texto = "inicio " + longa + " fim";

@@ -190,7 +190,7 @@ TEST(RotuloGirado, NoventaGrausLeDeBaixoParaCimaNaBaseDaCaixa) {
     rotulo.Draw(s, 0, 0);
     TRLPageRect caixa;
     const QImage img = ImagemGravada(s, &caixa);
-    const TRLTextMeasurer m(FonteTimes(11, true).ToQFont());
+    const TRLTextMeasurer m(FonteTimes(11, true));
     const int w = m.TextWidth("RECEBEMOS ");
     const int h = m.TextHeight();
     EXPECT_EQ(caixa.Bottom, 200);
@@ -212,7 +212,7 @@ TEST(RotuloGirado, AutoSizeTomaACaixaGirada) {
     rotulo.SetFont(FonteTimes(9));
     rotulo.Angle = 90.0;
     rotulo.SetCaption("ABC");
-    const TRLTextMeasurer m(FonteTimes(9).ToQFont());
+    const TRLTextMeasurer m(FonteTimes(9));
     EXPECT_EQ(rotulo.Width, m.TextHeight());
     EXPECT_EQ(rotulo.Height, m.TextWidth("ABC "));
 }

@@ -15,7 +15,7 @@ using namespace luvenor::teste;
 namespace {
 
 TRLTextMeasurer Medidor() {
-    return TRLTextMeasurer(FonteTimes(9).ToQFont());
+    return TRLTextMeasurer(FonteTimes(9));
 }
 
 TRLTextObject UnicoTexto(const TRLGraphicSurface& s, TRLPageRect* caixa = nullptr) {

@@ -1,5 +1,7 @@
 // Drawing a page on a device, checked through a paint engine that records what reaches it, and
-// the completion of macros at drawing time.
+// the completion of macros at drawing time. Texts reach an engine either shaped by Qt (with their
+// characters) or as glyph runs (glyphs at absolute positions only); Qt's text item, a private type,
+// is read to record both the same way.
 #include "report/RLPageFile.h"
 #include "report/RLPagePainter.h"
 
@@ -10,7 +12,12 @@
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
+#include <QRawFont>
 #include <QTextItem>
+#include <QtGui/private/qfontengine_p.h>
+#include <QtGui/private/qtextengine_p.h>
+
+#include <map>
 
 #include <gtest/gtest.h>
 
@@ -24,8 +31,9 @@ struct Chamada {
     double caneta = 0;  // pen width at the call (0: no pen)
     std::string texto;
     double pixelsFonte = 0;
-    QRectF recorte;     // clip in force (null: none)
-    qint64 imagem = 0;  // the image's cache key
+    bool porGlifos = false;  // drawn as a glyph run
+    QRectF recorte;          // clip in force (null: none)
+    qint64 imagem = 0;       // the image's cache key
 };
 
 class MotorGravador : public QPaintEngine {
@@ -63,14 +71,33 @@ public:
         Gravar("image", r);
         chamadas.back().imagem = img.cacheKey();
     }
+    // A text's place is its first glyph's origin on the baseline.
     void drawTextItem(const QPointF& p, const QTextItem& ti) override {
-        Chamada c = Base("text", QRectF(p, QSizeF()));
-        c.texto = ti.text().toStdString();
-        c.pixelsFonte = QFontInfo(ti.font()).pixelSize();
+        const auto& item = static_cast<const QTextItemInt&>(ti);
+        QPointF origem = p;
+        if (item.glyphs.numGlyphs > 0)
+            origem += QPointF(item.glyphs.offsets[0].x.toReal(), item.glyphs.offsets[0].y.toReal());
+        Chamada c = Base("text", QRectF(origem, QSizeF()));
+        c.texto = item.num_chars > 0 ? ti.text().toStdString() : TextoDosGlifos(item);
+        c.pixelsFonte = item.fontEngine->fontDef.pixelSize;
+        c.porGlifos = item.num_chars == 0;
         chamadas.push_back(c);
     }
 
 private:
+    // A glyph run carries no characters: they are found again through the face's character map.
+    std::string TextoDosGlifos(const QTextItemInt& item) {
+        std::map<glyph_t, char32_t>& mapa = caracteres_[item.fontEngine];
+        if (mapa.empty())
+            for (char32_t c = 0x20; c < 0x250; ++c) mapa.try_emplace(item.fontEngine->glyphIndex(c), c);
+        std::u32string texto;
+        for (int i = 0; i < item.glyphs.numGlyphs; ++i) {
+            const auto achado = mapa.find(item.glyphs.glyphs[i]);
+            texto += achado == mapa.end() ? U'?' : achado->second;
+        }
+        return QString::fromStdU32String(texto).toStdString();
+    }
+    std::map<const QFontEngine*, std::map<glyph_t, char32_t>> caracteres_;
     Chamada Base(const char* tipo, const QRectF& r) {
         Chamada c;
         c.tipo = tipo;
@@ -243,16 +270,31 @@ TEST(PagePainter, TextsArePlacedByAlignmentWithTheDeviceMetrics) {
     TRLPageFont f = p.Font;
     const QFont fonte = FonteDaPagina(f, 10 * escala, 96);
     const QFontMetricsF m(fonte);
-    const double espaco = m.horizontalAdvance(QLatin1Char(' '));
+    // Widths are the sums of the characters' unhinted advances, kerning off, as pages are measured.
+    QRawFont bruta = QRawFont::fromFont(fonte);
+    bruta.setPixelSize(10 * escala);
+    auto larguraDe = [&](const QString& texto) {
+        const QList<quint32> glifos = bruta.glyphIndexesForString(texto);
+        QList<QPointF> avancos(glifos.size());
+        bruta.advancesForGlyphIndexes(glifos.constData(), avancos.data(), int(glifos.size()),
+                                      QRawFont::UseDesignMetrics);
+        double soma = 0;
+        for (const QPointF& a : avancos) soma += a.x();
+        return soma;
+    };
+    const double espaco = larguraDe(QStringLiteral(" "));
     const double tolerancia = 1.0 / 32;  // text positions reach the engine in 1/64 pixel steps
+    for (const Chamada& t : textos) EXPECT_TRUE(t.porGlifos) << t.texto;
+    EXPECT_EQ(textos[0].texto, "Esq");
+    EXPECT_EQ(textos[1].texto, "Dir");
+    EXPECT_EQ(textos[2].texto, "Meio");
     EXPECT_EQ(textos[0].pixelsFonte, 20) << "design height times the vertical scale";
-    EXPECT_DOUBLE_EQ(textos[0].caixa.left(), 210) << "left: the recorded origin, scaled";
+    EXPECT_NEAR(textos[0].caixa.left(), 210, tolerancia) << "left: the recorded origin, scaled";
     EXPECT_NEAR(textos[0].caixa.top(), 20 + m.ascent(), tolerancia) << "baseline below the top";
-    EXPECT_NEAR(textos[1].caixa.left() + m.horizontalAdvance(QStringLiteral("Dir ")), 600 + espaco / 2,
-                tolerancia)
+    EXPECT_NEAR(textos[1].caixa.left() + larguraDe(QStringLiteral("Dir ")), 600 + espaco / 2, tolerancia)
         << "right: half a space past the text's end, at the box's right edge";
     EXPECT_NEAR(textos[1].caixa.top(), 120 - m.height() + m.ascent(), tolerancia);
-    const double largura = m.horizontalAdvance(QStringLiteral("Meio "));
+    const double largura = larguraDe(QStringLiteral("Meio "));
     EXPECT_NEAR(textos[2].caixa.left(), espaco / 2 + (200 + 600 - largura) / 2, tolerancia);
     EXPECT_NEAR(textos[2].caixa.top(), (140 + 180 - m.height()) / 2 + m.ascent(), tolerancia);
 }
@@ -266,6 +308,21 @@ TEST(PagePainter, FontSizeFollowsTheDeviceResolution) {
     const auto textos = DoTipo(Desenhar(p, {}, QRectF(0, 0, 794 * 6.25, 1123 * 6.25), 600), "text");
     ASSERT_EQ(textos.size(), 1u);
     EXPECT_EQ(textos[0].pixelsFonte, 50);
+}
+
+TEST(PagePainter, ATextWithACharacterTheFaceLacksIsShapedByQtWithFallbackFonts) {
+    TRLGraphicSurface p(400, 100);
+    p.Font.Name = "Times New Roman";
+    p.TextOut({0, 0, 400, 20}, 0, 0, "Nota \u6F22 Fiscal", tfUnclipped);
+    p.TextOut({0, 30, 400, 50}, 0, 30, "Ação", tfUnclipped);
+    const auto textos = DoTipo(Desenhar(p, {}, QRectF(0, 0, 400, 100)), "text");
+    ASSERT_GE(textos.size(), 2u);
+    std::string tudo;
+    for (const Chamada& t : textos)
+        if (!t.porGlifos) tudo += t.texto;
+    EXPECT_NE(tudo.find("\u6F22"), std::string::npos) << "handed to Qt with its characters";
+    EXPECT_TRUE(textos.back().porGlifos);
+    EXPECT_EQ(textos.back().texto, "Ação");
 }
 
 TEST(PagePainter, TextsAreCompletedWithMacrosBeforeDrawing) {

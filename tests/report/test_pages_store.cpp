@@ -1,4 +1,5 @@
-// The page store: pages go to a private temporary file and come back through a five-page cache.
+// The page store: the first pages stay in memory up to a budget; the rest go to a private temporary
+// file and come back through a five-page cache.
 #include "report/RLGraphics.h"
 #include "report/RLPageFile.h"
 
@@ -16,22 +17,80 @@ using luvenor::teste::PaginaCompleta;
 
 namespace {
 
-TEST(PageStore, TwelvePagesReadBackInAnyOrderThroughTheCache) {
+// Bytes of one test page in memory, measured through the budget: the largest budget that still
+// sends the first page to the file.
+size_t BytesDeUmaPagina() {
+    size_t baixo = 0, alto = size_t{1} << 20;
+    while (baixo + 1 < alto) {
+        const size_t meio = (baixo + alto) / 2;
+        TRLGraphicStorage store;
+        store.SetMemoryBudget(meio);
+        store.Add(PaginaCompleta(1));
+        (store.TemporaryFileDescriptor() < 0 ? alto : baixo) = meio;
+    }
+    return alto;
+}
+
+// Every page in the file, in memory, or the first ones in memory and the rest in the file.
+class PageStoreBudget : public testing::TestWithParam<int> {
+protected:
+    size_t Orcamento() const {
+        const int paginas = GetParam();
+        return paginas < 0 ? TRLGraphicStorage::DefaultMemoryBudget
+                           : BytesDeUmaPagina() * static_cast<size_t>(paginas);
+    }
+};
+
+TEST_P(PageStoreBudget, TwelvePagesReadBackInAnyOrder) {
     TRLGraphicStorage store;
+    store.SetMemoryBudget(Orcamento());
     for (int i = 1; i <= 12; ++i) store.Add(PaginaCompleta(i));
     ASSERT_EQ(store.Count(), 12);
-    // Forwards, backwards and jumping: most reads miss the five cached pages.
+    // Forwards, backwards and jumping: most reads from the file miss the five cached pages.
     const int ordem[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 11, 0, 6, 3, 10, 1, 9, 2, 8, 5, 7, 4};
     for (int n : ordem) {
         const auto pagina = store.Page(n);
         ASSERT_NE(pagina, nullptr);
         EXPECT_EQ(*pagina, PaginaCompleta(n + 1)) << "page " << n + 1;
         EXPECT_EQ(pagina->Macros().Value("PageNo"), std::to_string(n + 1));
+        EXPECT_EQ(store.PageRecord(n), EscreverPagina(PaginaCompleta(n + 1))) << "page " << n + 1;
     }
+    EXPECT_THROW(store.Page(12), std::out_of_range);
+    EXPECT_THROW(store.PageRecord(12), std::out_of_range);
+}
+
+INSTANTIATE_TEST_SUITE_P(InFileInMemoryAndSplit, PageStoreBudget, testing::Values(0, 5, -1));
+
+TEST(PageStore, PagesWithinTheBudgetNeverTouchTheDisk) {
+    TRLGraphicStorage store;
+    for (int i = 1; i <= 30; ++i) store.Add(PaginaCompleta(i));
+    EXPECT_EQ(store.TemporaryFileDescriptor(), -1);
+    EXPECT_EQ(*store.Page(29), PaginaCompleta(30));
+}
+
+TEST(PageStore, OnceAPageGoesToTheFileEveryLaterPageDoes) {
+    const size_t umaPagina = BytesDeUmaPagina();
+    TRLGraphicStorage store;
+    store.SetMemoryBudget(umaPagina * 2);
+    store.Add(PaginaCompleta(1));
+    TRLGraphicSurface grande = PaginaCompleta(2);
+    for (int i = 0; i < 200; ++i) grande.Line(i, 0, i, 10);  // more than the budget left
+    store.Add(grande);
+    ASSERT_GE(store.TemporaryFileDescriptor(), 0);
+    struct stat antes {};
+    ASSERT_EQ(::fstat(store.TemporaryFileDescriptor(), &antes), 0);
+    store.Add(PaginaCompleta(3));  // would fit in memory, but must keep the order of the file
+    struct stat depois {};
+    ASSERT_EQ(::fstat(store.TemporaryFileDescriptor(), &depois), 0);
+    EXPECT_GT(depois.st_size, antes.st_size);
+    EXPECT_EQ(*store.Page(0), PaginaCompleta(1));
+    EXPECT_EQ(*store.Page(1), grande);
+    EXPECT_EQ(*store.Page(2), PaginaCompleta(3));
 }
 
 TEST(PageStore, APageHeldByTheCallerOutlivesItsCacheEntry) {
     TRLGraphicStorage store;
+    store.SetMemoryBudget(0);
     store.Add(PaginaCompleta(1));
     const auto primeira = store.Page(0);
     for (int i = 2; i <= 8; ++i) store.Add(PaginaCompleta(i));
@@ -41,27 +100,23 @@ TEST(PageStore, APageHeldByTheCallerOutlivesItsCacheEntry) {
 }
 
 TEST(PageStore, StoredPageIsACopyOfWhatWasAdded) {
-    TRLGraphicStorage store;
-    TRLGraphicSurface p = PaginaCompleta(1);
-    store.Add(p);
-    p.Line(0, 0, 1, 1);
-    p.Macros().Set("PageNo", "99");
-    EXPECT_EQ(*store.Page(0), PaginaCompleta(1));
-}
-
-TEST(PageStore, RecordsAreTheStoredFormOfEachPage) {
-    TRLGraphicStorage store;
-    store.Add(PaginaCompleta(1));
-    store.Add(PaginaCompleta(2));
-    EXPECT_EQ(store.PageRecord(1), EscreverPagina(PaginaCompleta(2)));
-    EXPECT_THROW(store.Page(2), std::out_of_range);
-    EXPECT_THROW(store.Page(-1), std::out_of_range);
+    for (size_t orcamento : {size_t{0}, TRLGraphicStorage::DefaultMemoryBudget}) {
+        TRLGraphicStorage store;
+        store.SetMemoryBudget(orcamento);
+        TRLGraphicSurface p = PaginaCompleta(1);
+        store.Add(p);
+        p.Line(0, 0, 1, 1);
+        p.Macros().Set("PageNo", "99");
+        EXPECT_EQ(*store.Page(0), PaginaCompleta(1)) << "budget " << orcamento;
+        EXPECT_THROW(store.Page(-1), std::out_of_range);
+    }
 }
 
 TEST(PageStore, TemporaryFileIsPrivateUnlinkedAndClosedWithTheStore) {
     int fd = -1;
     {
         TRLGraphicStorage store;
+        store.SetMemoryBudget(0);
         EXPECT_EQ(store.TemporaryFileDescriptor(), -1) << "created with the first page only";
         store.Add(PaginaCompleta(1));
         fd = store.TemporaryFileDescriptor();
@@ -81,6 +136,7 @@ TEST(PageStore, TemporaryFileIsPrivateUnlinkedAndClosedWithTheStore) {
 
 TEST(PageStore, ClearEmptiesPagesMacrosAndFile) {
     TRLGraphicStorage store;
+    store.SetMemoryBudget(0);
     store.Macros().Set("LastPageNumber", "2");
     store.Add(PaginaCompleta(1));
     store.Add(PaginaCompleta(2));
@@ -103,6 +159,7 @@ TEST(PageStore, HonoursTheTemporaryFolderSetting) {
     ::setenv("TMPDIR", modelo.c_str(), 1);
     {
         TRLGraphicStorage store;
+        store.SetMemoryBudget(0);
         store.Add(PaginaCompleta(1));
         char caminho[64];
         std::snprintf(caminho, sizeof caminho, "/proc/self/fd/%d", store.TemporaryFileDescriptor());

@@ -18,7 +18,7 @@ namespace {
 constexpr int kLimite = 1093;  // bottom limit of an A4 portrait page with 8 mm margins
 
 int AlturaDaLinha() {
-    return TRLTextMeasurer(FonteTimes(9).ToQFont()).TextHeight();
+    return TRLTextMeasurer(FonteTimes(9)).TextHeight();
 }
 
 // An item row whose memo shows `linhas` lines named after the row ("r<n>l<k>").
