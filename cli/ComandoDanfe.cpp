@@ -1,17 +1,15 @@
 // luvenor-cli danfe: loads NF-e files as the viewer does and writes their DANFE, in the layout the
 // invoice's tpImp asks for, as PDF, as one PNG per page or as a prepared-page file (.rpf).
 #include "cli/ComandoDanfe.h"
+#include "cli/AplicacaoCli.h"
 
 #include "ClasDocFisc/TNotaFiscal.h"
 #include "ClasNFe/CarregarNFe.h"
-#include "report/RLAplicacao.h"
 #include "danfe/ImprimirDanfe.h"
 #include "danfe/TFrtDanfe.h"
 #include "report/RLExport.h"
-#include "report/RLFonts.h"
 #include "report/RLPageFile.h"
 
-#include <QGuiApplication>
 #include <QImage>
 
 #include <chrono>
@@ -161,21 +159,6 @@ std::string ValidarOpcoes(const Opcoes& o) {
     return {};
 }
 
-bool mensagensQt = false;
-
-// Qt's own notes (a missing runtime folder, font fallbacks) are not what the user asked for: they
-// reach stderr only with --verbose; Qt's errors always do.
-void FiltrarMensagensQt(QtMsgType tipo, const QMessageLogContext&, const QString& texto) {
-    if (mensagensQt || tipo == QtCriticalMsg || tipo == QtFatalMsg)
-        std::fprintf(stderr, "%s\n", texto.toLocal8Bit().constData());
-}
-
-void GarantirAplicacao(bool verbose) {
-    mensagensQt = verbose;
-    qInstallMessageHandler(FiltrarMensagensQt);
-    IniciarAplicacaoGrafica("luvenor-cli");
-}
-
 using Relogio = std::chrono::steady_clock;
 
 double Milissegundos(Relogio::time_point desde) {
@@ -285,9 +268,7 @@ int ComandoDanfe(int argc, char** argv) {
         std::fprintf(stderr, "luvenor-cli danfe: %s\n\n%s", erro.c_str(), ajudaDanfe);
         return SaidaUso;
     }
-    GarantirAplicacao(o.verbose);
-    if (!RegistrarFontes())
-        std::fprintf(stderr, "luvenor-cli danfe: warning: the Liberation Serif fonts could not be loaded\n");
+    IniciarQt("danfe", o.verbose);
     QImage logo;
     if (!o.logo.empty() && !logo.load(QString::fromStdString(o.logo))) {
         std::fprintf(stderr, "luvenor-cli danfe: %s: not a picture that can be read (JPEG or PNG)\n",

@@ -1,13 +1,10 @@
 // luvenor-cli render: a saved prepared-page file (.rpf) to PDF or to one PNG per page.
+#include "cli/AplicacaoCli.h"
 #include "cli/Comandos.h"
 
-#include "report/RLAplicacao.h"
 #include "report/RLExport.h"
-#include "report/RLFonts.h"
 #include "report/RLPageFile.h"
 #include "report/RLProgress.h"
-
-#include <QGuiApplication>
 
 #include <cstdio>
 #include <cstdlib>
@@ -109,8 +106,7 @@ int ComandoRenderizar(int argc, char** argv) {
         return 2;
     }
 
-    if (!IniciarAplicacaoGrafica("luvenor-cli"))
-        std::fprintf(stderr, "luvenor-cli render: warning: the Liberation Serif fonts could not be loaded\n");
+    IniciarQt("render", false);
 
     TRLGraphicStorage paginas;
     try {

@@ -1,0 +1,31 @@
+#include "cli/AplicacaoCli.h"
+
+#include "report/RLAplicacao.h"
+
+#include <QString>
+
+#include <cstdio>
+
+namespace luvenor::cli {
+namespace {
+
+bool mensagensQt = false;
+
+// Qt's own notes (a missing runtime folder, font fallbacks) are not what the user asked for: they
+// reach stderr only with --verbose; Qt's errors always do.
+void FiltrarMensagensQt(QtMsgType tipo, const QMessageLogContext&, const QString& texto) {
+    if (mensagensQt || tipo == QtCriticalMsg || tipo == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", texto.toLocal8Bit().constData());
+}
+
+}  // namespace
+
+void IniciarQt(const char* comando, bool verbose) {
+    mensagensQt = verbose;
+    qInstallMessageHandler(FiltrarMensagensQt);
+    if (!IniciarAplicacaoGrafica("luvenor-cli"))
+        std::fprintf(stderr, "luvenor-cli %s: warning: the Liberation Serif fonts could not be loaded\n",
+                     comando);
+}
+
+}  // namespace luvenor::cli
