@@ -1,5 +1,6 @@
 #include "report/RLExport.h"
 
+#include "report/RLQtTexto.h"
 #include "report/RLPagePainter.h"
 #include "report/RLTexts.h"
 
@@ -17,25 +18,10 @@
 namespace luvenor {
 namespace {
 
-QString ParaQString(const std::string& s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-std::string ParaUtf8(const QString& s) {
-    const QByteArray b = s.toUtf8();
-    return std::string(b.constData(), static_cast<size_t>(b.size()));
-}
-
-// Opens the progress with text 1 and the page count; closes it on every way out.
+// The progress of an export: text 1 over the page count, one step a page.
 class Andamento {
 public:
-    Andamento(TRLProgress& p, int paginas) : p_(p) {
-        p_.Abrir(LSTexto(1));
-        p_.DefinirMaximo(paginas);
-    }
-    ~Andamento() { p_.Fechar(); }
-    Andamento(const Andamento&) = delete;
-    Andamento& operator=(const Andamento&) = delete;
+    Andamento(TRLProgress& p, int paginas) : aberto_(p, LSTexto(1), paginas), p_(p) {}
 
     void Pagina(int numero) {
         if (p_.Cancelado()) throw std::runtime_error(LSTexto(106));
@@ -44,6 +30,7 @@ public:
     void Feita() { p_.Avancar(); }
 
 private:
+    TRLProgressoAberto aberto_;
     TRLProgress& p_;
 };
 

@@ -1,5 +1,6 @@
 #include "report/RLPagePainter.h"
 
+#include "report/RLQtTexto.h"
 #include "report/RLFonts.h"
 
 #include <QFontMetricsF>
@@ -121,10 +122,6 @@ QPolygonF Poligono(const std::vector<TRLPagePoint>& pontos, const Escala& e) {
     p.reserve(static_cast<qsizetype>(pontos.size()));
     for (const TRLPagePoint& ponto : pontos) p.append(e.Ponto(ponto));
     return p;
-}
-
-QString ParaQString(const std::string& s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
 }  // namespace

@@ -31,6 +31,21 @@ public:
     bool Cancelado() const override { return false; }
 };
 
+// Opens a progress with its caption and step count, and closes it however the work ends.
+class TRLProgressoAberto {
+public:
+    TRLProgressoAberto(TRLProgress& progresso, const std::string& caption, int passos) : p_(progresso) {
+        p_.Abrir(caption);
+        p_.DefinirMaximo(passos);
+    }
+    ~TRLProgressoAberto() { p_.Fechar(); }
+    TRLProgressoAberto(const TRLProgressoAberto&) = delete;
+    TRLProgressoAberto& operator=(const TRLProgressoAberto&) = delete;
+
+private:
+    TRLProgress& p_;
+};
+
 // The shared do-nothing instance, the default wherever no observer is given.
 inline TRLProgress& ProgressoNulo() {
     static TRLProgressoNulo nulo;

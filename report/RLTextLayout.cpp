@@ -1,5 +1,6 @@
 #include "report/RLTextLayout.h"
 
+#include "report/RLQtTexto.h"
 #include "report/RLControl.h"
 
 #include <QFont>
@@ -36,10 +37,6 @@ bool EhBranco(char32_t c) {
 
 bool EhQuebra(char32_t c) {
     return c == U'\r' || c == U'\n';
-}
-
-QString ParaQString(const std::string& utf8) {
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
 std::u32string SemBrancosFinais(std::u32string s) {

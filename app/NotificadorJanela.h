@@ -1,0 +1,13 @@
+#pragma once
+// The windows' notifier: every message the program shows becomes a message box with an OK button,
+// over the active window, after a beep when one is asked for.
+#include "util/Notificador.h"
+
+namespace luvenor {
+
+class TNotificadorJanela final : public Notificador {
+public:
+    void Mostrar(const std::string& mensagem, bool bipe) override;
+};
+
+}  // namespace luvenor

@@ -1,0 +1,69 @@
+#include "app/RLFindWindow.h"
+
+#include "report/RLQtTexto.h"
+#include "report/RLTexts.h"
+
+#include <QCheckBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace luvenor {
+namespace {}  // namespace
+
+TRLFindWindow::TRLFindWindow(QWidget* parent) : QDialog(parent, Qt::Tool) {
+    setModal(false);
+    setObjectName(QStringLiteral("procurar"));
+    setWindowTitle(ParaQString(LSTexto(73)));
+    auto* rotulo = new QLabel(ParaQString(LSTexto(74) + ":"), this);
+    texto_ = new QLineEdit(this);
+    texto_->setObjectName(QStringLiteral("texto"));
+    rotulo->setBuddy(texto_);
+    proxima_ = new QPushButton(ParaQString(LSTexto(75)), this);
+    proxima_->setObjectName(QStringLiteral("proxima"));
+    proxima_->setDefault(true);
+    cancelar_ = new QPushButton(ParaQString(LSTexto(21)), this);
+    palavras_ = new QCheckBox(ParaQString(LSTexto(76)), this);
+    maiusculas_ = new QCheckBox(ParaQString(LSTexto(77)), this);
+    maiusculas_->setObjectName(QStringLiteral("maiusculas"));
+    auto* direcao = new QGroupBox(ParaQString(" " + LSTexto(80) + " "), this);
+    acima_ = new QRadioButton(ParaQString(LSTexto(78)), direcao);
+    abaixo_ = new QRadioButton(ParaQString(LSTexto(79)), direcao);
+    abaixo_->setChecked(true);
+    auto* ld = new QHBoxLayout(direcao);
+    ld->addWidget(acima_);
+    ld->addWidget(abaixo_);
+
+    auto* grade = new QGridLayout(this);
+    grade->addWidget(rotulo, 0, 0);
+    grade->addWidget(texto_, 0, 1, 1, 2);
+    grade->addWidget(proxima_, 0, 3);
+    grade->addWidget(palavras_, 1, 0, 1, 2);
+    grade->addWidget(cancelar_, 1, 3);
+    grade->addWidget(maiusculas_, 2, 0, 1, 2);
+    grade->addWidget(direcao, 2, 2, 2, 2);
+
+    connect(proxima_, &QPushButton::clicked, this, &TRLFindWindow::ProcurarProxima);
+    connect(cancelar_, &QPushButton::clicked, this, &QDialog::close);
+}
+
+QString TRLFindWindow::Texto() const {
+    return texto_->text();
+}
+
+TRLOpcoesBusca TRLFindWindow::Opcoes() const {
+    return {maiusculas_->isChecked(), acima_->isChecked()};
+}
+
+void TRLFindWindow::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    // Like a menu, it goes away when the user turns to another window.
+    if (event->type() == QEvent::ActivationChange && isVisible() && !isActiveWindow()) close();
+}
+
+}  // namespace luvenor

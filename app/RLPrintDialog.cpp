@@ -1,0 +1,264 @@
+#include "app/RLPrintDialog.h"
+
+#include "report/RLQtTexto.h"
+#include "app/RLPrinting.h"
+#include "report/RLTexts.h"
+#include "util/Notificador.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QIntValidator>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace luvenor {
+namespace {
+
+QString Grupo(int n) {
+    return ParaQString(" " + LSTexto(n) + " ");
+}
+
+QString Rotulo(int n) {
+    return ParaQString(LSTexto(n) + ":");
+}
+
+template <class W>
+W* Em(W* w, int x, int y, int largura, int altura) {
+    w->setGeometry(x, y, largura, altura);
+    return w;
+}
+
+bool AceitaDuplex(const QString& impressora) {
+    const QPrinterInfo info = QPrinterInfo::printerInfo(impressora);
+    if (info.isNull()) return false;
+    const auto modos = info.supportedDuplexModes();
+    return modos.contains(QPrinter::DuplexLongSide) || modos.contains(QPrinter::DuplexAuto);
+}
+
+// The filter list of both dialogs: only the default entry, so it cannot drop down.
+QComboBox* ListaDeFiltros(QWidget* pai) {
+    auto* filtros = new QComboBox(pai);
+    filtros->addItem(ParaQString(LSTexto(68)));
+    filtros->setEnabled(filtros->count() > 1);
+    return filtros;
+}
+
+}  // namespace
+
+TRLPrintDialog::TRLPrintDialog(int maiorPagina, QWidget* parent)
+    : QDialog(parent), maiorPagina_(std::max(0, maiorPagina)) {
+    setObjectName(QStringLiteral("dialogoImpressao"));
+    setWindowTitle(ParaQString(LSTexto(25)));
+    setFixedSize(560 + 16, 280 + 16);
+    const TRLConfigImpressao& config = ConfiguracaoImpressao();
+
+    auto* impressora = Em(new QGroupBox(Grupo(40), this), 8, 8, 560, 100);
+    Em(new QLabel(Rotulo(41), impressora), 12, 22, 90, 22);
+    impressoras_ = Em(new QComboBox(impressora), 104, 20, 316, 24);
+    propriedades_ = Em(new QPushButton(ParaQString(LSTexto(94)), impressora), 430, 20, 120, 25);
+    Em(new QLabel(Rotulo(60), impressora), 12, 50, 90, 22);
+    Em(ListaDeFiltros(impressora), 104, 48, 316, 24);
+    auto* arquivo = Em(new QCheckBox(ParaQString(LSTexto(42)), impressora), 12, 76, 300, 20);
+    arquivo->setEnabled(false);
+
+    auto* faixa = Em(new QGroupBox(Grupo(46), this), 8, 116, 240, 140);
+    tudo_ = Em(new QRadioButton(ParaQString(LSTexto(51)), faixa), 10, 18, 220, 20);
+    tudo_->setChecked(true);
+    paginas_ = Em(new QRadioButton(ParaQString(LSTexto(52)), faixa), 10, 40, 80, 20);
+    Em(new QLabel(Rotulo(49), faixa), 92, 40, 22, 20);
+    de_ = Em(new QLineEdit(QStringLiteral("1"), faixa), 114, 38, 44, 22);
+    Em(new QLabel(Rotulo(50), faixa), 162, 40, 26, 20);
+    ate_ = Em(new QLineEdit(QString::number(maiorPagina_), faixa), 188, 38, 44, 22);
+    opSelecao_ = Em(new QRadioButton(ParaQString(LSTexto(53)), faixa), 10, 64, 80, 20);
+    selecao_ = Em(new QLineEdit(faixa), 92, 62, 140, 22);
+    auto* dica = Em(new QLabel(ParaQString(LSTexto(90)), faixa), 10, 88, 222, 48);
+    dica->setWordWrap(true);
+
+    auto* copias = Em(new QGroupBox(Grupo(54), this), 256, 116, 312, 70);
+    Em(new QLabel(Rotulo(55), copias), 10, 18, 170, 22);
+    copias_ = Em(new QLineEdit(QString::number(config.Copias), copias), 184, 18, 60, 22);
+    copias_->setValidator(new QIntValidator(0, MaximoCopias, copias_));
+    Em(new QLabel(ParaQString(LSTexto(84) + "/" + LSTexto(85) + ":"), copias), 10, 42, 170, 22);
+    parImpar_ = Em(new QComboBox(copias), 184, 42, 120, 22);
+    parImpar_->addItems({ParaQString(LSTexto(86)), ParaQString(LSTexto(87)), ParaQString(LSTexto(88))});
+    parImpar_->setCurrentIndex(config.ParImpar == TRLParImpar::Impares ? 0
+                               : config.ParImpar == TRLParImpar::Pares ? 1
+                                                                       : 2);
+
+    auto* grupoDuplex = Em(new QGroupBox(QStringLiteral("Duplex"), this), 256, 190, 312, 70);
+    duplex_ = Em(new QCheckBox(ParaQString(LSTexto(113)), grupoDuplex), 10, 24, 290, 22);
+
+    ok_ = Em(new QPushButton(ParaQString(LSTexto(56)), this), 412, 265, 75, 25);
+    ok_->setDefault(true);
+    auto* cancelar = Em(new QPushButton(ParaQString(LSTexto(21)), this), 493, 265, 75, 25);
+
+    const QStringList nomes = QPrinterInfo::availablePrinterNames();
+    impressoras_->addItems(nomes);
+    QString atual = config.Impressora;
+    if (!nomes.contains(atual)) atual = QPrinterInfo::defaultPrinterName();
+    if (!nomes.contains(atual) && !nomes.isEmpty()) atual = nomes.constLast();
+    impressoras_->setCurrentText(atual);
+    EscolherImpressora(atual);
+
+    connect(impressoras_, &QComboBox::currentTextChanged, this, &TRLPrintDialog::EscolherImpressora);
+    connect(propriedades_, &QPushButton::clicked, this, &TRLPrintDialog::AbrirPropriedades);
+    connect(de_, &QLineEdit::textEdited, paginas_, [this] { paginas_->setChecked(true); });
+    connect(ate_, &QLineEdit::textEdited, paginas_, [this] { paginas_->setChecked(true); });
+    connect(selecao_, &QLineEdit::textEdited, opSelecao_, [this] { opSelecao_->setChecked(true); });
+    connect(ok_, &QPushButton::clicked, this, &TRLPrintDialog::accept);
+    connect(cancelar, &QPushButton::clicked, this, &TRLPrintDialog::reject);
+}
+
+void TRLPrintDialog::EscolherImpressora(const QString& nome) {
+    propriedades_->setEnabled(!nome.isEmpty());
+    const bool aceita = AceitaDuplex(nome);
+    duplex_->setEnabled(aceita);
+    const QPrinterInfo info = QPrinterInfo::printerInfo(nome);
+    duplex_->setChecked(aceita && (ConfiguracaoImpressao().Duplex ||
+                                   (!info.isNull() && info.defaultDuplexMode() != QPrinter::DuplexNone)));
+}
+
+void TRLPrintDialog::AbrirPropriedades() {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPrinterName(Impressora());
+    if (!printer.isValid()) {
+        Notificar(LSTexto(89));
+        return;
+    }
+    QPageSetupDialog propriedades(&printer, this);
+    propriedades.exec();
+}
+
+TRLTipoFaixa TRLPrintDialog::TipoFaixa() const {
+    if (opSelecao_->isChecked()) return TRLTipoFaixa::Selecao;
+    if (paginas_->isChecked()) return TRLTipoFaixa::Intervalo;
+    return TRLTipoFaixa::Tudo;
+}
+
+TRLPedidoImpressao TRLPrintDialog::Pedido() const {
+    TRLPedidoImpressao p;
+    p.De = 1;
+    p.Ate = maiorPagina_;
+    switch (TipoFaixa()) {
+        case TRLTipoFaixa::Selecao:
+            p.Selecao = ParaUtf8(selecao_->text());
+            break;
+        case TRLTipoFaixa::Intervalo:
+            p.De = LerInteiroDoCampo(ParaUtf8(de_->text()));
+            p.Ate = LerInteiroDoCampo(ParaUtf8(ate_->text()));
+            break;
+        case TRLTipoFaixa::Tudo:
+            break;
+    }
+    p.Copias = LerInteiroDoCampo(ParaUtf8(copias_->text()));
+    const int i = parImpar_->currentIndex();
+    p.ParImpar = i == 0 ? TRLParImpar::Impares : i == 1 ? TRLParImpar::Pares : TRLParImpar::Todas;
+    return p;
+}
+
+QString TRLPrintDialog::Impressora() const {
+    return impressoras_->currentText();
+}
+
+bool TRLPrintDialog::Duplex() const {
+    return duplex_->isEnabled() && duplex_->isChecked();
+}
+
+void TRLPrintDialog::Configurar(QPrinter& printer) const {
+    if (!Impressora().isEmpty()) printer.setPrinterName(Impressora());
+    printer.setCopyCount(std::max(0, Pedido().Copias));
+    if (duplex_->isEnabled()) printer.setDuplex(Duplex() ? QPrinter::DuplexLongSide : QPrinter::DuplexNone);
+}
+
+void TRLPrintDialog::accept() {
+    TRLConfigImpressao& config = ConfiguracaoImpressao();
+    const TRLPedidoImpressao p = Pedido();
+    config.Impressora = Impressora();
+    config.Copias = p.Copias;
+    if (duplex_->isEnabled()) config.Duplex = duplex_->isChecked();
+    config.ParImpar = p.ParImpar;
+    QDialog::accept();
+}
+
+TRLSaveDialog::TRLSaveDialog(int maiorPagina, const QString& nomeInicial, QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("dialogoSalvar"));
+    setWindowTitle(ParaQString(LSTexto(23)));
+    setFixedSize(391, 224);
+    Em(new QLabel(ParaQString(LSTexto(60)), this), 8, 10, 110, 22);
+    Em(ListaDeFiltros(this), 120, 8, 263, 24);
+    Em(new QLabel(ParaQString(LSTexto(15)), this), 8, 42, 110, 22);
+    nome_ = Em(new QLineEdit(nomeInicial, this), 120, 40, 232, 24);
+    auto* procurar = Em(new QPushButton(QStringLiteral("..."), this), 356, 40, 27, 24);
+
+    auto* faixa = Em(new QGroupBox(Grupo(46), this), 8, 74, 375, 104);
+    tudo_ = Em(new QRadioButton(ParaQString(LSTexto(51)), faixa), 10, 20, 200, 20);
+    tudo_->setChecked(true);
+    paginas_ = Em(new QRadioButton(ParaQString(LSTexto(52)), faixa), 10, 46, 90, 20);
+    Em(new QLabel(Rotulo(49), faixa), 104, 46, 26, 20);
+    de_ = Em(new QLineEdit(QStringLiteral("1"), faixa), 132, 44, 60, 22);
+    Em(new QLabel(Rotulo(50), faixa), 200, 46, 30, 20);
+    ate_ = Em(new QLineEdit(QString::number(std::max(0, maiorPagina)), faixa), 232, 44, 60, 22);
+    selecao_ = Em(new QRadioButton(ParaQString(LSTexto(53)), faixa), 10, 72, 200, 20);
+    selecao_->setEnabled(false);
+
+    auto* salvar = Em(new QPushButton(ParaQString(LSTexto(23)), this), 227, 190, 75, 25);
+    salvar->setDefault(true);
+    auto* cancelar = Em(new QPushButton(ParaQString(LSTexto(21)), this), 308, 190, 75, 25);
+
+    ConfirmarSobrescrita = [this](const QString&) {
+        return QMessageBox::question(this, windowTitle(), ParaQString(LSTexto(13)),
+                                     QMessageBox::Ok | QMessageBox::Cancel,
+                                     QMessageBox::Cancel) == QMessageBox::Ok;
+    };
+    connect(procurar, &QPushButton::clicked, this, &TRLSaveDialog::Procurar);
+    connect(de_, &QLineEdit::textEdited, paginas_, [this] { paginas_->setChecked(true); });
+    connect(salvar, &QPushButton::clicked, this, &TRLSaveDialog::accept);
+    connect(cancelar, &QPushButton::clicked, this, &TRLSaveDialog::reject);
+}
+
+QString TRLSaveDialog::NomeArquivo() const {
+    return nome_->text().trimmed();
+}
+
+QString TRLSaveDialog::ComExtensao(const QString& nome) {
+    if (nome.isEmpty() || !QFileInfo(nome).suffix().isEmpty()) return nome;
+    return nome + QStringLiteral(".rpf");
+}
+
+QString TRLSaveDialog::NomeDoTitulo(const QString& titulo) {
+    QString limpo;
+    for (const QChar c : titulo)
+        if (c.unicode() >= 32 && !QStringLiteral("\\/:*?\"<>|").contains(c)) limpo += c;
+    limpo = limpo.trimmed();
+    if (limpo.isEmpty() || limpo == QStringLiteral(".") || limpo == QStringLiteral("..")) return {};
+    return QDir::current().absoluteFilePath(limpo);
+}
+
+void TRLSaveDialog::Procurar() {
+    QFileDialog escolha(this, ParaQString(LSTexto(23)), NomeArquivo());
+    escolha.setAcceptMode(QFileDialog::AcceptSave);
+    escolha.setNameFilter(QStringLiteral("Luvenor Report (*.rpf)"));
+    escolha.setDefaultSuffix(QStringLiteral("rpf"));
+    if (escolha.exec() == QDialog::Accepted && !escolha.selectedFiles().isEmpty())
+        nome_->setText(escolha.selectedFiles().constFirst());
+}
+
+void TRLSaveDialog::accept() {
+    if (NomeArquivo().isEmpty()) return;
+    // The name checked is the one written: "danfe" becomes danfe.rpf.
+    const QString arquivo = ComExtensao(NomeArquivo());
+    if (QFileInfo::exists(arquivo) && !(ConfirmarSobrescrita && ConfirmarSobrescrita(arquivo))) return;
+    QDialog::accept();
+}
+
+}  // namespace luvenor

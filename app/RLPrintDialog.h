@@ -1,0 +1,102 @@
+#pragma once
+// The engine's own print dialog (printer, pages, copies, odd/even, duplex) and save dialog (file
+// name and page range of a prepared-page file). Both read and fill plain values so the preview
+// and the tests use them the same way.
+#include "report/RLPrintPages.h"
+
+#include <QDialog>
+
+#include <functional>
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QPrinter;
+class QPushButton;
+class QRadioButton;
+
+namespace luvenor {
+
+enum class TRLTipoFaixa { Tudo, Intervalo, Selecao };
+
+class TRLPrintDialog : public QDialog {
+    Q_OBJECT
+public:
+    // `maiorPagina` is the page count; the printer list starts at the shared settings' printer.
+    TRLPrintDialog(int maiorPagina, QWidget* parent = nullptr);
+
+    // The values chosen (valid after OK).
+    TRLPedidoImpressao Pedido() const;
+    TRLTipoFaixa TipoFaixa() const;
+    QString Impressora() const;
+    bool Duplex() const;
+    // Points `printer` at the chosen printer with the chosen copies and duplex.
+    void Configurar(QPrinter& printer) const;
+
+    QComboBox* ListaImpressoras() const { return impressoras_; }
+    QLineEdit* CampoDe() const { return de_; }
+    QLineEdit* CampoAte() const { return ate_; }
+    QLineEdit* CampoSelecao() const { return selecao_; }
+    QLineEdit* CampoCopias() const { return copias_; }
+    QComboBox* ListaParImpar() const { return parImpar_; }
+    QRadioButton* OpcaoTudo() const { return tudo_; }
+    QRadioButton* OpcaoPaginas() const { return paginas_; }
+    QRadioButton* OpcaoSelecao() const { return opSelecao_; }
+    QCheckBox* CaixaDuplex() const { return duplex_; }
+    QPushButton* BotaoOk() const { return ok_; }
+
+    void accept() override;
+
+private:
+    void EscolherImpressora(const QString& nome);
+    void AbrirPropriedades();
+
+    int maiorPagina_;
+    QComboBox* impressoras_;
+    QPushButton* propriedades_;
+    QRadioButton* tudo_;
+    QRadioButton* paginas_;
+    QRadioButton* opSelecao_;
+    QLineEdit* de_;
+    QLineEdit* ate_;
+    QLineEdit* selecao_;
+    QLineEdit* copias_;
+    QComboBox* parImpar_;
+    QCheckBox* duplex_;
+    QPushButton* ok_;
+};
+
+class TRLSaveDialog : public QDialog {
+    Q_OBJECT
+public:
+    // `nomeInicial`: a file name or empty.
+    TRLSaveDialog(int maiorPagina, const QString& nomeInicial, QWidget* parent = nullptr);
+
+    QString NomeArquivo() const;
+    // The file written for a name: ".rpf" added when the name has no extension.
+    static QString ComExtensao(const QString& nome);
+    // A title as a file name in the current folder, without the characters file names refuse.
+    static QString NomeDoTitulo(const QString& titulo);
+
+    // Asks whether an existing file may be replaced (OK/Cancel box with text 13); tests replace it.
+    std::function<bool(const QString& arquivo)> ConfirmarSobrescrita;
+
+    QLineEdit* CampoNome() const { return nome_; }
+    QLineEdit* CampoDe() const { return de_; }
+    QRadioButton* OpcaoPaginas() const { return paginas_; }
+    QRadioButton* OpcaoSelecao() const { return selecao_; }
+
+    void accept() override;
+
+private:
+    void Procurar();
+
+    QLineEdit* nome_;
+    QRadioButton* tudo_;
+    QRadioButton* paginas_;
+    QRadioButton* selecao_;
+    QLineEdit* de_;
+    QLineEdit* ate_;
+};
+
+}  // namespace luvenor

@@ -1,0 +1,321 @@
+#include "report/RLPreviewLogic.h"
+
+#include "report/RLTexts.h"
+
+#include <QString>
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <limits>
+
+namespace luvenor {
+namespace {
+
+constexpr double zoomsFixos[] = {500, 200, 150, 100, 75, 50, 25, 10};
+
+std::string_view SemBrancos(std::string_view s) {
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+    return s;
+}
+
+// A whole decimal number (optionally signed) and nothing else.
+std::optional<double> LerNumero(std::string_view s) {
+    s = SemBrancos(s);
+    if (s.empty()) return std::nullopt;
+    if (s.front() == '+') s.remove_prefix(1);
+    double v = 0;
+    const auto [fim, erro] = std::from_chars(s.data(), s.data() + s.size(), v, std::chars_format::fixed);
+    if (erro != std::errc() || fim != s.data() + s.size() || !std::isfinite(v)) return std::nullopt;
+    return v;
+}
+
+int Arredondar(double v) {
+    if (!std::isfinite(v)) return 0;
+    return static_cast<int>(std::lround(std::clamp(v, -1e9, 1e9)));
+}
+
+QString Q(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+}  // namespace
+
+std::vector<std::string> TextosDaListaDeZoom() {
+    std::vector<std::string> r;
+    for (double z : zoomsFixos) r.push_back(std::to_string(static_cast<int>(z)) + "%");
+    r.push_back(LSTexto(35));
+    r.push_back(LSTexto(34));
+    r.push_back(LSTexto(36));
+    return r;
+}
+
+std::optional<double> ZoomDoItem(TRLItemZoom item) {
+    const int i = static_cast<int>(item);
+    if (i >= 0 && i < 8) return zoomsFixos[i];
+    return std::nullopt;
+}
+
+std::optional<double> LerZoomDigitado(std::string_view texto) {
+    std::string limpo;
+    for (char c : texto) {
+        if (c == '%') continue;
+        limpo += c == ',' ? '.' : c;
+    }
+    const auto v = LerNumero(limpo);
+    if (!v || *v < ZoomMinimo) return std::nullopt;
+    return v;
+}
+
+std::string TextoDoZoom(double zoom) {
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.2f", zoom);
+    std::string s = buf;
+    while (s.back() == '0') s.pop_back();
+    if (s.back() == '.') s.pop_back();
+    // Brazilian and Spanish users write the decimal comma, which the typed zoom also reads.
+    if (IdiomaEscolhido() != TRLIdioma::Ingles) std::replace(s.begin(), s.end(), '.', ',');
+    return s + "%";
+}
+
+std::vector<std::string> ComAceleradores(const std::vector<std::string>& captions) {
+    std::vector<std::string> r;
+    QString tomadas;
+    for (const std::string& c : captions) {
+        QString q = Q(c);
+        for (qsizetype i = 0; i < q.size(); ++i) {
+            const QChar letra = q[i].toUpper();
+            if (!q[i].isLetter() || tomadas.contains(letra)) continue;
+            tomadas += letra;
+            q.insert(i, QLatin1Char('&'));
+            break;
+        }
+        const QByteArray b = q.toUtf8();
+        r.emplace_back(b.constData(), static_cast<size_t>(b.size()));
+    }
+    return r;
+}
+
+std::optional<int> LerPaginaDigitada(std::string_view texto) {
+    texto = SemBrancos(texto);
+    if (!texto.empty() && texto.front() == '+') texto.remove_prefix(1);
+    int n = 0;
+    const auto [fim, erro] = std::from_chars(texto.data(), texto.data() + texto.size(), n);
+    if (texto.empty() || erro != std::errc() || fim != texto.data() + texto.size()) return std::nullopt;
+    if (n == std::numeric_limits<int>::min()) return std::nullopt;
+    return n - 1;
+}
+
+double ZoomLarguraDaPagina(TRLTamanho cliente, TRLTamanho pagina) {
+    if (pagina.Largura <= 0) return 0;
+    return Arredondar((cliente.Largura * 100.0 - 700.0) / pagina.Largura);
+}
+
+namespace {
+double ZoomAltura(TRLTamanho cliente, TRLTamanho pagina) {
+    if (pagina.Altura <= 0) return 0;
+    return Arredondar((cliente.Altura * 100.0 - 700.0) / pagina.Altura);
+}
+}  // namespace
+
+double ZoomPaginaInteira(TRLTamanho cliente, TRLTamanho pagina) {
+    return std::min(ZoomLarguraDaPagina(cliente, pagina), ZoomAltura(cliente, pagina));
+}
+
+double ZoomVariasPaginas(TRLTamanho cliente, TRLTamanho pagina) {
+    if (pagina.Largura <= 0) return 0;
+    const double largura = Arredondar((cliente.Largura - 7.0) / CaixasVariasPaginas * 100.0 / pagina.Largura);
+    return std::min(largura, ZoomAltura(cliente, pagina));
+}
+
+TRLTamanho TamanhoDaCaixa(TRLTamanho pagina, double zoom) {
+    return {Arredondar(pagina.Largura * zoom / 100.0) + MargemCaixa,
+            Arredondar(pagina.Altura * zoom / 100.0) + MargemCaixa};
+}
+
+TRLLayoutPainel CalcularLayout(const std::vector<TRLTamanho>& paginas, int primeira, double zoom,
+                               TRLTamanho painel) {
+    TRLLayoutPainel r;
+    int largura = 0;
+    int altura = 0;
+    for (size_t i = 0; i < paginas.size(); ++i) {
+        TRLCaixaPagina c;
+        c.Pagina = primeira + static_cast<int>(i);
+        c.Tamanho = TamanhoDaCaixa(paginas[i], zoom);
+        c.Folha = {c.Tamanho.Largura - MargemCaixa, c.Tamanho.Altura - MargemCaixa};
+        c.X = largura;
+        largura += c.Tamanho.Largura;
+        altura = std::max(altura, c.Tamanho.Altura);
+        r.Caixas.push_back(c);
+    }
+    const int dx = largura < painel.Largura ? (painel.Largura - largura) / 2 : 0;
+    const int dy = altura < painel.Altura ? (painel.Altura - altura) / 2 : 0;
+    r.CentradoHorizontal = largura < painel.Largura;
+    r.CentradoVertical = altura < painel.Altura;
+    for (auto& c : r.Caixas) {
+        c.X += dx;
+        c.Y = dy + (altura - c.Tamanho.Altura) / 2;
+    }
+    r.Conteudo = {std::max(largura, painel.Largura), std::max(altura, painel.Altura)};
+    return r;
+}
+
+void TRLPreviewPane::DefinirPaginas(int quantidade, TRLTamanho tamanhoPagina) {
+    paginas_ = std::max(0, quantidade);
+    tamanhoPagina_ = tamanhoPagina;
+    pagina_ = std::clamp(pagina_, 0, std::max(0, paginas_ - 1));
+    achado_ = {};
+    selecao_ = {};
+}
+
+int TRLPreviewPane::CaixasMostradas() const {
+    return std::max(0, std::min(caixas_, paginas_ - pagina_));
+}
+
+bool TRLPreviewPane::DefinirZoom(double zoom) {
+    if (!std::isfinite(zoom) || zoom < ZoomMinimo || zoom > ZoomMaximo || zoom == zoom_) return false;
+    zoom_ = zoom;
+    return true;
+}
+
+bool TRLPreviewPane::DiminuirZoom() {
+    return DefinirZoom(std::max(zoom_ - PassoZoom, ZoomMinimo));
+}
+
+bool TRLPreviewPane::AjustarLarguraDaPagina(TRLTamanho cliente) {
+    const bool vista = caixas_ != 1;
+    caixas_ = 1;
+    return DefinirZoom(ZoomLarguraDaPagina(cliente, tamanhoPagina_)) || vista;
+}
+
+bool TRLPreviewPane::AjustarPaginaInteira(TRLTamanho cliente) {
+    const bool vista = caixas_ != 1;
+    caixas_ = 1;
+    return DefinirZoom(ZoomPaginaInteira(cliente, tamanhoPagina_)) || vista;
+}
+
+bool TRLPreviewPane::AjustarVariasPaginas(TRLTamanho cliente) {
+    const bool vista = caixas_ != CaixasVariasPaginas;
+    caixas_ = CaixasVariasPaginas;
+    return DefinirZoom(ZoomVariasPaginas(cliente, tamanhoPagina_)) || vista;
+}
+
+bool TRLPreviewPane::AplicarItemZoom(TRLItemZoom item, TRLTamanho cliente) {
+    switch (item) {
+        case TRLItemZoom::LarguraDaPagina:
+            return AjustarLarguraDaPagina(cliente);
+        case TRLItemZoom::PaginaInteira:
+            return AjustarPaginaInteira(cliente);
+        case TRLItemZoom::VariasPaginas:
+            return AjustarVariasPaginas(cliente);
+        default:
+            return DefinirZoom(*ZoomDoItem(item));
+    }
+}
+
+bool TRLPreviewPane::AplicarTextoZoom(std::string_view texto, std::optional<TRLItemZoom> selecionado,
+                                      TRLTamanho cliente) {
+    if (const auto z = LerZoomDigitado(texto)) return DefinirZoom(*z);
+    if (selecionado) return AplicarItemZoom(*selecionado, cliente);
+    return false;
+}
+
+bool TRLPreviewPane::IrPara(int pagina) {
+    if (pagina < 0 || pagina >= paginas_ || pagina == pagina_) return false;
+    pagina_ = pagina;
+    return true;
+}
+
+bool TRLPreviewPane::Anterior() {
+    return IrPara(std::max(0, pagina_ - caixas_));
+}
+
+bool TRLPreviewPane::Proxima() {
+    return IrPara(std::min(paginas_ - 1, pagina_ + caixas_));
+}
+
+bool TRLPreviewPane::Ultima() {
+    return IrPara(std::max(0, paginas_ - caixas_));
+}
+
+bool TRLPreviewPane::IrParaTexto(std::string_view texto) {
+    const auto p = LerPaginaDigitada(texto);
+    return p ? IrPara(*p) : false;
+}
+
+void TRLPreviewPane::AlternarVista(int pagina, TRLTamanho cliente) {
+    IrPara(pagina);
+    if (caixas_ == 1)
+        AjustarVariasPaginas(cliente);
+    else
+        AjustarLarguraDaPagina(cliente);
+}
+
+void TRLPreviewPane::DefinirEdicao(bool editando) {
+    editando_ = editando;
+    if (!editando) selecao_ = {};
+}
+
+int ObjetoNoPonto(const TRLGraphicSurface& pagina, int x, int y) {
+    int melhor = -1;
+    long long area = std::numeric_limits<long long>::max();
+    const auto& objetos = pagina.Objects();
+    for (size_t i = 0; i < objetos.size(); ++i) {
+        const TRLGraphicObject& o = objetos[i];
+        const auto k = o.Kind();
+        if (k == TRLObjectKind::SetClipRect || k == TRLObjectKind::ResetClipRect) continue;
+        const TRLPageRect& r = o.BoundsRect;
+        if (x < r.Left || x >= r.Right || y < r.Top || y >= r.Bottom) continue;
+        const long long a = static_cast<long long>(r.Width()) * r.Height();
+        if (a < area) {
+            area = a;
+            melhor = static_cast<int>(i);
+        }
+    }
+    return melhor;
+}
+
+std::vector<int> ObjetosDoGrupo(const TRLGraphicSurface& pagina, int indice) {
+    std::vector<int> r;
+    const auto& objetos = pagina.Objects();
+    if (indice < 0 || indice >= static_cast<int>(objetos.size())) return r;
+    const int32_t grupo = objetos[indice].GroupId;
+    for (size_t i = 0; i < objetos.size(); ++i) {
+        const auto k = objetos[i].Kind();
+        if (k == TRLObjectKind::SetClipRect || k == TRLObjectKind::ResetClipRect) continue;
+        if (static_cast<int>(i) == indice || (grupo != 0 && objetos[i].GroupId == grupo))
+            r.push_back(static_cast<int>(i));
+    }
+    return r;
+}
+
+bool TextoContem(std::string_view texto, std::string_view procurado, bool diferenciarMaiusculas) {
+    if (diferenciarMaiusculas) return texto.find(procurado) != std::string_view::npos;
+    return Q(texto).toUpper().contains(Q(procurado).toUpper());
+}
+
+std::optional<TRLAchado> Procurar(const TRLGraphicStorage& paginas, std::string_view procurado,
+                                  int paginaAtual, TRLAchado ultimo, TRLOpcoesBusca opcoes) {
+    const int total = paginas.Count();
+    if (procurado.empty() || total == 0) return std::nullopt;
+    paginaAtual = std::clamp(paginaAtual, 0, total - 1);
+    const int passo = opcoes.ParaCima ? -1 : 1;
+    for (int p = paginaAtual; p >= 0 && p < total; p += passo) {
+        const auto pagina = paginas.Page(p);
+        const auto& objetos = pagina->Objects();
+        const int n = static_cast<int>(objetos.size());
+        int i = opcoes.ParaCima ? n - 1 : 0;
+        if (p == paginaAtual && ultimo.Pagina == p && ultimo.Objeto >= 0) i = ultimo.Objeto + passo;
+        for (; i >= 0 && i < n; i += passo) {
+            const auto* t = objetos[i].As<TRLTextObject>();
+            if (!t) continue;
+            const std::string texto = ExpandirMacros(t->Text, pagina->Macros(), paginas.Macros());
+            if (TextoContem(texto, procurado, opcoes.DiferenciarMaiusculas)) return TRLAchado{p, i};
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace luvenor

@@ -1,0 +1,36 @@
+#pragma once
+// Shared by the windows' tests: the widget application they need (headless) and a notifier that
+// captures the message boxes instead of showing them.
+#include "report/RLFonts.h"
+#include "util/Notificador.h"
+
+#include <QApplication>
+
+#include <string>
+#include <vector>
+
+namespace luvenor::teste {
+
+// Widgets need a QApplication; it is made once, on the offscreen platform, for the whole test run.
+inline void GarantirAplicacaoComJanelas() {
+    if (QCoreApplication::instance()) return;
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char nome[] = "luvenor-tests";
+    static char* argv[] = {nome, nullptr};
+    new QApplication(argc, argv);
+    QApplication::setApplicationDisplayName(QStringLiteral("Luvenor"));
+    RegistrarFontes();
+}
+
+class MensagensCapturadas : public Notificador {
+public:
+    MensagensCapturadas() : instalado_(this) {}
+    void Mostrar(const std::string& mensagem, bool) override { mensagens.push_back(mensagem); }
+    std::vector<std::string> mensagens;
+
+private:
+    NotificadorInstalado instalado_;
+};
+
+}  // namespace luvenor::teste

@@ -1,0 +1,201 @@
+// The main window's load flow, fields, layout and DANFE button, driven headless through its
+// event operations, with message boxes captured.
+#include "AppTeste.h"
+
+#include "app/FrmVisuXmlNfe.h"
+#include "app/VisualizadorXml.h"
+#include "danfe/TFrtDanfe.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+using namespace luvenor;
+using luvenor::teste::MensagensCapturadas;
+
+namespace {
+
+const std::string Exemplo = LUVENOR_SOURCE_DIR "/samples/nfe-exemplo.xml";
+
+std::string Ler(const std::string& caminho) {
+    std::ifstream f(caminho, std::ios::binary);
+    std::stringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
+
+class JanelaPrincipal : public ::testing::Test {
+protected:
+    void SetUp() override {
+        teste::GarantirAplicacaoComJanelas();
+        ASSERT_TRUE(pasta.isValid());
+        janela = std::make_unique<TFrmVisuXmlNfe>([this](TFrtDanfe& f) {
+            ++previas;
+            ASSERT_TRUE(f.RLReport1().PreparePages());
+            paginas = f.RLReport1().Pages().Count();
+            paisagem = f.Paisagem();
+        });
+        janela->show();
+        QApplication::setActiveWindow(janela.get());
+    }
+
+    std::string Gravar(const std::string& nome, const std::string& conteudo) {
+        const std::string caminho = pasta.filePath(QString::fromStdString(nome)).toStdString();
+        std::ofstream(caminho, std::ios::binary) << conteudo;
+        return caminho;
+    }
+
+    void Carregar(const std::string& caminho) { janela->Abrir(QString::fromStdString(caminho)); }
+
+    std::vector<std::string> Campos() const {
+        std::vector<std::string> v;
+        for (QLineEdit* e :
+             {janela->EdNumNota, janela->EdDataEmissao, janela->EdChaveNfe, janela->EdProtocolo,
+              janela->EdCnpjEmit, janela->EdNomeEmit, janela->EdCnpjDest, janela->EdNomeDest})
+            v.push_back(e->text().toStdString());
+        return v;
+    }
+
+    QTemporaryDir pasta;
+    MensagensCapturadas mensagens;
+    std::unique_ptr<TFrmVisuXmlNfe> janela;
+    int previas = 0;
+    int paginas = 0;
+    bool paisagem = false;
+};
+
+TEST_F(JanelaPrincipal, OpensWithEmptyFieldsTheXmlViewHiddenAndTheShortHeight) {
+    EXPECT_EQ(Campos(), std::vector<std::string>(8));
+    EXPECT_FALSE(janela->ckVerXml->isChecked());
+    EXPECT_FALSE(janela->Panel2->isVisible());
+    EXPECT_EQ(janela->height(), 230);
+    for (QLineEdit* e : {janela->EdNumNota, janela->EdNomeDest}) EXPECT_TRUE(e->isReadOnly());
+    EXPECT_FALSE(janela->EdNomeArquivo->isReadOnly());
+}
+
+TEST_F(JanelaPrincipal, LoadingTheSampleFillsEveryFieldFromTheRecord) {
+    Carregar(Exemplo);
+    EXPECT_TRUE(mensagens.mensagens.empty()) << mensagens.mensagens.front();
+    const std::vector<std::string> esperados = {"4321",
+                                                "16/01/2025",  // the exit date: the bookkeeping date
+                                                "35250112345678000195550010000043211876543211",
+                                                "135250000123456",
+                                                "12.345.678/0001-95",
+                                                "FERRAGENS AURORA INDÚSTRIA E COMÉRCIO LTDA",
+                                                "98.765.432/0001-98",
+                                                "CONSTRUTORA HORIZONTE AZUL LTDA"};
+    EXPECT_EQ(Campos(), esperados);
+    EXPECT_EQ(janela->WebBrowser1->Endereco().toStdString(), "file:///" + Exemplo);
+    EXPECT_TRUE(janela->WebBrowser1->toPlainText().contains(QStringLiteral("<nfeProc")));
+    EXPECT_TRUE(janela->Panel1->isEnabled());
+}
+
+TEST_F(JanelaPrincipal, PathChecksShowTheirMessageAndKeepEverything) {
+    Carregar(Exemplo);
+    const auto antes = Campos();
+    struct Caso {
+        std::string caminho;
+        std::string mensagem;
+    };
+    const std::string semNfeProc = Gravar("nfe.xml", "<NFe xmlns=\"http://www.portalfiscal.inf.br/nfe\"/>");
+    const std::string quebrado = Gravar("quebrado.xml", "<nfeProc><NFe>");
+    const Caso casos[] = {
+        {"", "Informe o arquivo XML."},
+        {"   ", "Informe o arquivo XML."},
+        {pasta.filePath(QStringLiteral("nao-existe.xml")).toStdString(), "Arquivo XML não encontrado."},
+        {semNfeProc,
+         "Arquivo não está no formado de distribuição. Tag <nfeProc> ou <Rps> não encontrada. - "},
+    };
+    for (const Caso& c : casos) {
+        mensagens.mensagens.clear();
+        Carregar(c.caminho);
+        ASSERT_EQ(mensagens.mensagens.size(), 1u) << c.caminho;
+        EXPECT_EQ(mensagens.mensagens[0], c.mensagem) << c.caminho;
+        EXPECT_EQ(Campos(), antes) << c.caminho;
+        EXPECT_TRUE(janela->EdNomeArquivo->hasFocus()) << c.caminho;
+        EXPECT_TRUE(janela->Panel1->isEnabled());
+    }
+    mensagens.mensagens.clear();
+    Carregar(quebrado);
+    ASSERT_EQ(mensagens.mensagens.size(), 1u);
+    EXPECT_EQ(mensagens.mensagens[0].rfind("Erro ao abrir arquivo " + quebrado + " - ", 0), 0u)
+        << mensagens.mensagens[0];
+    EXPECT_EQ(Campos(), antes);
+    EXPECT_EQ(janela->NotaFiscal().NumLcto, 4321) << "the previous record is kept";
+}
+
+TEST_F(JanelaPrincipal, TheXmlViewToggleChangesOnlyTheHeightAndNeverReloads) {
+    Carregar(Exemplo);
+    janela->resize(900, janela->height());
+    const QString conteudo = janela->WebBrowser1->toPlainText();
+    janela->ckVerXml->click();
+    EXPECT_TRUE(janela->Panel2->isVisible());
+    EXPECT_EQ(janela->height(), 610);
+    EXPECT_EQ(janela->width(), 900);
+    janela->ckVerXml->click();
+    EXPECT_FALSE(janela->Panel2->isVisible());
+    EXPECT_EQ(janela->height(), 230);
+    EXPECT_EQ(janela->width(), 900);
+    EXPECT_EQ(janela->WebBrowser1->toPlainText(), conteudo);
+    EXPECT_TRUE(mensagens.mensagens.empty());
+}
+
+// The recipient is read before the issuer, so its entry is the first one with the number.
+TEST_F(JanelaPrincipal, SameTaxNumberForIssuerAndRecipientShowsTheFirstPartysName) {
+    std::string xml = Ler(Exemplo);
+    const std::string dest = "<CNPJ>98765432000198</CNPJ>";
+    ASSERT_NE(xml.find(dest), std::string::npos);
+    xml.replace(xml.find(dest), dest.size(), "<CNPJ>12345678000195</CNPJ>");
+    Carregar(Gravar("mesmo.xml", xml));
+    EXPECT_EQ(janela->EdNomeEmit->text(), janela->EdNomeDest->text());
+    EXPECT_EQ(janela->EdNomeEmit->text().toStdString(), "CONSTRUTORA HORIZONTE AZUL LTDA");
+}
+
+TEST_F(JanelaPrincipal, AReadThatStopsEarlyShowsWhatWasReadAndTellsWhere) {
+    std::string xml = Ler(Exemplo);
+    const size_t inicio = xml.find("<protNFe");
+    const size_t fim = xml.find("</protNFe>");
+    ASSERT_NE(inicio, std::string::npos);
+    xml.erase(inicio, fim + std::string("</protNFe>").size() - inicio);
+    Carregar(Gravar("semprot.xml", xml));
+    ASSERT_EQ(mensagens.mensagens.size(), 1u);
+    EXPECT_NE(mensagens.mensagens[0].find("protNFe"), std::string::npos) << mensagens.mensagens[0];
+    EXPECT_EQ(janela->EdNumNota->text(), QStringLiteral("4321"));
+    EXPECT_EQ(janela->WebBrowser1->Endereco().toStdString(), "file:///" + Gravar("semprot.xml", xml));
+}
+
+TEST_F(JanelaPrincipal, DanfeButtonAsksForAFileFirstThenShowsTheInvoicesLayout) {
+    janela->BitBtn2Click();
+    ASSERT_EQ(mensagens.mensagens.size(), 1u);
+    EXPECT_EQ(mensagens.mensagens[0], "Carregue o arquivo XML.");
+    EXPECT_TRUE(janela->EdNomeArquivo->hasFocus());
+    EXPECT_EQ(previas, 0);
+
+    mensagens.mensagens.clear();
+    Carregar(Exemplo);
+    janela->BitBtn2Click();
+    EXPECT_TRUE(mensagens.mensagens.empty());
+    EXPECT_EQ(previas, 1);
+    EXPECT_EQ(paginas, 1);
+    EXPECT_FALSE(paisagem);
+    EXPECT_TRUE(janela->Panel1->isEnabled());
+}
+
+TEST(VisualizadorXml, IndentsElementsAndKeepsTextThatIsNotXml) {
+    const QString indentado =
+        XmlIndentado(QByteArray("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><a><b>S\xe3o</b></a>"));
+    EXPECT_TRUE(indentado.contains(QStringLiteral("<a>\n  <b>São</b>\n</a>"))) << indentado.toStdString();
+    const QString comEspaco =
+        XmlIndentado(QByteArray("<p:a xmlns:p=\"urn:x\" xmlns=\"urn:y\"><b c=\"1\"/></p:a>"));
+    EXPECT_TRUE(comEspaco.contains(QStringLiteral("<p:a xmlns:p=\"urn:x\" xmlns=\"urn:y\">")))
+        << "names and namespaces as the file has them: " << comEspaco.toStdString();
+    EXPECT_EQ(XmlIndentado(QByteArray("<a><b>")).toStdString(), "<a><b>");
+}
+
+}  // namespace

@@ -1,0 +1,244 @@
+// A preview pane's rules without a window: zoom, layout of the page boxes, navigation, the view
+// switch, edit-mode picking and the find over a store.
+#include "report/RLPreviewLogic.h"
+
+#include <gtest/gtest.h>
+
+using namespace luvenor;
+
+namespace {
+
+const TRLTamanho a4{794, 1123};
+
+TRLPreviewPane Painel(int paginas) {
+    return TRLPreviewPane(paginas, a4);
+}
+
+TEST(ZoomDigitado, ReadsCommaAndPercentAndRefusesBelowMinimum) {
+    EXPECT_EQ(LerZoomDigitado("75,5%"), 75.5);
+    EXPECT_EQ(LerZoomDigitado(" 120 "), 120.0);
+    EXPECT_EQ(LerZoomDigitado("10"), 10.0);
+    EXPECT_FALSE(LerZoomDigitado("5"));
+    EXPECT_FALSE(LerZoomDigitado("9,99"));
+    EXPECT_FALSE(LerZoomDigitado("abc"));
+    EXPECT_FALSE(LerZoomDigitado("12x"));
+    EXPECT_FALSE(LerZoomDigitado(""));
+    EXPECT_FALSE(LerZoomDigitado("-50"));
+}
+
+TEST(ZoomDigitado, ShownTextReadsBackAsTheSameZoom) {
+    for (double z : {10.0, 75.5, 100.0, 133.25}) EXPECT_EQ(LerZoomDigitado(TextoDoZoom(z)), z) << z;
+    EXPECT_EQ(TextoDoZoom(100), "100%");
+}
+
+TEST(ZoomDoPainel, TypedTextElseSelectedItemElseNothing) {
+    auto p = Painel(3);
+    EXPECT_TRUE(p.AplicarTextoZoom("75,5%", std::nullopt, {1000, 800}));
+    EXPECT_EQ(p.Zoom(), 75.5);
+    EXPECT_FALSE(p.AplicarTextoZoom("5", std::nullopt, {1000, 800}));
+    EXPECT_EQ(p.Zoom(), 75.5);
+    EXPECT_TRUE(p.AplicarTextoZoom("Largura da página", TRLItemZoom::z200, {1000, 800}));
+    EXPECT_EQ(p.Zoom(), 200);
+}
+
+TEST(ZoomDoPainel, StepsStopAtTheMinimum) {
+    auto p = Painel(1);
+    ASSERT_TRUE(p.DefinirZoom(15));
+    EXPECT_TRUE(p.DiminuirZoom());
+    EXPECT_EQ(p.Zoom(), 10);
+    EXPECT_FALSE(p.DiminuirZoom());
+    EXPECT_EQ(p.Zoom(), 10);
+    EXPECT_TRUE(p.AumentarZoom());
+    EXPECT_EQ(p.Zoom(), 20);
+    EXPECT_FALSE(p.DefinirZoom(20));  // same zoom: no change to redraw
+    EXPECT_FALSE(p.DefinirZoom(9.9));
+    EXPECT_FALSE(p.DefinirZoom(ZoomMaximo + 1));
+    EXPECT_TRUE(p.DefinirZoom(ZoomMaximo));
+    EXPECT_FALSE(p.AumentarZoom());
+}
+
+TEST(ZoomAjustado, FormulasOfTheThreeFits) {
+    // (1000 * 100 - 700) / 794 = 125.06; (800 * 100 - 700) / 1123 = 70.61
+    EXPECT_EQ(ZoomLarguraDaPagina({1000, 800}, a4), 125);
+    EXPECT_EQ(ZoomPaginaInteira({1000, 800}, a4), 71);
+    // (1000 - 7) / 3 * 100 / 794 = 41.69
+    EXPECT_EQ(ZoomVariasPaginas({1000, 800}, a4), 42);
+    EXPECT_EQ(ZoomVariasPaginas({1000, 300}, a4), 26);  // the height limits it
+    EXPECT_EQ(ZoomLarguraDaPagina({1000, 800}, {0, 0}), 0);
+}
+
+TEST(ZoomAjustado, ItemsSetBoxesAndRefuseTooSmallZoom) {
+    auto p = Painel(10);
+    EXPECT_TRUE(p.AplicarItemZoom(TRLItemZoom::VariasPaginas, {1000, 800}));
+    EXPECT_EQ(p.Caixas(), 3);
+    EXPECT_EQ(p.Zoom(), 42);
+    EXPECT_TRUE(p.AplicarItemZoom(TRLItemZoom::PaginaInteira, {1000, 800}));
+    EXPECT_EQ(p.Caixas(), 1);
+    EXPECT_EQ(p.Zoom(), 71);
+    p.AplicarItemZoom(TRLItemZoom::LarguraDaPagina, {50, 50});  // would be below 10
+    EXPECT_EQ(p.Zoom(), 71);
+}
+
+TEST(Layout, BoxesAreScaledPagePlusShadowSideBySide) {
+    const auto l = CalcularLayout({a4, a4, a4}, 4, 50, {100, 100});
+    ASSERT_EQ(l.Caixas.size(), 3u);
+    EXPECT_EQ(l.Caixas[0].Tamanho, (TRLTamanho{397 + 7, 562 + 7}));
+    EXPECT_EQ(l.Caixas[0].Folha, (TRLTamanho{397, 562}));
+    EXPECT_EQ(l.Caixas[1].X, 404);
+    EXPECT_EQ(l.Caixas[2].Pagina, 6);
+    EXPECT_FALSE(l.CentradoHorizontal);
+    EXPECT_EQ(l.Conteudo, (TRLTamanho{3 * 404, 569}));
+}
+
+TEST(Layout, SmallPagesAreCentredAndShorterBoxesCentredInTheTallest) {
+    const auto l = CalcularLayout({{100, 200}, {200, 100}}, 0, 100, {1000, 600});
+    EXPECT_TRUE(l.CentradoHorizontal);
+    EXPECT_TRUE(l.CentradoVertical);
+    EXPECT_EQ(l.Caixas[0].X, (1000 - 314) / 2);
+    EXPECT_EQ(l.Caixas[0].Y, (600 - 207) / 2);
+    EXPECT_EQ(l.Caixas[1].Y, (600 - 207) / 2 + 50);
+    EXPECT_EQ(l.Conteudo, (TRLTamanho{1000, 600}));
+}
+
+TEST(Aceleradores, EachButtonTakesItsFirstFreeLetter) {
+    EXPECT_EQ(ComAceleradores({"Imprimir", "Fechar", "Salvar", "Enviar"}),
+              (std::vector<std::string>{"&Imprimir", "&Fechar", "&Salvar", "&Enviar"}));
+    EXPECT_EQ(ComAceleradores({"Print", "Close", "Save", "Send"}),
+              (std::vector<std::string>{"&Print", "&Close", "&Save", "S&end"}));
+    EXPECT_EQ(ComAceleradores({"Abc", "a", "Ébano", "ébano"}),
+              (std::vector<std::string>{"&Abc", "a", "&Ébano", "é&bano"}));
+}
+
+TEST(Navegacao, StepsByTheBoxesShownAndStopsAtTheEnds) {
+    auto p = Painel(10);
+    EXPECT_FALSE(p.Anterior());  // prior on the first page does nothing
+    EXPECT_TRUE(p.Ultima());
+    EXPECT_EQ(p.PaginaAtual(), 9);
+    EXPECT_FALSE(p.Proxima());  // next on the last does nothing
+    p.AjustarVariasPaginas({1000, 800});
+    EXPECT_TRUE(p.Ultima());
+    EXPECT_EQ(p.PaginaAtual(), 7);
+    EXPECT_TRUE(p.Anterior());
+    EXPECT_EQ(p.PaginaAtual(), 4);
+    EXPECT_TRUE(p.Proxima());
+    EXPECT_EQ(p.PaginaAtual(), 7);
+    EXPECT_TRUE(p.Proxima());  // min(9, 10)
+    EXPECT_EQ(p.PaginaAtual(), 9);
+    EXPECT_EQ(p.CaixasMostradas(), 1);
+    EXPECT_TRUE(p.Primeira());
+    EXPECT_FALSE(p.Primeira());
+}
+
+TEST(Navegacao, FewerPagesThanBoxesLastIsTheFirst) {
+    auto p = Painel(2);
+    p.AjustarVariasPaginas({1000, 800});
+    EXPECT_FALSE(p.Ultima());
+    EXPECT_EQ(p.PaginaAtual(), 0);
+    EXPECT_EQ(p.CaixasMostradas(), 2);
+}
+
+TEST(Navegacao, PageFieldTextGoesToPageOrChangesNothing) {
+    auto p = Painel(5);
+    EXPECT_TRUE(p.IrParaTexto("3"));
+    EXPECT_EQ(p.PaginaAtual(), 2);
+    EXPECT_EQ(p.TextoDaPagina(), "3");
+    for (const char* t : {"0", "6", "x", "", "2.5", "-1", "99999999999"}) {
+        EXPECT_FALSE(p.IrParaTexto(t)) << t;
+        EXPECT_EQ(p.PaginaAtual(), 2) << t;
+    }
+}
+
+TEST(Vista, DoubleClickTogglesMultipleAndPageWidthOnTheClickedPage) {
+    auto p = Painel(10);
+    p.AlternarVista(0, {1000, 800});
+    EXPECT_EQ(p.Caixas(), 3);
+    EXPECT_EQ(p.Zoom(), 42);
+    p.AlternarVista(2, {1000, 800});
+    EXPECT_EQ(p.Caixas(), 1);
+    EXPECT_EQ(p.PaginaAtual(), 2);
+    EXPECT_EQ(p.Zoom(), 125);
+}
+
+TRLGraphicSurface PaginaComGrupos() {
+    TRLGraphicSurface s(794, 1123);
+    s.SetGroupId(1);
+    s.Rectangle({0, 0, 400, 400});
+    s.SetGroupId(2);
+    s.Rectangle({10, 10, 100, 100});
+    s.Line(10, 10, 100, 10);
+    s.SetClipRect({0, 0, 50, 50});
+    s.ResetClipRect();
+    return s;
+}
+
+TEST(Edicao, PicksTheSmallestObjectAndMarksItsGroup) {
+    const auto s = PaginaComGrupos();
+    EXPECT_EQ(ObjetoNoPonto(s, 50, 50), 1);
+    EXPECT_EQ(ObjetoNoPonto(s, 300, 300), 0);
+    EXPECT_EQ(ObjetoNoPonto(s, 500, 500), -1);
+    EXPECT_EQ(ObjetosDoGrupo(s, 1), (std::vector<int>{1, 2}));
+    EXPECT_EQ(ObjetosDoGrupo(s, 0), (std::vector<int>{0}));
+    EXPECT_TRUE(ObjetosDoGrupo(s, 9).empty());
+}
+
+class Busca : public ::testing::Test {
+protected:
+    void SetUp() override {
+        // Page 1: "Nota", "total"; page 2: nothing; page 3: "TOTAL {X}", "Nota fiscal".
+        Pagina({"Nota", "total"});
+        Pagina({});
+        Pagina({"TOTAL {X}", "Nota fiscal"});
+        store.Macros().Set("X", "geral");
+    }
+    void Pagina(std::vector<std::string> textos) {
+        TRLGraphicSurface s(794, 1123);
+        s.Rectangle({0, 0, 10, 10});
+        for (const auto& t : textos) s.TextOut({0, 0, 100, 10}, 0, 0, t, 0);
+        store.Add(std::move(s));
+    }
+    TRLGraphicStorage store;
+};
+
+TEST_F(Busca, AnyCaseUnlessMatchCase) {
+    EXPECT_EQ(Procurar(store, "TOTAL", 0, {}, {}), (TRLAchado{0, 2}));
+    EXPECT_EQ(Procurar(store, "TOTAL", 0, {}, {true, false}), (TRLAchado{2, 1}));
+    EXPECT_FALSE(Procurar(store, "inexistente", 0, {}, {}));
+    EXPECT_FALSE(Procurar(store, "", 0, {}, {}));
+}
+
+TEST_F(Busca, AccentedLettersMatchInAnyCase) {
+    TRLGraphicSurface s(10, 10);
+    s.TextOut({0, 0, 1, 1}, 0, 0, "Série única", 0);
+    store.Add(std::move(s));
+    EXPECT_EQ(Procurar(store, "SÉRIE ÚNICA", 0, {}, {}), (TRLAchado{3, 0}));
+}
+
+TEST_F(Busca, StepsForwardPastTheLastMatchThenStops) {
+    std::vector<TRLAchado> achados;
+    TRLAchado ultimo;
+    int pagina = 0;
+    while (auto a = Procurar(store, "nota", pagina, ultimo, {})) {
+        achados.push_back(*a);
+        ultimo = *a;
+        pagina = a->Pagina;
+        ASSERT_LT(achados.size(), 10u);
+    }
+    EXPECT_EQ(achados, (std::vector<TRLAchado>{{0, 1}, {2, 2}}));
+}
+
+TEST_F(Busca, UpwardsStartsBeforeTheLastMatchAndGoesToTheFirstPage) {
+    EXPECT_EQ(Procurar(store, "o", 2, {}, {false, true}), (TRLAchado{2, 2}));
+    EXPECT_EQ(Procurar(store, "o", 2, {2, 2}, {false, true}), (TRLAchado{2, 1}));
+    EXPECT_EQ(Procurar(store, "o", 2, {2, 1}, {false, true}), (TRLAchado{0, 2}));
+    EXPECT_FALSE(Procurar(store, "o", 0, {0, 1}, {false, true}));
+}
+
+TEST_F(Busca, MatchesTheTextWithItsMacrosCompleted) {
+    EXPECT_EQ(Procurar(store, "geral", 0, {}, {}), (TRLAchado{2, 1}));
+}
+
+TEST_F(Busca, LastMatchOnAnotherPageStartsAtTheCurrentPagesFirstObject) {
+    EXPECT_EQ(Procurar(store, "nota", 2, {0, 1}, {}), (TRLAchado{2, 2}));
+}
+
+}  // namespace
