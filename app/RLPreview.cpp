@@ -6,6 +6,7 @@
 #include "app/RLPrintDialog.h"
 #include "app/RLPrinting.h"
 #include "app/RLProgressWindow.h"
+#include "report/RLExport.h"
 #include "report/RLPageFile.h"
 #include "report/RLPagePainter.h"
 #include "report/RLReport.h"
@@ -17,6 +18,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -377,8 +379,12 @@ void TRLPreviewWindow::Salvar() {
 }
 
 bool TRLPreviewWindow::SalvarEm(const QString& arquivo) {
+    // A name ending in .pdf gets a PDF: a page file under that name would be a file no program opens.
     try {
-        SalvarArquivoPaginas(paginas_, ParaUtf8(arquivo));
+        if (QFileInfo(arquivo).suffix().compare(QStringLiteral("pdf"), Qt::CaseInsensitive) == 0)
+            ExportarPdf(paginas_, ParaUtf8(arquivo));
+        else
+            SalvarArquivoPaginas(paginas_, ParaUtf8(arquivo));
         return true;
     } catch (const std::exception& e) {
         Notificar(e.what());

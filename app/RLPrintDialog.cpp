@@ -247,10 +247,14 @@ QString TRLSaveDialog::NomeDoTitulo(const QString& titulo) {
 void TRLSaveDialog::Procurar() {
     QFileDialog escolha(this, ParaQString(LSTexto(23)), NomeArquivo());
     escolha.setAcceptMode(QFileDialog::AcceptSave);
-    escolha.setNameFilter(QStringLiteral("Luvenor Report (*.rpf)"));
-    escolha.setDefaultSuffix(QStringLiteral("rpf"));
-    if (escolha.exec() == QDialog::Accepted && !escolha.selectedFiles().isEmpty())
-        nome_->setText(escolha.selectedFiles().constFirst());
+    const QString pdf = QStringLiteral("PDF (*.pdf)");
+    escolha.setNameFilters({QStringLiteral("Luvenor Report (*.rpf)"), pdf});
+    if (escolha.exec() != QDialog::Accepted || escolha.selectedFiles().isEmpty()) return;
+    QString nome = escolha.selectedFiles().constFirst();
+    // A name without an extension gets the chosen type's; accept() would otherwise add ".rpf".
+    if (QFileInfo(nome).suffix().isEmpty() && escolha.selectedNameFilter() == pdf)
+        nome += QStringLiteral(".pdf");
+    nome_->setText(nome);
 }
 
 void TRLSaveDialog::accept() {

@@ -338,6 +338,17 @@ TEST_F(Previa, SaveAddsTheExtensionAndWritesEveryPageWhateverTheRange) {
     EXPECT_TRUE(mensagens.mensagens.empty());
 }
 
+TEST_F(Previa, ANameEndingInPdfGetsAPdfOfEveryPage) {
+    const QString arquivo = pasta.filePath(QStringLiteral("danfe.PDF"));
+    ASSERT_TRUE(janela->SalvarEm(arquivo));
+    QFile f(arquivo);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray dados = f.readAll();
+    EXPECT_TRUE(dados.startsWith("%PDF-"));
+    EXPECT_EQ(dados.count("/Type /Page\n") + dados.count("/Type /Page\r"), 5) << "one page object per page";
+    EXPECT_TRUE(mensagens.mensagens.empty());
+}
+
 TEST_F(Previa, SavingOverAFileAsksFirstAndCancelKeepsTheDialog) {
     const QString arquivo = pasta.filePath(QStringLiteral("danfe.rpf"));
     { std::ofstream(arquivo.toStdString()) << "x"; }
