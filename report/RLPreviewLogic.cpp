@@ -1,5 +1,6 @@
 #include "report/RLPreviewLogic.h"
 
+#include "report/RLQtTexto.h"
 #include "report/RLTexts.h"
 
 #include <QString>
@@ -35,10 +36,6 @@ std::optional<double> LerNumero(std::string_view s) {
 int Arredondar(double v) {
     if (!std::isfinite(v)) return 0;
     return static_cast<int>(std::lround(std::clamp(v, -1e9, 1e9)));
-}
-
-QString Q(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
 }  // namespace
@@ -84,7 +81,7 @@ std::vector<std::string> ComAceleradores(const std::vector<std::string>& caption
     std::vector<std::string> r;
     QString tomadas;
     for (const std::string& c : captions) {
-        QString q = Q(c);
+        QString q = ParaQString(c);
         for (qsizetype i = 0; i < q.size(); ++i) {
             const QChar letra = q[i].toUpper();
             if (!q[i].isLetter() || tomadas.contains(letra)) continue;
@@ -293,7 +290,7 @@ std::vector<int> ObjetosDoGrupo(const TRLGraphicSurface& pagina, int indice) {
 
 bool TextoContem(std::string_view texto, std::string_view procurado, bool diferenciarMaiusculas) {
     if (diferenciarMaiusculas) return texto.find(procurado) != std::string_view::npos;
-    return Q(texto).toUpper().contains(Q(procurado).toUpper());
+    return ParaQString(texto).toUpper().contains(ParaQString(procurado).toUpper());
 }
 
 std::optional<TRLAchado> Procurar(const TRLGraphicStorage& paginas, std::string_view procurado,

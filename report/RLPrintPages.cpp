@@ -104,13 +104,6 @@ int MapearY(int y, const TRLGeometriaImpressora& g) {
     return Mapear(y, g.DpiY, g.DeslocamentoY);
 }
 
-TRLPageRect MapearRetangulo(const TRLPageRect& r, const TRLGeometriaImpressora& g) {
-    TRLPageRect m{MapearX(r.Left, g), MapearY(r.Top, g), MapearX(r.Right, g), MapearY(r.Bottom, g)};
-    if (m.Right <= m.Left) m.Right = m.Left + 1;
-    if (m.Bottom <= m.Top) m.Bottom = m.Top + 1;
-    return m;
-}
-
 TRLAlvo AlvoDaPagina(int larguraPagina, int alturaPagina, const TRLGeometriaImpressora& g) {
     // Unrounded: the page painter rounds each scaled coordinate itself, which gives MapearX exactly.
     return {static_cast<double>(-g.DeslocamentoX), static_cast<double>(-g.DeslocamentoY),

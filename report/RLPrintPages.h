@@ -62,8 +62,6 @@ struct TRLGeometriaImpressora {
 // lands on the paper's.
 int MapearX(int x, const TRLGeometriaImpressora& g);
 int MapearY(int y, const TRLGeometriaImpressora& g);
-// A rectangle mapped; one that would be empty is widened to one device pixel.
-TRLPageRect MapearRetangulo(const TRLPageRect& r, const TRLGeometriaImpressora& g);
 // The device rectangle a page of this size is drawn into (its corners mapped, not widened).
 struct TRLAlvo {
     double X = 0, Y = 0, Largura = 0, Altura = 0;

@@ -9,6 +9,7 @@
 #include "app/RLPrinting.h"
 #include "app/RLProgressWindow.h"
 #include "report/RLPageFile.h"
+#include "report/RLQtTexto.h"
 #include "report/RLReport.h"
 #include "report/RLTexts.h"
 
@@ -41,10 +42,6 @@ using namespace luvenor;
 using luvenor::teste::MensagensCapturadas;
 
 namespace {
-
-QString Q(const std::string& s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 // Five A4 pages: "Página n" on each, "Total" on pages 2 and 4, and a framed label on page 1 whose
 // box and text share one control print.
@@ -365,7 +362,7 @@ TEST_F(Previa, SavingOverAFileAsksFirstAndCancelKeepsTheDialog) {
     resposta = true;
     dialogo.accept();
     EXPECT_EQ(dialogo.result(), QDialog::Accepted);
-    EXPECT_EQ(Q(LSTexto(13)), QStringLiteral("File already exists. Overwrite?"));
+    EXPECT_EQ(ParaQString(LSTexto(13)), QStringLiteral("File already exists. Overwrite?"));
 }
 
 TEST_F(Previa, SaveErrorIsShownAndTheWindowStays) {
@@ -569,7 +566,7 @@ TEST(ImprimirPaginas, LandscapeStoreIsPrintedLandscapeWithTheJobTitle) {
     EXPECT_EQ(printer.copyCount(), 1);
     EXPECT_EQ(progresso.Barra()->maximum(), 4);
     EXPECT_FALSE(progresso.isVisible());
-    EXPECT_EQ(progresso.windowTitle(), Q(LSTexto(1)));
+    EXPECT_EQ(progresso.windowTitle(), ParaQString(LSTexto(1)));
 }
 
 // A progress that asks to cancel after its first step.
@@ -662,7 +659,7 @@ TEST(ShowPreview, ShowsTheProgressWindowWhilePreparing) {
     FecharPreviaAoAbrir(false, nullptr);
     EXPECT_TRUE(ShowPreview(relatorio));
     EXPECT_TRUE(visivel);
-    EXPECT_EQ(caption, Q(LSTexto(0)));
+    EXPECT_EQ(caption, ParaQString(LSTexto(0)));
     EXPECT_EQ(relatorio.Progress, nullptr);
     PreviewSettings() = {};
 }

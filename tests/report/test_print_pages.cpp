@@ -83,10 +83,6 @@ TEST(Mapeamento, DesignPixelsToPrinterPixelsFromThePaperCorner) {
     EXPECT_EQ(MapearX(97, g), 606 - 50);  // 606.25 rounded
     EXPECT_EQ(MapearY(97, g), 303 - 25);  // 303.125
     EXPECT_EQ(MapearX(-8, g), -50 - 50);
-    const TRLPageRect r = MapearRetangulo({10, 20, 10, 20}, g);
-    EXPECT_EQ(r.Width(), 1);
-    EXPECT_EQ(r.Height(), 1);
-    EXPECT_EQ(r.Left, MapearX(10, g));
 }
 
 TEST(Mapeamento, TargetRectangleGivesTheSameCoordinatesWhenScaledAndRounded) {
