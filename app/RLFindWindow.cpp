@@ -14,7 +14,6 @@
 #include <QRadioButton>
 
 namespace luvenor {
-namespace {}  // namespace
 
 TRLFindWindow::TRLFindWindow(QWidget* parent) : QDialog(parent, Qt::Tool) {
     setModal(false);

@@ -11,7 +11,6 @@
 #include <QVBoxLayout>
 
 namespace luvenor {
-namespace {}  // namespace
 
 TRLProgressWindow::TRLProgressWindow(QWidget* parent) : QDialog(parent) {
     setModal(false);
