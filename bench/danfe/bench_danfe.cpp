@@ -1,14 +1,18 @@
 // The DANFE in-process: prepare the pages and export them to PDF, for a one-item invoice and for
 // a generated 990-item invoice, in both layouts. Reports milliseconds per DANFE and its pages.
+// Also the preview's part: drawing one prepared page on a screen-sized image at 100% and 200%.
 #include "ClasDocFisc/TNotaFiscal.h"
 #include "report/RLAplicacao.h"
 #include "danfe/ImprimirDanfe.h"
 #include "danfe/TFrtDanfe.h"
 #include "report/RLExport.h"
 #include "report/RLFonts.h"
+#include "report/RLPagePainter.h"
 #include "util/UDatas.h"
 
 #include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
@@ -99,8 +103,33 @@ void DanfeEmPdf(benchmark::State& state, int itens, bool paisagem) {
     state.counters["paginas"] = paginas;
 }
 
+// What paging through a preview costs: page 2 of the 990-item DANFE (full of item rows) drawn at
+// `zoom` percent on an image, as the preview's pane draws it.
+void PaginaNaTela(benchmark::State& state, int zoom) {
+    GarantirAplicacao();
+    TNotaFiscal nf;
+    MontarNota(nf, 990, false);
+    ImprimirDanfe(nf, true, [&](TFrtDanfe& f) {
+        f.RLReport1().ShowProgress = false;
+        if (!f.RLReport1().PreparePages()) throw std::runtime_error("the DANFE could not be prepared");
+        const TRLGraphicStorage& paginas = f.RLReport1().Pages();
+        const auto pagina = paginas.Page(1);
+        const int largura = pagina->Width() * zoom / 100;
+        const int altura = pagina->Height() * zoom / 100;
+        QImage tela(largura, altura, QImage::Format_ARGB32_Premultiplied);
+        TRLPagePainter desenhista;
+        for (auto _ : state) {
+            tela.fill(Qt::white);
+            QPainter p(&tela);
+            desenhista.Desenhar(*pagina, paginas.Macros(), p, QRectF(0, 0, largura, altura));
+        }
+    });
+}
+
 }  // namespace
 
+BENCHMARK_CAPTURE(PaginaNaTela, zoom_100, 100)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(PaginaNaTela, zoom_200, 200)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(DanfeEmPdf, retrato_1_item, 1, false)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(DanfeEmPdf, paisagem_1_item, 1, true)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(DanfeEmPdf, retrato_990_itens, 990, false)->Unit(benchmark::kMillisecond);
