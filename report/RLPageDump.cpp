@@ -1,0 +1,382 @@
+#include "report/RLPageDump.h"
+
+#include "util/Utf8.h"
+
+#include <QByteArray>
+#include <QCryptographicHash>
+#include <QImage>
+
+#include <cstdio>
+#include <string_view>
+#include <type_traits>
+#include <variant>
+
+namespace luvenor {
+namespace {
+
+// Hex digits of the picture's hash kept in a line: enough to tell pictures apart in a review.
+constexpr int digitosHash = 12;
+
+void Hex(std::string& s, unsigned valor, int digitos) {
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "%0*X", digitos, valor);
+    s += buf;
+}
+
+// A text in double quotes: quotes, backslashes and control characters escaped, and every byte
+// that is not part of well-formed UTF-8 shown as \xNN, so a line is always one line of UTF-8.
+void Citado(std::string& s, std::string_view texto) {
+    s += '"';
+    for (size_t i = 0; i < texto.size();) {
+        const CaractereUtf8 c = DecodificarCaractere(texto, i);
+        const unsigned char b = static_cast<unsigned char>(texto[i]);
+        if (!c.valido || b < 0x20 || b == 0x7F) {
+            if (b == '\n')
+                s += "\\n";
+            else if (b == '\r')
+                s += "\\r";
+            else if (b == '\t')
+                s += "\\t";
+            else {
+                s += "\\x";
+                Hex(s, b, 2);
+            }
+            ++i;
+            continue;
+        }
+        if (b == '"' || b == '\\') s += '\\';
+        s.append(texto.substr(i, c.bytes));
+        i += c.bytes;
+    }
+    s += '"';
+}
+
+void Numero(std::string& s, int64_t n) {
+    s += std::to_string(n);
+}
+
+void Ponto(std::string& s, TRLPagePoint p) {
+    Numero(s, p.X);
+    s += ',';
+    Numero(s, p.Y);
+}
+
+void Caixa(std::string& s, const TRLPageRect& r) {
+    Ponto(s, {r.Left, r.Top});
+    s += ' ';
+    Numero(s, static_cast<int64_t>(r.Right) - r.Left);
+    s += 'x';
+    Numero(s, static_cast<int64_t>(r.Bottom) - r.Top);
+}
+
+void Cor(std::string& s, QRgb cor) {
+    Hex(s, cor & 0xFFFFFFu, 6);
+}
+
+const char* NomeEstilo(TRLPenStyle estilo) {
+    switch (estilo) {
+        case TRLPenStyle::psSolid:
+            return "psSolid";
+        case TRLPenStyle::psDash:
+            return "psDash";
+        case TRLPenStyle::psDot:
+            return "psDot";
+        case TRLPenStyle::psDashDot:
+            return "psDashDot";
+        case TRLPenStyle::psDashDotDot:
+            return "psDashDotDot";
+        case TRLPenStyle::psClear:
+            return "psClear";
+        case TRLPenStyle::psInsideFrame:
+            return "psInsideFrame";
+    }
+    return nullptr;
+}
+
+const char* NomeEstilo(TRLBrushStyle estilo) {
+    switch (estilo) {
+        case TRLBrushStyle::bsSolid:
+            return "bsSolid";
+        case TRLBrushStyle::bsClear:
+            return "bsClear";
+        case TRLBrushStyle::bsHorizontal:
+            return "bsHorizontal";
+        case TRLBrushStyle::bsVertical:
+            return "bsVertical";
+        case TRLBrushStyle::bsFDiagonal:
+            return "bsFDiagonal";
+        case TRLBrushStyle::bsBDiagonal:
+            return "bsBDiagonal";
+        case TRLBrushStyle::bsCross:
+            return "bsCross";
+        case TRLBrushStyle::bsDiagCross:
+            return "bsDiagCross";
+    }
+    return nullptr;
+}
+
+// A style read from a damaged file may be any byte: it is shown as its number.
+template <class TEstilo>
+void Estilo(std::string& s, TEstilo estilo) {
+    if (const char* nome = NomeEstilo(estilo))
+        s += nome;
+    else
+        Numero(s, static_cast<int>(estilo));
+}
+
+void Caneta(std::string& s, const TRLPen& p) {
+    s += " pen=";
+    Cor(s, p.Color);
+    s += ',';
+    Estilo(s, p.Style);
+    s += ',';
+    Numero(s, p.Width);
+    if (p.Mode != PenModeCopy) {
+        s += ",mode=";
+        Numero(s, p.Mode);
+    }
+}
+
+void Pincel(std::string& s, const TRLBrush& b) {
+    s += " brush=";
+    Cor(s, b.Color);
+    s += ',';
+    Estilo(s, b.Style);
+}
+
+void Pontos(std::string& s, const std::vector<TRLPagePoint>& pontos) {
+    s += " points=";
+    for (size_t i = 0; i < pontos.size(); ++i) {
+        if (i > 0) s += ' ';
+        Ponto(s, pontos[i]);
+    }
+}
+
+// Name, height, style letters, the fixed pitch and the colour: what the painter draws a text with.
+void Fonte(std::string& s, const TRLPageFont& f) {
+    s += " font=";
+    Citado(s, f.Name);
+    s += ',';
+    if (f.Height < 0) {
+        Numero(s, -static_cast<int64_t>(f.Height));
+    } else if (f.Height > 0) {
+        s += "cell";
+        Numero(s, f.Height);
+    } else {
+        Numero(s, f.Size);
+        s += "pt";
+        if (f.PixelsPerInch != 96) {
+            s += '@';
+            Numero(s, f.PixelsPerInch);
+        }
+    }
+    if (f.Style & pfsBold) s += ",b";
+    if (f.Style & pfsItalic) s += ",i";
+    if (f.Style & pfsUnderline) s += ",u";
+    if (f.Style & pfsStrikeOut) s += ",s";
+    if (f.Pitch == TRLFontPitch::fpFixed) s += ",fixed";
+    s += " color=";
+    Cor(s, f.Color);
+}
+
+const char* NomeAlinhamento(TRLPageAlignment a) {
+    switch (a) {
+        case TRLPageAlignment::Left:
+            return "Left";
+        case TRLPageAlignment::Right:
+            return "Right";
+        case TRLPageAlignment::Center:
+            return "Center";
+        case TRLPageAlignment::Justify:
+            return "Justify";
+    }
+    return nullptr;
+}
+
+const char* NomeDisposicao(TRLPageLayout l) {
+    switch (l) {
+        case TRLPageLayout::Top:
+            return "Top";
+        case TRLPageLayout::Bottom:
+            return "Bottom";
+        case TRLPageLayout::Center:
+            return "Center";
+    }
+    return nullptr;
+}
+
+void Flags(std::string& s, uint16_t flags) {
+    s += " flags=";
+    if (flags == 0) {
+        s += '-';
+        return;
+    }
+    bool primeira = true;
+    auto uma = [&](const char* nome) {
+        if (!primeira) s += ',';
+        s += nome;
+        primeira = false;
+    };
+    if (flags & tfUnclipped) uma("Unclipped");
+    if (flags & tfUnbreakable) uma("Unbreakable");
+    const uint16_t outras = flags & ~uint16_t(tfUnclipped | tfUnbreakable);
+    if (outras) {
+        if (!primeira) s += ',';
+        s += "0x";
+        Hex(s, outras, 4);
+    }
+}
+
+void Texto(std::string& s, const TRLTextObject& t, const TRLMacros& pagina, const TRLMacros& loja) {
+    Fonte(s, t.Font);
+    if (t.Brush.Style != TRLBrushStyle::bsClear) Pincel(s, t.Brush);  // only a filled text box shows
+    s += " align=";
+    if (const char* a = NomeAlinhamento(t.Alignment))
+        s += a;
+    else
+        Numero(s, static_cast<int>(t.Alignment));
+    s += ',';
+    if (const char* l = NomeDisposicao(t.Layout))
+        s += l;
+    else
+        Numero(s, static_cast<int>(t.Layout));
+    s += " at=";
+    Ponto(s, t.Origin);
+    Flags(s, t.TextFlags);
+    s += ' ';
+    Citado(s, ExpandirMacros(t.Text, pagina, loja));
+}
+
+// The picture as it decodes: its format, pixel size and a hash of its pixels in one fixed format,
+// so the same picture gives the same line whatever bytes carried it.
+void Imagem(std::string& s, const TRLImageObject& img) {
+    s += " picture=";
+    const QImage imagem = DecodificarImagem(img.Picture);
+    if (imagem.isNull()) {
+        s += img.Picture == "NIL" ? "NIL" : "undecodable";
+    } else {
+        s.append(img.Picture, 0, 3);
+        s += ',';
+        Numero(s, imagem.width());
+        s += 'x';
+        Numero(s, imagem.height());
+        const QImage rgb = imagem.convertToFormat(QImage::Format_ARGB32);
+        QCryptographicHash hash(QCryptographicHash::Sha256);
+        const qsizetype bytesDaLinha = static_cast<qsizetype>(rgb.width()) * 4;
+        for (int y = 0; y < rgb.height(); ++y)  // row by row: the padding at a row's end is not pixels
+            hash.addData(QByteArrayView(reinterpret_cast<const char*>(rgb.constScanLine(y)), bytesDaLinha));
+        s += " sha256=";
+        s += hash.result().toHex().left(digitosHash).toStdString();
+    }
+    if (img.Flag != 0) {
+        s += " flag=";
+        Numero(s, img.Flag);
+    }
+}
+
+}  // namespace
+
+std::string DescreverObjeto(const TRLGraphicObject& o, const TRLMacros& pageMacros,
+                            const TRLMacros& storeMacros) {
+    std::string s;
+    auto cabeca = [&](const char* tipo) {
+        s += tipo;
+        s += ' ';
+        Caixa(s, o.BoundsRect);
+    };
+    std::visit(
+        [&](const auto& d) {
+            using D = std::decay_t<decltype(d)>;
+            if constexpr (std::is_same_v<D, TRLPixelObject>) {
+                cabeca("Pixel");
+                s += " color=";
+                Cor(s, d.Color);
+            } else if constexpr (std::is_same_v<D, TRLLineObject>) {
+                cabeca("Line");
+                s += " from=";
+                Ponto(s, d.From);
+                s += " to=";
+                Ponto(s, d.To);
+                Caneta(s, d.Pen);
+                Pincel(s, d.Brush);
+            } else if constexpr (std::is_same_v<D, TRLRectangleObject>) {
+                cabeca("Rectangle");
+                Caneta(s, d.Pen);
+                Pincel(s, d.Brush);
+            } else if constexpr (std::is_same_v<D, TRLTextObject>) {
+                cabeca("Text");
+                Texto(s, d, pageMacros, storeMacros);
+            } else if constexpr (std::is_same_v<D, TRLFillRectObject>) {
+                cabeca("FillRect");
+                Pincel(s, d.Brush);
+            } else if constexpr (std::is_same_v<D, TRLEllipseObject>) {
+                cabeca("Ellipse");
+                Caneta(s, d.Pen);
+                Pincel(s, d.Brush);
+            } else if constexpr (std::is_same_v<D, TRLPolygonObject>) {
+                cabeca("Polygon");
+                Caneta(s, d.Pen);
+                Pincel(s, d.Brush);
+                Pontos(s, d.Points);
+            } else if constexpr (std::is_same_v<D, TRLPolylineObject>) {
+                cabeca("Polyline");
+                Caneta(s, d.Pen);
+                Pontos(s, d.Points);
+            } else if constexpr (std::is_same_v<D, TRLImageObject>) {
+                cabeca("Image");
+                Imagem(s, d);
+            } else if constexpr (std::is_same_v<D, TRLSetClipRectObject>) {
+                cabeca("SetClip");
+            } else if constexpr (std::is_same_v<D, TRLResetClipRectObject>) {
+                s += "ResetClip";  // its rectangle means nothing
+            } else if constexpr (std::is_same_v<D, TRLArcObject>) {
+                cabeca("Arc");
+                Caneta(s, d.Pen);
+                Pincel(s, d.Brush);
+            }
+        },
+        o.Data);
+    return s;
+}
+
+namespace {
+
+void Macros(std::string& s, const TRLMacros& macros, bool semTarefa) {
+    for (const auto& [nome, valor] : macros.Items()) {
+        if (semTarefa && nome == "JobTitle") continue;
+        s += ' ';
+        s += nome;
+        s += '=';
+        Citado(s, valor);
+    }
+}
+
+}  // namespace
+
+std::string DescreverPagina(const TRLGraphicSurface& page, const TRLMacros& storeMacros) {
+    std::string s = "Page ";
+    Numero(s, page.Width());
+    s += 'x';
+    Numero(s, page.Height());
+    Macros(s, page.Macros(), false);
+    s += '\n';
+    for (const TRLGraphicObject& o : page.Objects()) {
+        s += DescreverObjeto(o, page.Macros(), storeMacros);
+        s += '\n';
+    }
+    return s;
+}
+
+std::string DescreverPaginas(const TRLGraphicStorage& store) {
+    std::string s = "Store";
+    Macros(s, store.Macros(), true);
+    s += '\n';
+    const int n = store.Count();
+    for (int i = 0; i < n; ++i) {
+        s += "--- sheet " + std::to_string(i + 1) + " of " + std::to_string(n) + " ---\n";
+        s += DescreverPagina(*store.Page(i), store.Macros());
+    }
+    return s;
+}
+
+}  // namespace luvenor
