@@ -2,10 +2,8 @@
 // invoice's tpImp asks for, as PDF, as one PNG per page or as a prepared-page file (.rpf).
 #include "cli/ComandoDanfe.h"
 #include "cli/AplicacaoCli.h"
+#include "cli/PreparoDanfe.h"
 
-#include "ClasDocFisc/TNotaFiscal.h"
-#include "ClasNFe/CarregarNFe.h"
-#include "danfe/ImprimirDanfe.h"
 #include "danfe/TFrtDanfe.h"
 #include "report/RLExport.h"
 #include "report/RLPageFile.h"
@@ -53,22 +51,13 @@ Exit codes (the highest of all files):
   4  a DANFE could not be prepared or written
 )";
 
-constexpr int SaidaOk = 0;
-constexpr int SaidaUso = 1;
-constexpr int SaidaNaoCarregada = 2;
-constexpr int SaidaLeituraInterrompida = 3;
-constexpr int SaidaSemDanfe = 4;
-
 enum class Formato { Pdf, Png, Rpf };
 
-struct Opcoes {
+struct Opcoes : OpcoesDanfe {
     std::vector<std::string> entradas;
     std::string saida;
     std::string pasta;
     std::string formatoPasta = "pdf";
-    std::string logo;
-    bool semCredito = false;
-    bool parcial = false;
     bool verbose = false;
     bool ajuda = false;
     int dpi = 150;
@@ -109,7 +98,9 @@ std::string LerOpcoes(int argc, char** argv, Opcoes& o) {
         const std::string arg = argv[i];
         std::string erro;
         std::string dpi;
-        if (arg == "--help" || arg == "-h")
+        if (LerOpcaoDanfe(argc, argv, i, o, erro)) {
+            // --logo, --sem-credito and --parcial, read as the pages command reads them
+        } else if (arg == "--help" || arg == "-h")
             o.ajuda = true;
         else if (arg == "-o")
             erro = LerValor(argc, argv, i, o.saida);
@@ -117,8 +108,6 @@ std::string LerOpcoes(int argc, char** argv, Opcoes& o) {
             erro = LerValor(argc, argv, i, o.pasta);
         else if (arg == "--formato")
             erro = LerValor(argc, argv, i, o.formatoPasta);
-        else if (arg == "--logo")
-            erro = LerValor(argc, argv, i, o.logo);
         else if (arg == "--dpi") {
             erro = LerValor(argc, argv, i, dpi);
             char* fim = nullptr;
@@ -126,11 +115,7 @@ std::string LerOpcoes(int argc, char** argv, Opcoes& o) {
             if (erro.empty() && (!fim || *fim != '\0' || n < 10 || n > 600))
                 erro = "--dpi must be a whole number from 10 to 600, not '" + dpi + "'";
             o.dpi = static_cast<int>(n);
-        } else if (arg == "--sem-credito")
-            o.semCredito = true;
-        else if (arg == "--parcial")
-            o.parcial = true;
-        else if (arg == "--verbose")
+        } else if (arg == "--verbose")
             o.verbose = true;
         else if (arg.size() > 1 && arg[0] == '-')
             erro = "unknown option '" + arg + "'";
@@ -186,55 +171,23 @@ struct Trabalho {
     Formato formato;
 };
 
-// Prepares and writes one loaded invoice; returns the exit code of this file.
-int GerarDanfe(TNotaFiscal& nf, const Trabalho& t, const Opcoes& o) {
-    const auto inicio = Relogio::now();
-    int codigo = SaidaSemDanfe;
-    int folhas = 0;
-    bool paisagem = false;
-    ImprimirDanfe(nf, o.logo.empty(), [&](TFrtDanfe& formulario) {
-        paisagem = formulario.Paisagem();
-        TRLReport& relatorio = formulario.RLReport1();
-        relatorio.ShowProgress = false;
-        if (!relatorio.PreparePages()) return;  // the engine has shown its message on stderr
-        folhas = relatorio.Pages().Count();
-        const std::string erro = Exportar(relatorio.Pages(), t.saida, t.formato, o.dpi);
-        if (!erro.empty()) {
-            std::fprintf(stderr, "luvenor-cli danfe: %s: %s\n", t.saida.c_str(), erro.c_str());
-            return;
-        }
-        codigo = SaidaOk;
-    });
-    if (nf.NumLcto < 1)
-        std::fprintf(stderr, "luvenor-cli danfe: %s: the invoice has no number; no DANFE made\n",
-                     t.entrada.c_str());
-    if (o.verbose && codigo == SaidaOk)
-        std::fprintf(stderr, "%s -> %s: %s, %d page(s), %.1f ms\n", t.entrada.c_str(), t.saida.c_str(),
-                     paisagem ? "landscape" : "portrait", folhas, Milissegundos(inicio));
-    return codigo;
-}
-
+// Loads, prepares and writes one invoice; returns the exit code of this file.
 int ConverterArquivo(const Trabalho& t, const Opcoes& o, const QImage& logo) {
     const auto inicio = Relogio::now();
-    TNotaFiscal nf;
-    TXmlNFe leitor;
-    leitor.NotaFiscal = &nf;
-    const ResultadoCarga carga = CarregarArquivoNFe(leitor, t.entrada, !o.semCredito);
-    if (!carga.Carregado()) {
-        if (o.entradas.size() > 1) std::fprintf(stderr, "%s: ", t.entrada.c_str());
-        std::fprintf(stderr, "%s\n", carga.ErroCarga.c_str());
-        return SaidaNaoCarregada;
-    }
-    if (o.verbose) std::fprintf(stderr, "%s: read in %.1f ms\n", t.entrada.c_str(), Milissegundos(inicio));
-    if (!carga.MsgErro.empty()) {
-        std::fprintf(stderr, "%s: %s\n", t.entrada.c_str(), carga.MsgErro.c_str());
-        if (!o.parcial) return SaidaLeituraInterrompida;
-    }
-    if (!logo.isNull()) nf.Logo = &logo;
-    const int codigo = GerarDanfe(nf, t, o);
-    nf.Logo = nullptr;
-    // A DANFE written from part of a file still tells that the read stopped early.
-    return carga.MsgErro.empty() ? codigo : SaidaLeituraInterrompida;
+    const EntradaDanfe entrada{t.entrada, o.entradas.size() > 1, o.verbose};
+    return PrepararDanfe(
+        "danfe", entrada, o, logo, [&](const TFrtDanfe& formulario, const TRLGraphicStorage& paginas) {
+            const std::string erro = Exportar(paginas, t.saida, t.formato, o.dpi);
+            if (!erro.empty()) {
+                std::fprintf(stderr, "luvenor-cli danfe: %s: %s\n", t.saida.c_str(), erro.c_str());
+                return false;
+            }
+            if (o.verbose)
+                std::fprintf(stderr, "%s -> %s: %s, %d page(s), %.1f ms\n", t.entrada.c_str(),
+                             t.saida.c_str(), formulario.Paisagem() ? "landscape" : "portrait",
+                             paginas.Count(), Milissegundos(inicio));
+            return true;
+        });
 }
 
 std::vector<Trabalho> MontarTrabalhos(const Opcoes& o) {
@@ -270,11 +223,7 @@ int ComandoDanfe(int argc, char** argv) {
     }
     IniciarQt("danfe", o.verbose);
     QImage logo;
-    if (!o.logo.empty() && !logo.load(QString::fromStdString(o.logo))) {
-        std::fprintf(stderr, "luvenor-cli danfe: %s: not a picture that can be read (JPEG or PNG)\n",
-                     o.logo.c_str());
-        return SaidaUso;
-    }
+    if (!CarregarLogo("danfe", o, logo)) return SaidaUso;
     if (!o.pasta.empty()) {
         std::error_code ec;
         std::filesystem::create_directories(o.pasta, ec);

@@ -1,5 +1,6 @@
 // luvenor-cli: the command-line face of Luvenor.
 #include "cli/ComandoDanfe.h"
+#include "cli/ComandoPaginas.h"
 #include "cli/Comandos.h"
 
 #include <cstdio>
@@ -32,6 +33,7 @@ constexpr Comando comandos[] = {
     {"info", luvenor::cli::ComandoInfo, "read an NF-e XML file and print its key data"},
     {"danfe", luvenor::cli::ComandoDanfe, "write the DANFE of NF-e files as PDF, PNG pages or a page file"},
     {"render", luvenor::cli::ComandoRenderizar, "render a prepared-page file (.rpf) to PDF or PNG"},
+    {"pages", luvenor::cli::ComandoPaginas, "print the pages of a DANFE or of a page file as text, for diff"},
 };
 
 void MostrarAjuda(std::FILE* saida) {

@@ -1,0 +1,124 @@
+// luvenor-cli pages: prints the prepared pages of an NF-e file's DANFE, or of a saved page file,
+// one line per drawing object, so that two of them can be compared with diff.
+#include "cli/ComandoPaginas.h"
+#include "cli/AplicacaoCli.h"
+#include "cli/PreparoDanfe.h"
+
+#include "report/RLPageDump.h"
+#include "report/RLPageFile.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+namespace luvenor::cli {
+namespace {
+
+constexpr const char* ajudaPaginas =
+    R"(usage: luvenor-cli pages FILE.xml [--logo IMAGE] [--sem-credito] [--parcial]
+       luvenor-cli pages FILE.rpf
+
+Prints every prepared page as text on stdout: a line with the store's macros, then for
+each sheet a line "--- sheet N of M ---", the page's size and macros, and one line per
+drawing object in drawing order (kind, box, then font, colours, alignment, flags and the
+text as printed, or a picture's size and hash). An NF-e distribution file gives the pages
+of its DANFE, portrait or landscape as its tpImp asks, made as the danfe command makes
+them; a FILE.rpf gives the pages saved in it. Compare two outputs with diff.
+
+  --logo IMAGE    print this JPEG or PNG picture in the issuer box instead of the
+                  built-in logo
+  --sem-credito   leave the viewer's credit line out of the additional information
+  --parcial       also print the pages of a file whose read stopped early
+  --help          show this help
+
+Exit codes:
+  0  the pages were printed
+  1  wrong usage, or the logo picture could not be read
+  2  the file could not be loaded, or the page file is damaged (the message goes to
+     stderr)
+  3  the read stopped early: its message goes to stderr and, without --parcial,
+     nothing is printed
+  4  the DANFE could not be prepared, or stdout could not be written
+)";
+
+bool PaginasSalvas(const std::string& arquivo) {
+    std::string extensao = std::filesystem::path(arquivo).extension().string();
+    for (char& c : extensao)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return extensao == ".rpf";
+}
+
+struct Argumentos : OpcoesDanfe {
+    std::string arquivo;
+    bool ajuda = false;
+};
+
+// Returns a usage error, or empty.
+std::string LerArgumentosPaginas(int argc, char** argv, Argumentos& a) {
+    bool opcaoDanfe = false;
+    for (int i = 0; i < argc; ++i) {
+        const std::string arg = argv[i];
+        std::string erro;
+        if (LerOpcaoDanfe(argc, argv, i, a, erro)) {
+            if (!erro.empty()) return erro;
+            opcaoDanfe = true;
+        } else if (arg == "--help" || arg == "-h") {
+            a.ajuda = true;
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            return "unknown option '" + arg + "'";
+        } else if (a.arquivo.empty()) {
+            a.arquivo = arg;
+        } else {
+            return "only one file is printed at a time";
+        }
+    }
+    if (a.ajuda) return {};
+    if (a.arquivo.empty()) return "no input file given";
+    if (opcaoDanfe && PaginasSalvas(a.arquivo))
+        return "--logo, --sem-credito and --parcial shape a DANFE; a page file's pages are printed as saved";
+    return {};
+}
+
+// Writes the text whole; false (with the message on stderr) when stdout refuses it.
+bool Escrever(const std::string& texto) {
+    const bool escrito = std::fwrite(texto.data(), 1, texto.size(), stdout) == texto.size();
+    if (std::fflush(stdout) == 0 && escrito) return true;
+    std::fprintf(stderr, "luvenor-cli pages: the pages could not be written to stdout\n");
+    return false;
+}
+
+int ImprimirArquivoPaginas(const std::string& arquivo) {
+    TRLGraphicStorage paginas;
+    try {
+        CarregarArquivoPaginas(arquivo, paginas);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "luvenor-cli pages: %s: %s\n", arquivo.c_str(), e.what());
+        return SaidaNaoCarregada;
+    }
+    return Escrever(DescreverPaginas(paginas)) ? SaidaOk : SaidaSemDanfe;
+}
+
+}  // namespace
+
+int ComandoPaginas(int argc, char** argv) {
+    Argumentos a;
+    const std::string erro = LerArgumentosPaginas(argc, argv, a);
+    if (a.ajuda) {
+        std::fputs(ajudaPaginas, stdout);
+        return SaidaOk;
+    }
+    if (!erro.empty()) {
+        std::fprintf(stderr, "luvenor-cli pages: %s\n\n%s", erro.c_str(), ajudaPaginas);
+        return SaidaUso;
+    }
+    IniciarQt("pages", false);
+    if (PaginasSalvas(a.arquivo)) return ImprimirArquivoPaginas(a.arquivo);
+    QImage logo;
+    if (!CarregarLogo("pages", a, logo)) return SaidaUso;
+    return PrepararDanfe("pages", {a.arquivo}, a, logo,
+                         [](const TFrtDanfe&, const TRLGraphicStorage& paginas) {
+                             return Escrever(DescreverPaginas(paginas));
+                         });
+}
+
+}  // namespace luvenor::cli

@@ -1,0 +1,84 @@
+#include "cli/PreparoDanfe.h"
+
+#include "ClasDocFisc/TNotaFiscal.h"
+#include "ClasNFe/CarregarNFe.h"
+#include "danfe/ImprimirDanfe.h"
+#include "danfe/TFrtDanfe.h"
+
+#include <chrono>
+#include <cstdio>
+
+namespace luvenor::cli {
+
+bool LerOpcaoDanfe(int argc, char** argv, int& i, OpcoesDanfe& o, std::string& erro) {
+    const std::string arg = argv[i];
+    if (arg == "--logo") {
+        if (i + 1 >= argc)
+            erro = arg + " needs a value";
+        else
+            o.logo = argv[++i];
+    } else if (arg == "--sem-credito") {
+        o.semCredito = true;
+    } else if (arg == "--parcial") {
+        o.parcial = true;
+    } else {
+        return false;
+    }
+    return true;
+}
+
+bool CarregarLogo(const char* comando, const OpcoesDanfe& o, QImage& logo) {
+    if (o.logo.empty() || logo.load(QString::fromStdString(o.logo))) return true;
+    std::fprintf(stderr, "luvenor-cli %s: %s: not a picture that can be read (JPEG or PNG)\n", comando,
+                 o.logo.c_str());
+    return false;
+}
+
+namespace {
+
+// Prepares the loaded invoice's DANFE and hands it on; the exit code of that part.
+int Preparar(const char* comando, const std::string& arquivo, TNotaFiscal& nf, const OpcoesDanfe& o,
+             const UsarDanfe& usar) {
+    int codigo = SaidaSemDanfe;
+    ImprimirDanfe(nf, o.logo.empty(), [&](TFrtDanfe& formulario) {
+        TRLReport& relatorio = formulario.RLReport1();
+        relatorio.ShowProgress = false;
+        if (!relatorio.PreparePages()) return;  // the engine has shown its message on stderr
+        if (usar(formulario, relatorio.Pages())) codigo = SaidaOk;
+    });
+    if (nf.NumLcto < 1)
+        std::fprintf(stderr, "luvenor-cli %s: %s: the invoice has no number; no DANFE made\n", comando,
+                     arquivo.c_str());
+    return codigo;
+}
+
+}  // namespace
+
+int PrepararDanfe(const char* comando, const EntradaDanfe& entrada, const OpcoesDanfe& o, const QImage& logo,
+                  const UsarDanfe& usar) {
+    const auto inicio = std::chrono::steady_clock::now();
+    TNotaFiscal nf;
+    TXmlNFe leitor;
+    leitor.NotaFiscal = &nf;
+    const ResultadoCarga carga = CarregarArquivoNFe(leitor, entrada.arquivo, !o.semCredito);
+    if (!carga.Carregado()) {
+        if (entrada.nomear) std::fprintf(stderr, "%s: ", entrada.arquivo.c_str());
+        std::fprintf(stderr, "%s\n", carga.ErroCarga.c_str());
+        return SaidaNaoCarregada;
+    }
+    if (entrada.verbose)
+        std::fprintf(
+            stderr, "%s: read in %.1f ms\n", entrada.arquivo.c_str(),
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - inicio).count());
+    if (!carga.MsgErro.empty()) {
+        std::fprintf(stderr, "%s: %s\n", entrada.arquivo.c_str(), carga.MsgErro.c_str());
+        if (!o.parcial) return SaidaLeituraInterrompida;
+    }
+    if (!logo.isNull()) nf.Logo = &logo;
+    const int codigo = Preparar(comando, entrada.arquivo, nf, o, usar);
+    nf.Logo = nullptr;
+    // Pages made from part of a file still tell that the read stopped early.
+    return carga.MsgErro.empty() ? codigo : SaidaLeituraInterrompida;
+}
+
+}  // namespace luvenor::cli

@@ -1,0 +1,53 @@
+#pragma once
+// What the commands that make a DANFE (danfe, pages) share: their exit codes, the options that
+// shape the DANFE and the road from an NF-e file to its prepared pages.
+#include <QImage>
+
+#include <functional>
+#include <string>
+
+namespace luvenor {
+class TFrtDanfe;
+class TRLGraphicStorage;
+}  // namespace luvenor
+
+namespace luvenor::cli {
+
+inline constexpr int SaidaOk = 0;
+inline constexpr int SaidaUso = 1;
+inline constexpr int SaidaNaoCarregada = 2;
+inline constexpr int SaidaLeituraInterrompida = 3;
+inline constexpr int SaidaSemDanfe = 4;
+
+struct OpcoesDanfe {
+    std::string logo;  // a picture for the issuer box instead of the built-in logo
+    bool semCredito = false;
+    bool parcial = false;
+};
+
+// When argv[i] is --logo, --sem-credito or --parcial, reads it (and the value it takes) into `o`
+// and returns true; `erro` then holds a usage error or stays empty.
+bool LerOpcaoDanfe(int argc, char** argv, int& i, OpcoesDanfe& o, std::string& erro);
+
+// The --logo picture in `logo` (left null without --logo); false, with the message on stderr, when
+// the file is not a picture that can be read.
+bool CarregarLogo(const char* comando, const OpcoesDanfe& o, QImage& logo);
+
+// Given the form and its prepared pages; returns false when it could not do its part (it has said
+// why on stderr).
+using UsarDanfe = std::function<bool(const TFrtDanfe& formulario, const TRLGraphicStorage& paginas)>;
+
+struct EntradaDanfe {
+    std::string arquivo;
+    bool nomear = false;   // lead the load messages with the file's name (when several are read)
+    bool verbose = false;  // the read's time on stderr
+};
+
+// Loads the file as the viewer does, prepares its DANFE in the layout tpImp asks and hands the
+// pages to `usar`. Returns the file's exit code: SaidaNaoCarregada (the message went to stderr),
+// SaidaLeituraInterrompida when the read stopped early (the pages are used only with --parcial),
+// SaidaSemDanfe when no pages could be prepared or `usar` failed, SaidaOk otherwise.
+int PrepararDanfe(const char* comando, const EntradaDanfe& entrada, const OpcoesDanfe& o, const QImage& logo,
+                  const UsarDanfe& usar);
+
+}  // namespace luvenor::cli
