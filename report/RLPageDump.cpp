@@ -10,6 +10,7 @@
 #include <string_view>
 #include <type_traits>
 #include <variant>
+#include <vector>
 
 namespace luvenor {
 namespace {
@@ -249,25 +250,45 @@ void Texto(std::string& s, const TRLTextObject& t, const TRLMacros& pagina, cons
 
 // The picture as it decodes: its format, pixel size and a hash of its pixels in one fixed format,
 // so the same picture gives the same line whatever bytes carried it.
+std::string DescricaoDaImagem(const std::string& picture) {
+    const QImage imagem = DecodificarImagem(picture);
+    if (imagem.isNull()) return picture == "NIL" ? "NIL" : "undecodable";
+    std::string s = picture.substr(0, 3) + ',';
+    Numero(s, imagem.width());
+    s += 'x';
+    Numero(s, imagem.height());
+    const QImage rgb = imagem.convertToFormat(QImage::Format_ARGB32);
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    const qsizetype bytesDaLinha = static_cast<qsizetype>(rgb.width()) * 4;
+    for (int y = 0; y < rgb.height(); ++y)  // row by row: the padding at a row's end is not pixels
+        hash.addData(QByteArrayView(reinterpret_cast<const char*>(rgb.constScanLine(y)), bytesDaLinha));
+    s += " sha1=";
+    s += hash.result().toHex().left(digitosHash).toStdString();
+    return s;
+}
+
+// Pages repeat the same few pictures (a logo, a barcode) and decoding and hashing them is most of
+// a dump's time: the last ones described are kept with their bytes.
+const std::string& DescricaoLembrada(const std::string& picture) {
+    struct Lembrada {
+        std::string picture;
+        std::string descricao;
+    };
+    constexpr size_t lembradas = 8;
+    constexpr size_t maiorLembrada = size_t{4} << 20;  // a huge picture of a damaged file is not kept
+    thread_local std::vector<Lembrada> recentes;
+    for (const Lembrada& l : recentes)
+        if (l.picture == picture) return l.descricao;
+    thread_local std::string avulsa;
+    if (picture.size() > maiorLembrada) return avulsa = DescricaoDaImagem(picture);
+    if (recentes.size() >= lembradas) recentes.erase(recentes.begin());
+    recentes.push_back({picture, DescricaoDaImagem(picture)});
+    return recentes.back().descricao;
+}
+
 void Imagem(std::string& s, const TRLImageObject& img) {
     s += " picture=";
-    const QImage imagem = DecodificarImagem(img.Picture);
-    if (imagem.isNull()) {
-        s += img.Picture == "NIL" ? "NIL" : "undecodable";
-    } else {
-        s.append(img.Picture, 0, 3);
-        s += ',';
-        Numero(s, imagem.width());
-        s += 'x';
-        Numero(s, imagem.height());
-        const QImage rgb = imagem.convertToFormat(QImage::Format_ARGB32);
-        QCryptographicHash hash(QCryptographicHash::Sha256);
-        const qsizetype bytesDaLinha = static_cast<qsizetype>(rgb.width()) * 4;
-        for (int y = 0; y < rgb.height(); ++y)  // row by row: the padding at a row's end is not pixels
-            hash.addData(QByteArrayView(reinterpret_cast<const char*>(rgb.constScanLine(y)), bytesDaLinha));
-        s += " sha256=";
-        s += hash.result().toHex().left(digitosHash).toStdString();
-    }
+    s += DescricaoLembrada(img.Picture);
     if (img.Flag != 0) {
         s += " flag=";
         Numero(s, img.Flag);

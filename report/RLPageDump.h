@@ -5,7 +5,7 @@
 //
 //   Text 33,36 41x8 font="Times New Roman",7 color=000000 align=Left,Top at=33,36 flags=Unbreakable "..."
 //   Rectangle 30,30 563x33 pen=000000,psSolid,1 brush=FFFFFF,bsClear
-//   Image 475,45 280x35 picture=BMP,560x70 sha256=1a2b3c4d5e6f
+//   Image 475,45 280x35 picture=BMP,560x70 sha1=1a2b3c4d5e6f
 //
 // Texts are shown as they are drawn, with the page's and the store's macros completed. Nothing
 // that changes from run to run or machine to machine is shown: no addresses, no temporary names,
