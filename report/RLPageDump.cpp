@@ -8,7 +8,6 @@
 
 #include <cstdio>
 #include <string_view>
-#include <type_traits>
 #include <variant>
 #include <vector>
 
@@ -74,62 +73,29 @@ void Cor(std::string& s, QRgb cor) {
     Hex(s, cor & 0xFFFFFFu, 6);
 }
 
-const char* NomeEstilo(TRLPenStyle estilo) {
-    switch (estilo) {
-        case TRLPenStyle::psSolid:
-            return "psSolid";
-        case TRLPenStyle::psDash:
-            return "psDash";
-        case TRLPenStyle::psDot:
-            return "psDot";
-        case TRLPenStyle::psDashDot:
-            return "psDashDot";
-        case TRLPenStyle::psDashDotDot:
-            return "psDashDotDot";
-        case TRLPenStyle::psClear:
-            return "psClear";
-        case TRLPenStyle::psInsideFrame:
-            return "psInsideFrame";
-    }
-    return nullptr;
-}
+// The stored values' names, by value; index 0 is never stored.
+constexpr const char* nomesCaneta[] = {nullptr,     "psSolid",      "psDash",  "psDot",
+                                       "psDashDot", "psDashDotDot", "psClear", "psInsideFrame"};
+constexpr const char* nomesPincel[] = {nullptr,       "bsSolid",     "bsClear", "bsHorizontal", "bsVertical",
+                                       "bsFDiagonal", "bsBDiagonal", "bsCross", "bsDiagCross"};
+constexpr const char* nomesAlinhamento[] = {nullptr, "Left", "Right", "Center", "Justify"};
+constexpr const char* nomesDisposicao[] = {nullptr, "Top", "Bottom", "Center"};
 
-const char* NomeEstilo(TRLBrushStyle estilo) {
-    switch (estilo) {
-        case TRLBrushStyle::bsSolid:
-            return "bsSolid";
-        case TRLBrushStyle::bsClear:
-            return "bsClear";
-        case TRLBrushStyle::bsHorizontal:
-            return "bsHorizontal";
-        case TRLBrushStyle::bsVertical:
-            return "bsVertical";
-        case TRLBrushStyle::bsFDiagonal:
-            return "bsFDiagonal";
-        case TRLBrushStyle::bsBDiagonal:
-            return "bsBDiagonal";
-        case TRLBrushStyle::bsCross:
-            return "bsCross";
-        case TRLBrushStyle::bsDiagCross:
-            return "bsDiagCross";
-    }
-    return nullptr;
-}
-
-// A style read from a damaged file may be any byte: it is shown as its number.
-template <class TEstilo>
-void Estilo(std::string& s, TEstilo estilo) {
-    if (const char* nome = NomeEstilo(estilo))
-        s += nome;
+// A value read from a damaged file may be any byte: one without a name shows as its number.
+template <class Valor, size_t N>
+void Nome(std::string& s, const char* const (&nomes)[N], Valor valor) {
+    const auto n = static_cast<size_t>(valor);
+    if (n < N && nomes[n])
+        s += nomes[n];
     else
-        Numero(s, static_cast<int>(estilo));
+        Numero(s, static_cast<int64_t>(n));
 }
 
 void Caneta(std::string& s, const TRLPen& p) {
     s += " pen=";
     Cor(s, p.Color);
     s += ',';
-    Estilo(s, p.Style);
+    Nome(s, nomesCaneta, p.Style);
     s += ',';
     Numero(s, p.Width);
     if (p.Mode != PenModeCopy) {
@@ -142,7 +108,7 @@ void Pincel(std::string& s, const TRLBrush& b) {
     s += " brush=";
     Cor(s, b.Color);
     s += ',';
-    Estilo(s, b.Style);
+    Nome(s, nomesPincel, b.Style);
 }
 
 void Pontos(std::string& s, const std::vector<TRLPagePoint>& pontos) {
@@ -180,50 +146,21 @@ void Fonte(std::string& s, const TRLPageFont& f) {
     Cor(s, f.Color);
 }
 
-const char* NomeAlinhamento(TRLPageAlignment a) {
-    switch (a) {
-        case TRLPageAlignment::Left:
-            return "Left";
-        case TRLPageAlignment::Right:
-            return "Right";
-        case TRLPageAlignment::Center:
-            return "Center";
-        case TRLPageAlignment::Justify:
-            return "Justify";
-    }
-    return nullptr;
-}
-
-const char* NomeDisposicao(TRLPageLayout l) {
-    switch (l) {
-        case TRLPageLayout::Top:
-            return "Top";
-        case TRLPageLayout::Bottom:
-            return "Bottom";
-        case TRLPageLayout::Center:
-            return "Center";
-    }
-    return nullptr;
-}
-
 void Flags(std::string& s, uint16_t flags) {
     s += " flags=";
     if (flags == 0) {
         s += '-';
         return;
     }
-    bool primeira = true;
-    auto uma = [&](const char* nome) {
-        if (!primeira) s += ',';
+    const size_t antes = s.size();
+    auto uma = [&](std::string_view nome) {
+        if (s.size() > antes) s += ',';
         s += nome;
-        primeira = false;
     };
     if (flags & tfUnclipped) uma("Unclipped");
     if (flags & tfUnbreakable) uma("Unbreakable");
-    const uint16_t outras = flags & ~uint16_t(tfUnclipped | tfUnbreakable);
-    if (outras) {
-        if (!primeira) s += ',';
-        s += "0x";
+    if (const unsigned outras = flags & ~unsigned(tfUnclipped | tfUnbreakable)) {
+        uma("0x");
         Hex(s, outras, 4);
     }
 }
@@ -232,15 +169,9 @@ void Texto(std::string& s, const TRLTextObject& t, const TRLMacros& pagina, cons
     Fonte(s, t.Font);
     if (t.Brush.Style != TRLBrushStyle::bsClear) Pincel(s, t.Brush);  // only a filled text box shows
     s += " align=";
-    if (const char* a = NomeAlinhamento(t.Alignment))
-        s += a;
-    else
-        Numero(s, static_cast<int>(t.Alignment));
+    Nome(s, nomesAlinhamento, t.Alignment);
     s += ',';
-    if (const char* l = NomeDisposicao(t.Layout))
-        s += l;
-    else
-        Numero(s, static_cast<int>(t.Layout));
+    Nome(s, nomesDisposicao, t.Layout);
     s += " at=";
     Ponto(s, t.Origin);
     Flags(s, t.TextFlags);
@@ -295,68 +226,79 @@ void Imagem(std::string& s, const TRLImageObject& img) {
     }
 }
 
+// One line per object: its kind and box, then what its kind holds.
+struct Descritor {
+    std::string& s;
+    const TRLGraphicObject& o;
+    const TRLMacros& pagina;
+    const TRLMacros& loja;
+
+    void Cabeca(const char* tipo) {
+        s += tipo;
+        s += ' ';
+        Caixa(s, o.BoundsRect);
+    }
+    void CanetaEPincel(const TRLPen& caneta, const TRLBrush& pincel) {
+        Caneta(s, caneta);
+        Pincel(s, pincel);
+    }
+    void operator()(const TRLPixelObject& d) {
+        Cabeca("Pixel");
+        s += " color=";
+        Cor(s, d.Color);
+    }
+    void operator()(const TRLLineObject& d) {
+        Cabeca("Line");
+        s += " from=";
+        Ponto(s, d.From);
+        s += " to=";
+        Ponto(s, d.To);
+        CanetaEPincel(d.Pen, d.Brush);
+    }
+    void operator()(const TRLRectangleObject& d) {
+        Cabeca("Rectangle");
+        CanetaEPincel(d.Pen, d.Brush);
+    }
+    void operator()(const TRLTextObject& d) {
+        Cabeca("Text");
+        Texto(s, d, pagina, loja);
+    }
+    void operator()(const TRLFillRectObject& d) {
+        Cabeca("FillRect");
+        Pincel(s, d.Brush);
+    }
+    void operator()(const TRLEllipseObject& d) {
+        Cabeca("Ellipse");
+        CanetaEPincel(d.Pen, d.Brush);
+    }
+    void operator()(const TRLPolygonObject& d) {
+        Cabeca("Polygon");
+        CanetaEPincel(d.Pen, d.Brush);
+        Pontos(s, d.Points);
+    }
+    void operator()(const TRLPolylineObject& d) {
+        Cabeca("Polyline");
+        Caneta(s, d.Pen);
+        Pontos(s, d.Points);
+    }
+    void operator()(const TRLImageObject& d) {
+        Cabeca("Image");
+        Imagem(s, d);
+    }
+    void operator()(const TRLSetClipRectObject&) { Cabeca("SetClip"); }
+    void operator()(const TRLResetClipRectObject&) { s += "ResetClip"; }  // its rectangle means nothing
+    void operator()(const TRLArcObject& d) {
+        Cabeca("Arc");
+        CanetaEPincel(d.Pen, d.Brush);
+    }
+};
+
 }  // namespace
 
 std::string DescreverObjeto(const TRLGraphicObject& o, const TRLMacros& pageMacros,
                             const TRLMacros& storeMacros) {
     std::string s;
-    auto cabeca = [&](const char* tipo) {
-        s += tipo;
-        s += ' ';
-        Caixa(s, o.BoundsRect);
-    };
-    std::visit(
-        [&](const auto& d) {
-            using D = std::decay_t<decltype(d)>;
-            if constexpr (std::is_same_v<D, TRLPixelObject>) {
-                cabeca("Pixel");
-                s += " color=";
-                Cor(s, d.Color);
-            } else if constexpr (std::is_same_v<D, TRLLineObject>) {
-                cabeca("Line");
-                s += " from=";
-                Ponto(s, d.From);
-                s += " to=";
-                Ponto(s, d.To);
-                Caneta(s, d.Pen);
-                Pincel(s, d.Brush);
-            } else if constexpr (std::is_same_v<D, TRLRectangleObject>) {
-                cabeca("Rectangle");
-                Caneta(s, d.Pen);
-                Pincel(s, d.Brush);
-            } else if constexpr (std::is_same_v<D, TRLTextObject>) {
-                cabeca("Text");
-                Texto(s, d, pageMacros, storeMacros);
-            } else if constexpr (std::is_same_v<D, TRLFillRectObject>) {
-                cabeca("FillRect");
-                Pincel(s, d.Brush);
-            } else if constexpr (std::is_same_v<D, TRLEllipseObject>) {
-                cabeca("Ellipse");
-                Caneta(s, d.Pen);
-                Pincel(s, d.Brush);
-            } else if constexpr (std::is_same_v<D, TRLPolygonObject>) {
-                cabeca("Polygon");
-                Caneta(s, d.Pen);
-                Pincel(s, d.Brush);
-                Pontos(s, d.Points);
-            } else if constexpr (std::is_same_v<D, TRLPolylineObject>) {
-                cabeca("Polyline");
-                Caneta(s, d.Pen);
-                Pontos(s, d.Points);
-            } else if constexpr (std::is_same_v<D, TRLImageObject>) {
-                cabeca("Image");
-                Imagem(s, d);
-            } else if constexpr (std::is_same_v<D, TRLSetClipRectObject>) {
-                cabeca("SetClip");
-            } else if constexpr (std::is_same_v<D, TRLResetClipRectObject>) {
-                s += "ResetClip";  // its rectangle means nothing
-            } else if constexpr (std::is_same_v<D, TRLArcObject>) {
-                cabeca("Arc");
-                Caneta(s, d.Pen);
-                Pincel(s, d.Brush);
-            }
-        },
-        o.Data);
+    std::visit(Descritor{s, o, pageMacros, storeMacros}, o.Data);
     return s;
 }
 
