@@ -53,8 +53,10 @@ protected:
     // Runs the tool; `saida` names where its stdout goes when not to a file read back.
     Execucao Rodar(const std::string& argumentos, const std::string& saida = "") const {
         const std::string out = saida.empty() ? Citar(Em("out.txt")) : saida;
-        const std::string comando =
-            Citar(LUVENOR_CLI) + " " + argumentos + " > " + out + " 2> " + Citar(Em("err.txt"));
+        // Under the sanitizers, the list of suppressed leaks would end up among the messages.
+        const std::string comando = "LSAN_OPTIONS=\"${LSAN_OPTIONS:+$LSAN_OPTIONS:}print_suppressions=0\" " +
+                                    Citar(LUVENOR_CLI) + " " + argumentos + " > " + out + " 2> " +
+                                    Citar(Em("err.txt"));
         const int estado = std::system(comando.c_str());
         Execucao e;
         e.codigo = WIFEXITED(estado) ? WEXITSTATUS(estado) : -1;
