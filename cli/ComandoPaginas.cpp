@@ -79,10 +79,13 @@ std::string LerArgumentosPaginas(int argc, char** argv, Argumentos& a) {
     return {};
 }
 
-// Writes the text whole; false (with the message on stderr) when stdout refuses it.
-bool Escrever(const std::string& texto) {
-    const bool escrito = std::fwrite(texto.data(), 1, texto.size(), stdout) == texto.size();
-    if (std::fflush(stdout) == 0 && escrito) return true;
+// Writes the pages to stdout part by part; false (with the message on stderr) when stdout refuses
+// them.
+bool Escrever(const TRLGraphicStorage& paginas) {
+    const bool escritas = DescreverPaginas(paginas, [](std::string_view parte) {
+        return std::fwrite(parte.data(), 1, parte.size(), stdout) == parte.size();
+    });
+    if (std::fflush(stdout) == 0 && escritas) return true;
     std::fprintf(stderr, "luvenor-cli pages: the pages could not be written to stdout\n");
     return false;
 }
@@ -95,7 +98,7 @@ int ImprimirArquivoPaginas(const std::string& arquivo) {
         std::fprintf(stderr, "luvenor-cli pages: %s: %s\n", arquivo.c_str(), e.what());
         return SaidaNaoCarregada;
     }
-    return Escrever(DescreverPaginas(paginas)) ? SaidaOk : SaidaSemDanfe;
+    return Escrever(paginas) ? SaidaOk : SaidaSemDanfe;
 }
 
 }  // namespace
@@ -115,10 +118,9 @@ int ComandoPaginas(int argc, char** argv) {
     if (PaginasSalvas(a.arquivo)) return ImprimirArquivoPaginas(a.arquivo);
     QImage logo;
     if (!CarregarLogo("pages", a, logo)) return SaidaUso;
-    return PrepararDanfe("pages", {a.arquivo}, a, logo,
-                         [](const TFrtDanfe&, const TRLGraphicStorage& paginas) {
-                             return Escrever(DescreverPaginas(paginas));
-                         });
+    return PrepararDanfe(
+        "pages", {a.arquivo}, a, logo,
+        [](const TFrtDanfe&, const TRLGraphicStorage& paginas) { return Escrever(paginas); });
 }
 
 }  // namespace luvenor::cli

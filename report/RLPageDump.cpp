@@ -330,15 +330,26 @@ std::string DescreverPagina(const TRLGraphicSurface& page, const TRLMacros& stor
     return s;
 }
 
-std::string DescreverPaginas(const TRLGraphicStorage& store) {
+bool DescreverPaginas(const TRLGraphicStorage& store, const std::function<bool(std::string_view)>& parte) {
     std::string s = "Store";
     Macros(s, store.Macros(), true);
     s += '\n';
+    if (!parte(s)) return false;
     const int n = store.Count();
     for (int i = 0; i < n; ++i) {
-        s += "--- sheet " + std::to_string(i + 1) + " of " + std::to_string(n) + " ---\n";
+        s = "--- sheet " + std::to_string(i + 1) + " of " + std::to_string(n) + " ---\n";
         s += DescreverPagina(*store.Page(i), store.Macros());
+        if (!parte(s)) return false;
     }
+    return true;
+}
+
+std::string DescreverPaginas(const TRLGraphicStorage& store) {
+    std::string s;
+    DescreverPaginas(store, [&s](std::string_view parte) {
+        s += parte;
+        return true;
+    });
     return s;
 }
 

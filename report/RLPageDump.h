@@ -13,7 +13,9 @@
 // which names the running program's file.
 #include "report/RLGraphics.h"
 
+#include <functional>
 #include <string>
+#include <string_view>
 
 namespace luvenor {
 
@@ -28,5 +30,8 @@ std::string DescreverPagina(const TRLGraphicSurface& page, const TRLMacros& stor
 // The whole store: a line of its macros, then every page, each opened by a line that names the
 // page and the page count.
 std::string DescreverPaginas(const TRLGraphicStorage& store);
+// The same handed on in parts (the macros' line, then each page), so that a long report is never
+// held as one text; stops at the first part `parte` refuses, and then returns false.
+bool DescreverPaginas(const TRLGraphicStorage& store, const std::function<bool(std::string_view)>& parte);
 
 }  // namespace luvenor

@@ -210,3 +210,21 @@ TEST(DumpDePaginas, ArquivoSalvoELidoDeNovoDescreveAsMesmasPaginas) {
     ASSERT_EQ(lida.Count(), 3);
     EXPECT_EQ(DescreverPaginas(lida), DescreverPaginas(loja));
 }
+
+TEST(DumpDePaginas, EmPartesParaNaPrimeiraRecusada) {
+    teste::GarantirAplicacao();
+    TRLGraphicStorage loja;
+    for (int i = 1; i <= 3; ++i) loja.Add(teste::PaginaCompleta(i));
+    std::string juntas;
+    int partes = 0;
+    EXPECT_TRUE(DescreverPaginas(loja, [&](std::string_view parte) {
+        juntas += parte;
+        return ++partes > 0;
+    }));
+    EXPECT_EQ(partes, 4);  // the macros' line and each page
+    EXPECT_EQ(juntas, DescreverPaginas(loja));
+
+    partes = 0;
+    EXPECT_FALSE(DescreverPaginas(loja, [&](std::string_view) { return ++partes < 2; }));
+    EXPECT_EQ(partes, 2);
+}
