@@ -1,4 +1,4 @@
-#include "app/RLProgressWindow.h"
+#include "reportui/RLProgressWindow.h"
 
 #include "report/RLQtTexto.h"
 #include "report/RLTexts.h"

@@ -1,7 +1,7 @@
-#include "app/RLPrintDialog.h"
+#include "reportui/RLPrintDialog.h"
 
 #include "report/RLQtTexto.h"
-#include "app/RLPrinting.h"
+#include "reportui/RLPrinting.h"
 #include "report/RLTexts.h"
 #include "util/Notificador.h"
 

@@ -1,4 +1,4 @@
-#include "app/RLPrinting.h"
+#include "reportui/RLPrinting.h"
 
 #include "report/RLQtTexto.h"
 #include "report/RLPagePainter.h"

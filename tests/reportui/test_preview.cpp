@@ -1,13 +1,13 @@
 // The preview window driven headless: keys, wheel, mouse and tool bar reach the pane's state;
 // find, copy, save and print go through the same paths the user's clicks take, with the dialogs
 // filled in by the test and the printer writing a PDF.
-#include "AppTeste.h"
+#include "reportui/JanelasTeste.h"
 
-#include "app/RLFindWindow.h"
-#include "app/RLPreview.h"
-#include "app/RLPrintDialog.h"
-#include "app/RLPrinting.h"
-#include "app/RLProgressWindow.h"
+#include "reportui/RLFindWindow.h"
+#include "reportui/RLPreview.h"
+#include "reportui/RLPrintDialog.h"
+#include "reportui/RLPrinting.h"
+#include "reportui/RLProgressWindow.h"
 #include "report/RLPageFile.h"
 #include "report/RLQtTexto.h"
 #include "report/RLReport.h"

@@ -1,4 +1,4 @@
-#include "app/RLPreviewPage.h"
+#include "reportui/RLPreviewPage.h"
 
 #include "report/RLPagePainter.h"
 #include "report/RLTexts.h"

@@ -2,7 +2,7 @@
 // The preview window: a tool bar over one or two page panes. The panes' state and rules live in
 // TRLPreviewPane (report/RLPreviewLogic.h); the widgets here draw it and turn keys, wheel and mouse
 // into its operations.
-#include "app/RLPreviewPage.h"
+#include "reportui/RLPreviewPage.h"
 #include "report/RLPreviewLogic.h"
 
 #include <QAbstractScrollArea>

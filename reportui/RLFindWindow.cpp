@@ -1,4 +1,4 @@
-#include "app/RLFindWindow.h"
+#include "reportui/RLFindWindow.h"
 
 #include "report/RLQtTexto.h"
 #include "report/RLTexts.h"
