@@ -21,11 +21,12 @@ namespace {
 // The progress of an export: text 1 over the page count, one step a page.
 class Andamento {
 public:
-    Andamento(TRLProgress& p, int paginas) : aberto_(p, LSTexto(1), paginas), p_(p) {}
+    Andamento(TRLProgress& p, int paginas)
+        : aberto_(p, LSTexto(TextoRL::SalvandoRelatorio), paginas), p_(p) {}
 
     void Pagina(int numero) {
-        if (p_.Cancelado()) throw std::runtime_error(LSTexto(106));
-        p_.DefinirPasso(LSTexto(8) + " " + std::to_string(numero));
+        if (p_.Cancelado()) throw std::runtime_error(LSTexto(TextoRL::CanceladoPeloUsuario));
+        p_.DefinirPasso(LSTexto(TextoRL::Pagina) + " " + std::to_string(numero));
     }
     void Feita() { p_.Avancar(); }
 

@@ -43,9 +43,9 @@ int Arredondar(double v) {
 std::vector<std::string> TextosDaListaDeZoom() {
     std::vector<std::string> r;
     for (double z : zoomsFixos) r.push_back(std::to_string(static_cast<int>(z)) + "%");
-    r.push_back(LSTexto(35));
-    r.push_back(LSTexto(34));
-    r.push_back(LSTexto(36));
+    r.push_back(LSTexto(TextoRL::LarguraDaPagina));
+    r.push_back(LSTexto(TextoRL::PaginaInteira));
+    r.push_back(LSTexto(TextoRL::VariasPaginas));
     return r;
 }
 

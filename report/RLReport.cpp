@@ -135,7 +135,7 @@ bool TRLCustomReport::PreparePages() {
         ReportError(e);
     } catch (...) {
         state_ = TRLReportState::rsIdle;
-        Notificar(Name() + ": " + LSTexto(9) + "\n(?)");
+        Notificar(Name() + ": " + LSTexto(TextoRL::ErroAoPreparar) + "\n(?)");
     }
     size_t pos = 0;
     RestoreBounds(salvos, pos);
@@ -148,8 +148,8 @@ bool TRLCustomReport::RunPreparation() {
     ProgressoAberto progresso(ShowProgress ? Progress : nullptr);
     TRLProgress* barra = ShowProgress ? Progress : nullptr;
     if (barra) {
-        barra->Abrir(LSTexto(0));
-        barra->DefinirPasso(LSTexto(2));
+        barra->Abrir(LSTexto(TextoRL::ImprimindoRelatorio));
+        barra->DefinirPasso(LSTexto(TextoRL::PreparandoRelatorio));
     }
     bool printIt = true;
     if (BeforePrint) BeforePrint(*this, printIt);
@@ -185,7 +185,7 @@ void TRLCustomReport::RecordLoop(TRLProgress* barra) {
         if (DataSource->Eof() || DataSource->RecNo() != antes) continue;  // the pass moved the table itself
         if (barra) {
             barra->Avancar();
-            barra->DefinirPasso(LSTexto(8) + " " + std::to_string(pageNumber_));
+            barra->DefinirPasso(LSTexto(TextoRL::Pagina) + " " + std::to_string(pageNumber_));
         }
         DataSource->Next();
     }
@@ -200,7 +200,7 @@ void TRLCustomReport::StoreMacros() {
     if (tarefa.empty()) {
         std::string programa;
         if (QCoreApplication::instance()) programa = QCoreApplication::applicationFilePath().toStdString();
-        tarefa = LSTexto(91);
+        tarefa = LSTexto(TextoRL::RelatorioDoPrograma);
         const auto pos = tarefa.find("%s");
         const std::string nome = programa + ": " + FormName + "." + Name();
         if (pos != std::string::npos) tarefa.replace(pos, 2, nome);
@@ -212,7 +212,8 @@ void TRLCustomReport::StoreMacros() {
 }
 
 void TRLCustomReport::ReportError(const std::exception& error) {
-    Notificar(Name() + ": " + LSTexto(9) + "\n" + NomeDaClasseDoErro(error) + "(" + error.what() + ")");
+    Notificar(Name() + ": " + LSTexto(TextoRL::ErroAoPreparar) + "\n" + NomeDaClasseDoErro(error) + "(" +
+              error.what() + ")");
 }
 
 }  // namespace luvenor

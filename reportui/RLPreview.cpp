@@ -109,7 +109,7 @@ TRLPreviewWindow::TRLPreviewWindow(const TRLGraphicStorage& paginas, QWidget* pa
                           Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint),
       paginas_(paginas) {
     setObjectName(QStringLiteral("previa"));
-    setWindowTitle(ParaQString(LSTexto(27)));
+    setWindowTitle(ParaQString(LSTexto(TextoRL::PreVisualizacao)));
     ExecutarDialogo = [](QDialog& d) { return d.exec() == QDialog::Accepted; };
 
     auto* barra = new QWidget(this);
@@ -139,36 +139,37 @@ void TRLPreviewWindow::CriarBarra(QWidget* barra) {
         return b;
     };
     const std::vector<std::string> captions =
-        ComAceleradores({LSTexto(25), LSTexto(22), LSTexto(23), LSTexto(24)});
+        ComAceleradores({LSTexto(TextoRL::Imprimir), LSTexto(TextoRL::Fechar), LSTexto(TextoRL::Salvar),
+                         LSTexto(TextoRL::Enviar)});
     auto* imprimir = botao("imprimir", 1, 50);
     imprimir->setText(ParaQString(captions[0]));
-    imprimir->setToolTip(ParaQString(LSTexto(25)));
+    imprimir->setToolTip(ParaQString(LSTexto(TextoRL::Imprimir)));
     auto* salvar = botao("salvar", 51, 50);
     salvar->setText(ParaQString(captions[2]));
-    salvar->setToolTip(ParaQString(LSTexto(38)));
+    salvar->setToolTip(ParaQString(LSTexto(TextoRL::SalvarEmDisco)));
     auto* enviar = botao("enviar", 101, 50);
     enviar->setText(ParaQString(captions[3]));
-    enviar->setToolTip(ParaQString(LSTexto(39)));
+    enviar->setToolTip(ParaQString(LSTexto(TextoRL::EnviarPara)));
     enviar->setEnabled(false);
     auto* fechar = botao("fechar", 151, 50);
     fechar->setText(ParaQString(captions[1]));
-    fechar->setToolTip(ParaQString(LSTexto(22)));
+    fechar->setToolTip(ParaQString(LSTexto(TextoRL::Fechar)));
     Separador(barra, 203);
 
     const QStyle* s = style();
     auto* primeira = botao("primeira", 209, 22);
     primeira->setIcon(s->standardIcon(QStyle::SP_MediaSkipBackward));
-    primeira->setToolTip(ParaQString(LSTexto(30)));
+    primeira->setToolTip(ParaQString(LSTexto(TextoRL::PrimeiraPagina)));
     auto* anterior = botao("anterior", 231, 22);
     anterior->setIcon(s->standardIcon(QStyle::SP_MediaSeekBackward));
-    anterior->setToolTip(ParaQString(LSTexto(31)));
-    auto* rotulo = new QLabel(ParaQString(LSTexto(8)), barra);
+    anterior->setToolTip(ParaQString(LSTexto(TextoRL::PaginaAnterior)));
+    auto* rotulo = new QLabel(ParaQString(LSTexto(TextoRL::Pagina)), barra);
     rotulo->setGeometry(256, 0, 42, 23);
     campoPagina_ = new QLineEdit(barra);
     campoPagina_->setObjectName(QStringLiteral("campoPagina"));
     campoPagina_->setGeometry(299, 1, 36, 21);
     campoPagina_->installEventFilter(this);
-    auto* de = new QLabel(ParaQString(LSTexto(28)), barra);
+    auto* de = new QLabel(ParaQString(LSTexto(TextoRL::DeTotal)), barra);
     de->setGeometry(338, 0, 18, 23);
     de->setAlignment(Qt::AlignCenter);
     total_ = new QLabel(barra);
@@ -178,10 +179,10 @@ void TRLPreviewWindow::CriarBarra(QWidget* barra) {
     total_->setAlignment(Qt::AlignCenter);
     auto* proxima = botao("proxima", 392, 22);
     proxima->setIcon(s->standardIcon(QStyle::SP_MediaSeekForward));
-    proxima->setToolTip(ParaQString(LSTexto(32)));
+    proxima->setToolTip(ParaQString(LSTexto(TextoRL::ProximaPagina)));
     auto* ultima = botao("ultima", 414, 22);
     ultima->setIcon(s->standardIcon(QStyle::SP_MediaSkipForward));
-    ultima->setToolTip(ParaQString(LSTexto(33)));
+    ultima->setToolTip(ParaQString(LSTexto(TextoRL::UltimaPagina)));
     for (QToolButton* b : {anterior, proxima}) {
         b->setAutoRepeat(true);  // one step at once, then every 100 ms after half a second
         b->setAutoRepeatDelay(500);
@@ -191,10 +192,10 @@ void TRLPreviewWindow::CriarBarra(QWidget* barra) {
 
     auto* menos = botao("menosZoom", 447, 22);
     menos->setIcon(Lupa(false));
-    menos->setToolTip(ParaQString(LSTexto(92)));
+    menos->setToolTip(ParaQString(LSTexto(TextoRL::DicaDoZoom)));
     auto* mais = botao("maisZoom", 469, 22);
     mais->setIcon(Lupa(true));
-    mais->setToolTip(ParaQString(LSTexto(92)));
+    mais->setToolTip(ParaQString(LSTexto(TextoRL::DicaDoZoom)));
     zoom_ = new QComboBox(barra);
     zoom_->setObjectName(QStringLiteral("listaZoom"));
     zoom_->setGeometry(492, 0, 145, 23);
@@ -206,11 +207,11 @@ void TRLPreviewWindow::CriarBarra(QWidget* barra) {
     Separador(barra, 640);
     auto* dividir = botao("dividir", 646, 24);
     dividir->setIcon(Divisao());
-    dividir->setToolTip(ParaQString(LSTexto(57)));
+    dividir->setToolTip(ParaQString(LSTexto(TextoRL::DividirTela)));
     Separador(barra, 672);
     editar_ = botao("editar", 677, 24);
     editar_->setIcon(s->standardIcon(QStyle::SP_FileDialogDetailedView));
-    editar_->setToolTip(ParaQString(LSTexto(72)));
+    editar_->setToolTip(ParaQString(LSTexto(TextoRL::Editar)));
     editar_->setCheckable(true);
     auto* info = botao("informacao", 0, 24);
     info->setIcon(s->standardIcon(QStyle::SP_MessageBoxInformation));
@@ -344,7 +345,7 @@ void TRLPreviewWindow::ProcurarProxima() {
     const auto achado =
         Procurar(paginas_, ParaUtf8(busca_->Texto()), e.PaginaAtual(), e.UltimoAchado(), busca_->Opcoes());
     if (!achado) {
-        Notificar(LSTexto(18));
+        Notificar(LSTexto(TextoRL::NaoEncontrado));
         return;
     }
     e.DefinirAchado(*achado);

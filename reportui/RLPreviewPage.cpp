@@ -246,8 +246,10 @@ void TRLPreviewPage::contextMenuEvent(QContextMenuEvent* event) {
     const int pagina = PaginaNoPonto(event->pos());
     if (pagina < 0) return;
     QMenu menu(this);
-    menu.addAction(QString::fromStdString(LSTexto(47)), this, [this, pagina] { CopiarComoBitmap(pagina); });
-    menu.addAction(QString::fromStdString(LSTexto(48)), this, [this, pagina] { CopiarComoMetafile(pagina); });
+    menu.addAction(QString::fromStdString(LSTexto(TextoRL::CopiarComoBitmap)), this,
+                   [this, pagina] { CopiarComoBitmap(pagina); });
+    menu.addAction(QString::fromStdString(LSTexto(TextoRL::CopiarComoMetafile)), this,
+                   [this, pagina] { CopiarComoMetafile(pagina); });
     menu.exec(event->globalPos());
 }
 

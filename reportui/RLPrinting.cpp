@@ -50,7 +50,8 @@ int ImprimirPaginas(const TRLGraphicStorage& paginas, QPrinter& printer, const T
     printer.setCopyCount(1);
     const std::vector<int> umaCopia =
         PaginasAImprimir(paginas.Count(), {p.De, p.Ate, p.ParImpar, p.Selecao, 1});
-    const TRLProgressoAberto aberto(progresso, LSTexto(1), std::max(0, p.Ate - p.De + 1) * p.Copias);
+    const TRLProgressoAberto aberto(progresso, LSTexto(TextoRL::SalvandoRelatorio),
+                                    std::max(0, p.Ate - p.De + 1) * p.Copias);
     if (umaCopia.empty() || p.Copias == 0) return 0;
 
     DefinirPapel(printer, paginas.Macros());
@@ -75,7 +76,7 @@ int ImprimirPaginas(const TRLGraphicStorage& paginas, QPrinter& printer, const T
             desenhista.Desenhar(*pagina, paginas.Macros(), painter,
                                 QRectF(alvo.X, alvo.Y, alvo.Largura, alvo.Altura));
             ++impressas;
-            progresso.DefinirPasso(LSTexto(8) + " " + std::to_string(numero));
+            progresso.DefinirPasso(LSTexto(TextoRL::Pagina) + " " + std::to_string(numero));
             progresso.Avancar();
             if (progresso.Cancelado()) break;
         }

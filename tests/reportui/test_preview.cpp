@@ -362,7 +362,8 @@ TEST_F(Previa, SavingOverAFileAsksFirstAndCancelKeepsTheDialog) {
     resposta = true;
     dialogo.accept();
     EXPECT_EQ(dialogo.result(), QDialog::Accepted);
-    EXPECT_EQ(ParaQString(LSTexto(13)), QStringLiteral("File already exists. Overwrite?"));
+    EXPECT_EQ(ParaQString(LSTexto(TextoRL::ArquivoJaExiste)),
+              QStringLiteral("File already exists. Overwrite?"));
 }
 
 TEST_F(Previa, SaveErrorIsShownAndTheWindowStays) {
@@ -566,7 +567,7 @@ TEST(ImprimirPaginas, LandscapeStoreIsPrintedLandscapeWithTheJobTitle) {
     EXPECT_EQ(printer.copyCount(), 1);
     EXPECT_EQ(progresso.Barra()->maximum(), 4);
     EXPECT_FALSE(progresso.isVisible());
-    EXPECT_EQ(progresso.windowTitle(), ParaQString(LSTexto(1)));
+    EXPECT_EQ(progresso.windowTitle(), ParaQString(LSTexto(TextoRL::SalvandoRelatorio)));
 }
 
 // A progress that asks to cancel after its first step.
@@ -659,7 +660,7 @@ TEST(ShowPreview, ShowsTheProgressWindowWhilePreparing) {
     FecharPreviaAoAbrir(false, nullptr);
     EXPECT_TRUE(ShowPreview(relatorio));
     EXPECT_TRUE(visivel);
-    EXPECT_EQ(caption, ParaQString(LSTexto(0)));
+    EXPECT_EQ(caption, ParaQString(LSTexto(TextoRL::ImprimindoRelatorio)));
     EXPECT_EQ(relatorio.Progress, nullptr);
     PreviewSettings() = {};
 }
