@@ -31,12 +31,14 @@ public:
     bool Cancelado() const override { return false; }
 };
 
-// Opens a progress with its caption and step count, and closes it however the work ends.
+// Opens a progress with its caption (and its step count, when it is known already: a negative
+// count leaves the bar at 0 of 100 for the caller to set later), and closes it however the work
+// ends. The one way the engine opens a progress.
 class TRLProgressoAberto {
 public:
-    TRLProgressoAberto(TRLProgress& progresso, const std::string& caption, int passos) : p_(progresso) {
+    TRLProgressoAberto(TRLProgress& progresso, const std::string& caption, int passos = -1) : p_(progresso) {
         p_.Abrir(caption);
-        p_.DefinirMaximo(passos);
+        if (passos >= 0) p_.DefinirMaximo(passos);
     }
     ~TRLProgressoAberto() { p_.Fechar(); }
     TRLProgressoAberto(const TRLProgressoAberto&) = delete;
