@@ -2,6 +2,8 @@
 // How preparation and printing report their progress and learn of a cancel. The engine only calls
 // this interface (it never processes window messages itself); the preview's window implements it
 // later, the command-line tool may write to a terminal, and the default does nothing.
+#include "report/RLTexts.h"
+
 #include <string>
 
 namespace luvenor {
@@ -47,6 +49,11 @@ public:
 private:
     TRLProgress& p_;
 };
+
+// The step line while page `numero` is made, drawn or written: "Página 3".
+inline std::string PassoDaPagina(int numero) {
+    return LSTexto(TextoRL::Pagina) + " " + std::to_string(numero);
+}
 
 // The shared do-nothing instance, the default wherever no observer is given.
 inline TRLProgress& ProgressoNulo() {

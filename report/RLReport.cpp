@@ -165,7 +165,7 @@ void TRLCustomReport::RecordLoop(TRLProgress& barra) {
         DetailPass();
         if (DataSource->Eof() || DataSource->RecNo() != antes) continue;  // the pass moved the table itself
         barra.Avancar();
-        barra.DefinirPasso(LSTexto(TextoRL::Pagina) + " " + std::to_string(pageNumber_));
+        barra.DefinirPasso(PassoDaPagina(pageNumber_));
         DataSource->Next();
     }
 }

@@ -1,6 +1,7 @@
 #include "reportui/RLPreviewPage.h"
 
 #include "report/RLPagePainter.h"
+#include "report/RLPagedOutput.h"
 #include "report/RLTexts.h"
 
 #include <QApplication>
@@ -9,10 +10,7 @@
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QMimeData>
-#include <QPageLayout>
-#include <QPageSize>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QScrollBar>
 #include <QWheelEvent>
 
@@ -263,21 +261,15 @@ QImage TRLPreviewPage::ImagemDaPagina(int pagina) const {
     return imagem;
 }
 
-// The vector picture is a one-page PDF at design size: the clipboard's vector format on Linux.
+// The vector picture is a one-page PDF, on the page's sheet as printing and export give it: the
+// clipboard's vector format on Linux.
 QByteArray TRLPreviewPage::PdfDaPagina(int pagina) const {
-    const auto p = paginas_.Page(pagina);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter pdf(&buffer);
-        pdf.setResolution(96);
-        const QSizeF pontos(std::max(1, p->Width()) * 72.0 / 96.0, std::max(1, p->Height()) * 72.0 / 96.0);
-        pdf.setPageLayout(
-            QPageLayout(QPageSize(pontos, QPageSize::Point), QPageLayout::Portrait, QMarginsF()));
-        QPainter painter(&pdf);
-        DesenharPagina(*p, paginas_, painter, QRectF(0, 0, pdf.width(), pdf.height()));
-    }
+    TRLPedidoSaida pedido;
+    pedido.Paginas = {pagina + 1};
+    GravarPdf(paginas_, buffer, pedido, ProgressoNulo());
     return bytes;
 }
 

@@ -1,12 +1,8 @@
 #include "reportui/RLPrinting.h"
 
+#include "report/RLPagedOutput.h"
 #include "report/RLQtTexto.h"
-#include "report/RLPagePainter.h"
-#include "report/RLTexts.h"
 
-#include <QPageLayout>
-#include <QPageSize>
-#include <QPainter>
 #include <QPrinter>
 
 #include <algorithm>
@@ -15,13 +11,9 @@
 namespace luvenor {
 namespace {
 
-void DefinirPapel(QPrinter& printer, const TRLMacros& macros) {
-    const TRLPapel papel = PapelDoArmazem(macros);
-    if (papel.LarguraMm > 0 && papel.AlturaMm > 0) {
-        const QSizeF mm(std::min(papel.LarguraMm, papel.AlturaMm), std::max(papel.LarguraMm, papel.AlturaMm));
-        printer.setPageSize(QPageSize(mm, QPageSize::Millimeter));
-    }
-    printer.setPageOrientation(papel.Paisagem ? QPageLayout::Landscape : QPageLayout::Portrait);
+std::string NomeDaImpressora(const QPrinter& printer) {
+    const QString nome = printer.printerName();
+    return nome.isEmpty() ? std::string("padrão") : "\"" + ParaUtf8(nome) + "\"";
 }
 
 }  // namespace
@@ -31,58 +23,26 @@ TRLConfigImpressao& ConfiguracaoImpressao() {
     return config;
 }
 
-TRLGeometriaImpressora GeometriaDa(QPrinter& printer) {
-    const int dpi = printer.resolution();
-    if (dpi <= 0) return TRLGeometriaImpressora::Padrao();
-    const QRect papel = printer.paperRect(QPrinter::DevicePixel).toRect();
-    const QRect area = printer.pageRect(QPrinter::DevicePixel).toRect();
-    if (papel.isEmpty()) return TRLGeometriaImpressora::Padrao();
-    const int dpiX = printer.logicalDpiX() > 0 ? printer.logicalDpiX() : dpi;
-    const int dpiY = printer.logicalDpiY() > 0 ? printer.logicalDpiY() : dpi;
-    return {dpiX, dpiY, area.left() - papel.left(), area.top() - papel.top(), papel.width(), papel.height()};
-}
-
 int ImprimirPaginas(const TRLGraphicStorage& paginas, QPrinter& printer, const TRLPedidoImpressao& pedido,
                     TRLProgress& progresso) {
-    TRLPedidoImpressao p = pedido;
-    p.Ate = std::min(p.Ate, paginas.Count());
-    p.Copias = std::clamp(printer.copyCount(), 0, MaximoCopias);
+    const int ate = std::min(pedido.Ate, paginas.Count());
+    TRLPedidoSaida saida;
+    saida.Paginas = PaginasAImprimir(paginas.Count(), {pedido.De, ate, pedido.ParImpar, pedido.Selecao, 1});
+    saida.Copias = std::clamp(printer.copyCount(), 0, MaximoCopias);
+    // The bar counts the whole range, skipped pages included.
+    saida.Passos = std::max(0, ate - pedido.De + 1) * saida.Copias;
     printer.setCopyCount(1);
-    const std::vector<int> umaCopia =
-        PaginasAImprimir(paginas.Count(), {p.De, p.Ate, p.ParImpar, p.Selecao, 1});
-    const TRLProgressoAberto aberto(progresso, LSTexto(TextoRL::SalvandoRelatorio),
-                                    std::max(0, p.Ate - p.De + 1) * p.Copias);
-    if (umaCopia.empty() || p.Copias == 0) return 0;
-
-    DefinirPapel(printer, paginas.Macros());
     printer.setDocName(ParaQString(TituloDaTarefa(paginas.Macros())));
     printer.setFullPage(false);
-    QPainter painter;
-    if (!painter.begin(&printer))
-        throw std::runtime_error("the print job could not be started on \"" +
-                                 printer.printerName().toStdString() + "\"");
-    const TRLGeometriaImpressora g = GeometriaDa(printer);
-    TRLPagePainter desenhista;
-    int impressas = 0;
-    for (int copia = 0; copia < p.Copias; ++copia) {
-        for (int numero : umaCopia) {
-            if (impressas > 0 && !printer.newPage()) {
-                painter.end();
-                throw std::runtime_error("the printer refused a new page after " + std::to_string(impressas) +
-                                         " pages");
-            }
-            const auto pagina = paginas.Page(numero - 1);
-            const TRLAlvo alvo = AlvoDaPagina(pagina->Width(), pagina->Height(), g);
-            desenhista.Desenhar(*pagina, paginas.Macros(), painter,
-                                QRectF(alvo.X, alvo.Y, alvo.Largura, alvo.Altura));
-            ++impressas;
-            progresso.DefinirPasso(LSTexto(TextoRL::Pagina) + " " + std::to_string(numero));
-            progresso.Avancar();
-            if (progresso.Cancelado()) break;
-        }
+    try {
+        return DesenharPaginas(paginas, printer, saida, progresso).Folhas;
+    } catch (const ERLDispositivoRecusou& e) {
+        if (e.FolhasFeitas == 0)
+            throw std::runtime_error("A impressão não pôde ser iniciada na impressora " +
+                                     NomeDaImpressora(printer));
+        throw std::runtime_error("A impressão foi interrompida na impressora " + NomeDaImpressora(printer) +
+                                 ": " + e.what());
     }
-    painter.end();
-    return impressas;
 }
 
 }  // namespace luvenor

@@ -2,6 +2,7 @@
 // find, copy, save and print go through the same paths the user's clicks take, with the dialogs
 // filled in by the test and the printer writing a PDF.
 #include "reportui/JanelasTeste.h"
+#include "report/PdfTeste.h"
 
 #include "reportui/RLFindWindow.h"
 #include "reportui/RLPreview.h"
@@ -37,6 +38,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
+#include <tuple>
 
 using namespace luvenor;
 using luvenor::teste::MensagensCapturadas;
@@ -304,6 +306,22 @@ TEST_F(Previa, EditModeSelectsTheClickedObjectAndLeavingDropsIt) {
     EXPECT_EQ(Estado().Selecao(), TRLAchado{});
 }
 
+TEST(CopiaVetorial, IsOnThePagesSheetAsPrintingGivesIt) {
+    TRLGraphicStorage store;
+    store.Macros().Set("PaperWidth", "148");
+    store.Macros().Set("PaperHeight", "210");
+    store.Macros().Set("Orientation", "2");
+    store.Add(teste::PaginaComCantos(794, 559));
+    store.Add(teste::PaginaComCantos(302, 600));
+    TRLPreviewPage painel(store);
+    for (const auto& [pagina, largura, altura] : {std::tuple{0, 595.3, 419.5}, std::tuple{1, 226.5, 450.0}}) {
+        const auto caixas = teste::CaixasDoPdf(painel.PdfDaPagina(pagina));
+        ASSERT_EQ(caixas.size(), 1u) << "one page in the picture";
+        EXPECT_NEAR(caixas[0].Largura, largura, 1) << pagina;
+        EXPECT_NEAR(caixas[0].Altura, altura, 1) << pagina;
+    }
+}
+
 TEST_F(Previa, CopiesABitmapAtDesignSizeAndAPdfPicture) {
     painel->CopiarComoBitmap(0);
     const QImage imagem = QGuiApplication::clipboard()->image();
@@ -568,6 +586,31 @@ TEST(ImprimirPaginas, LandscapeStoreIsPrintedLandscapeWithTheJobTitle) {
     EXPECT_EQ(progresso.Barra()->maximum(), 4);
     EXPECT_FALSE(progresso.isVisible());
     EXPECT_EQ(progresso.windowTitle(), ParaQString(LSTexto(TextoRL::SalvandoRelatorio)));
+}
+
+// Letter pages on a printer that keeps a 10 mm unprintable edge: the job is on Letter and the
+// page's corners land on the paper's corners, not on the printable area's.
+TEST(ImprimirPaginas, LetterStoreIsPrintedOnLetterFromThePapersCorner) {
+    TRLGraphicStorage store;
+    store.Macros().Set("PaperWidth", "215,9");
+    store.Macros().Set("PaperHeight", "279,4");
+    store.Macros().Set("Orientation", "1");
+    store.Add(teste::PaginaComCantos(816, 1056));
+    ImpressoraPdf pdf;
+    QPrinter& printer = pdf.printer;
+    printer.setCopyCount(1);
+    printer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+    EXPECT_EQ(ImprimirPaginas(store, printer, {1, 1, TRLParImpar::Todas, "", 1}, ProgressoNulo()), 1);
+    EXPECT_EQ(printer.pageLayout().pageSize().id(), QPageSize::Letter);
+    QFile f(printer.outputFileName());
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray bytes = f.readAll();
+    const auto caixas = teste::CaixasDoPdf(bytes);
+    ASSERT_EQ(caixas.size(), 1u);
+    EXPECT_NEAR(caixas[0].Largura, 612, 1);
+    EXPECT_NEAR(caixas[0].Altura, 792, 1);
+    if (!teste::TemPdfToPpm()) GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";
+    teste::EsperarCantos(teste::Rasterizar(bytes, 1));
 }
 
 // A progress that asks to cancel after its first step.
