@@ -1,101 +1,31 @@
 #include "reportui/RLPreview.h"
 
+#include "report/RLExport.h"
+#include "report/RLPageFile.h"
 #include "report/RLQtTexto.h"
-#include "reportui/RLPreviewPage.h"
+#include "report/RLReport.h"
+#include "report/RLTexts.h"
 #include "reportui/RLFindWindow.h"
+#include "reportui/RLPreviewPage.h"
+#include "reportui/RLPreviewToolBar.h"
 #include "reportui/RLPrintDialog.h"
 #include "reportui/RLPrinting.h"
 #include "reportui/RLProgressWindow.h"
-#include "report/RLExport.h"
-#include "report/RLPageFile.h"
-#include "report/RLPagePainter.h"
-#include "report/RLReport.h"
-#include "report/RLTexts.h"
 #include "util/Notificador.h"
 
 #include <QApplication>
-#include <QBuffer>
-#include <QClipboard>
 #include <QComboBox>
-#include <QContextMenuEvent>
 #include <QFileInfo>
-#include <QFrame>
-#include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
-#include <QMimeData>
-#include <QPageLayout>
-#include <QPageSize>
-#include <QPainter>
-#include <QPdfWriter>
 #include <QPrinter>
 #include <QScreen>
-#include <QScrollBar>
 #include <QSplitter>
-#include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <QWheelEvent>
-
-#include <cmath>
 
 namespace luvenor {
-namespace {
-
-const char* const versaoMotor = "Luvenor Report 0.1";
-
-// A magnifier with a minus or plus sign; the platform has no such standard icon.
-QIcon Lupa(bool mais) {
-    QPixmap px(16, 16);
-    px.fill(Qt::transparent);
-    QPainter p(&px);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(Qt::black, 1.5));
-    p.drawEllipse(QRectF(1.5, 1.5, 9, 9));
-    p.drawLine(QPointF(9.5, 9.5), QPointF(14.5, 14.5));
-    p.drawLine(QPointF(4, 6), QPointF(8, 6));
-    if (mais) p.drawLine(QPointF(6, 4), QPointF(6, 8));
-    return QIcon(px);
-}
-
-QIcon Divisao() {
-    QPixmap px(16, 16);
-    px.fill(Qt::transparent);
-    QPainter p(&px);
-    p.setPen(Qt::black);
-    p.drawRect(1, 1, 13, 5);
-    p.drawRect(1, 9, 13, 5);
-    return QIcon(px);
-}
-
-QFrame* Separador(QWidget* pai, int x) {
-    auto* f = new QFrame(pai);
-    f->setFrameShape(QFrame::VLine);
-    f->setFrameShadow(QFrame::Sunken);
-    f->setGeometry(x, 2, 4, 19);
-    return f;
-}
-
-// A key's meaning in a text field: editing keys stay with the field, everything else is the window's.
-bool TeclaDoCampo(const QKeyEvent* e) {
-    switch (e->key()) {
-        case Qt::Key_Home:
-        case Qt::Key_End:
-        case Qt::Key_Left:
-        case Qt::Key_Right:
-        case Qt::Key_Backspace:
-        case Qt::Key_Delete:
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            return true;
-        default:
-            return !(e->modifiers() & Qt::ControlModifier) && !e->text().isEmpty() &&
-                   e->key() != Qt::Key_Escape;
-    }
-}
-
-}  // namespace
 
 TRLPreviewSettings& PreviewSettings() {
     static TRLPreviewSettings settings;
@@ -113,7 +43,7 @@ TRLPreviewWindow::TRLPreviewWindow(const TRLGraphicStorage& paginas, QWidget* pa
     ExecutarDialogo = [](QDialog& d) { return d.exec() == QDialog::Accepted; };
 
     auto* barra = new QWidget(this);
-    barra->setFixedHeight(23);
+    barra->setFixedHeight(AlturaDaBarra);
     CriarBarra(barra);
     divisor_ = new QSplitter(Qt::Vertical, this);
     divisor_->setHandleWidth(3);
@@ -130,112 +60,57 @@ TRLPreviewWindow::TRLPreviewWindow(const TRLGraphicStorage& paginas, QWidget* pa
 TRLPreviewWindow::~TRLPreviewWindow() = default;
 
 void TRLPreviewWindow::CriarBarra(QWidget* barra) {
-    const auto botao = [&](const char* nome, int x, int largura) {
-        auto* b = new QToolButton(barra);
-        b->setObjectName(QString::fromLatin1(nome));
-        b->setGeometry(x, 0, largura, 23);
-        b->setAutoRaise(true);
-        b->installEventFilter(this);
-        return b;
-    };
-    const std::vector<std::string> captions =
-        ComAceleradores({LSTexto(TextoRL::Imprimir), LSTexto(TextoRL::Fechar), LSTexto(TextoRL::Salvar),
-                         LSTexto(TextoRL::Enviar)});
-    auto* imprimir = botao("imprimir", 1, 50);
-    imprimir->setText(ParaQString(captions[0]));
-    imprimir->setToolTip(ParaQString(LSTexto(TextoRL::Imprimir)));
-    auto* salvar = botao("salvar", 51, 50);
-    salvar->setText(ParaQString(captions[2]));
-    salvar->setToolTip(ParaQString(LSTexto(TextoRL::SalvarEmDisco)));
-    auto* enviar = botao("enviar", 101, 50);
-    enviar->setText(ParaQString(captions[3]));
-    enviar->setToolTip(ParaQString(LSTexto(TextoRL::EnviarPara)));
-    enviar->setEnabled(false);
-    auto* fechar = botao("fechar", 151, 50);
-    fechar->setText(ParaQString(captions[1]));
-    fechar->setToolTip(ParaQString(LSTexto(TextoRL::Fechar)));
-    Separador(barra, 203);
-
-    const QStyle* s = style();
-    auto* primeira = botao("primeira", 209, 22);
-    primeira->setIcon(s->standardIcon(QStyle::SP_MediaSkipBackward));
-    primeira->setToolTip(ParaQString(LSTexto(TextoRL::PrimeiraPagina)));
-    auto* anterior = botao("anterior", 231, 22);
-    anterior->setIcon(s->standardIcon(QStyle::SP_MediaSeekBackward));
-    anterior->setToolTip(ParaQString(LSTexto(TextoRL::PaginaAnterior)));
-    auto* rotulo = new QLabel(ParaQString(LSTexto(TextoRL::Pagina)), barra);
-    rotulo->setGeometry(256, 0, 42, 23);
-    campoPagina_ = new QLineEdit(barra);
-    campoPagina_->setObjectName(QStringLiteral("campoPagina"));
-    campoPagina_->setGeometry(299, 1, 36, 21);
-    campoPagina_->installEventFilter(this);
-    auto* de = new QLabel(ParaQString(LSTexto(TextoRL::DeTotal)), barra);
-    de->setGeometry(338, 0, 18, 23);
-    de->setAlignment(Qt::AlignCenter);
-    total_ = new QLabel(barra);
-    total_->setObjectName(QStringLiteral("total"));
-    total_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    total_->setGeometry(357, 1, 33, 21);
-    total_->setAlignment(Qt::AlignCenter);
-    auto* proxima = botao("proxima", 392, 22);
-    proxima->setIcon(s->standardIcon(QStyle::SP_MediaSeekForward));
-    proxima->setToolTip(ParaQString(LSTexto(TextoRL::ProximaPagina)));
-    auto* ultima = botao("ultima", 414, 22);
-    ultima->setIcon(s->standardIcon(QStyle::SP_MediaSkipForward));
-    ultima->setToolTip(ParaQString(LSTexto(TextoRL::UltimaPagina)));
-    for (QToolButton* b : {anterior, proxima}) {
-        b->setAutoRepeat(true);  // one step at once, then every 100 ms after half a second
-        b->setAutoRepeatDelay(500);
-        b->setAutoRepeatInterval(100);
+    const TRLBarraPrevia b = CriarBarraPrevia(barra, this);
+    campoPagina_ = b.CampoPagina;
+    total_ = b.Total;
+    zoom_ = b.Zoom;
+    for (const auto& [botao, acao] : b.Botoes) {
+        connect(botao, &QToolButton::clicked, this, [this, acao = acao] { Executar(acao); });
+        if (acao == TRLAcaoPrevia::Editar) editar_ = botao;
     }
-    Separador(barra, 440);
-
-    auto* menos = botao("menosZoom", 447, 22);
-    menos->setIcon(Lupa(false));
-    menos->setToolTip(ParaQString(LSTexto(TextoRL::DicaDoZoom)));
-    auto* mais = botao("maisZoom", 469, 22);
-    mais->setIcon(Lupa(true));
-    mais->setToolTip(ParaQString(LSTexto(TextoRL::DicaDoZoom)));
-    zoom_ = new QComboBox(barra);
-    zoom_->setObjectName(QStringLiteral("listaZoom"));
-    zoom_->setGeometry(492, 0, 145, 23);
-    zoom_->setEditable(true);
-    zoom_->setInsertPolicy(QComboBox::NoInsert);
-    zoom_->setMaxVisibleItems(11);
-    for (const std::string& t : TextosDaListaDeZoom()) zoom_->addItem(ParaQString(t));
-    zoom_->lineEdit()->installEventFilter(this);
-    Separador(barra, 640);
-    auto* dividir = botao("dividir", 646, 24);
-    dividir->setIcon(Divisao());
-    dividir->setToolTip(ParaQString(LSTexto(TextoRL::DividirTela)));
-    Separador(barra, 672);
-    editar_ = botao("editar", 677, 24);
-    editar_->setIcon(s->standardIcon(QStyle::SP_FileDialogDetailedView));
-    editar_->setToolTip(ParaQString(LSTexto(TextoRL::Editar)));
-    editar_->setCheckable(true);
-    auto* info = botao("informacao", 0, 24);
-    info->setIcon(s->standardIcon(QStyle::SP_MessageBoxInformation));
-    info->setToolTip(QString::fromLatin1(versaoMotor));
-    auto* direita = new QHBoxLayout(barra);  // keeps the information button at the right end
-    direita->setContentsMargins(0, 0, 0, 0);
-    direita->addStretch(1);
-    direita->addWidget(info);
-
-    connect(imprimir, &QToolButton::clicked, this, &TRLPreviewWindow::Imprimir);
-    connect(salvar, &QToolButton::clicked, this, &TRLPreviewWindow::Salvar);
-    connect(fechar, &QToolButton::clicked, this, &QDialog::close);
-    connect(primeira, &QToolButton::clicked, this, [this] { Navegar(&TRLPreviewPane::Primeira); });
-    connect(anterior, &QToolButton::clicked, this, [this] { Navegar(&TRLPreviewPane::Anterior); });
-    connect(proxima, &QToolButton::clicked, this, [this] { Navegar(&TRLPreviewPane::Proxima); });
-    connect(ultima, &QToolButton::clicked, this, [this] { Navegar(&TRLPreviewPane::Ultima); });
     connect(campoPagina_, &QLineEdit::returnPressed, this, &TRLPreviewWindow::PaginaDigitada);
     connect(campoPagina_, &QLineEdit::editingFinished, this, &TRLPreviewWindow::Sincronizar);
-    connect(menos, &QToolButton::clicked, this, [this] { MudarZoom(ativo_->Estado().DiminuirZoom()); });
-    connect(mais, &QToolButton::clicked, this, [this] { MudarZoom(ativo_->Estado().AumentarZoom()); });
     connect(zoom_, &QComboBox::activated, this, &TRLPreviewWindow::ZoomDaLista);
     connect(zoom_->lineEdit(), &QLineEdit::returnPressed, this, &TRLPreviewWindow::ZoomDigitado);
-    connect(dividir, &QToolButton::clicked, this, &TRLPreviewWindow::AlternarDivisao);
-    connect(editar_, &QToolButton::toggled, this, &TRLPreviewWindow::AlternarEdicao);
+}
+
+void TRLPreviewWindow::Executar(TRLAcaoPrevia acao) {
+    if (!ativo_) return;
+    if (const auto rolagem = RolagemDaAcao(acao, ativo_->Cliente())) return ativo_->AplicarRolagem(*rolagem);
+    TRLPreviewPane& e = ativo_->Estado();
+    switch (acao) {
+        case TRLAcaoPrevia::Imprimir:
+            return Imprimir();
+        case TRLAcaoPrevia::Salvar:
+            return Salvar();
+        case TRLAcaoPrevia::Fechar:
+            close();
+            return;
+        case TRLAcaoPrevia::PrimeiraPagina:
+            return Navegar(&TRLPreviewPane::Primeira);
+        case TRLAcaoPrevia::PaginaAnterior:
+            return Navegar(&TRLPreviewPane::Anterior);
+        case TRLAcaoPrevia::ProximaPagina:
+            return Navegar(&TRLPreviewPane::Proxima);
+        case TRLAcaoPrevia::UltimaPagina:
+            return Navegar(&TRLPreviewPane::Ultima);
+        case TRLAcaoPrevia::AumentarZoom:
+            return MudarZoom(e.AumentarZoom());
+        case TRLAcaoPrevia::DiminuirZoom:
+            return MudarZoom(e.DiminuirZoom());
+        case TRLAcaoPrevia::ZoomPadrao:
+            return MudarZoom(e.DefinirZoom(ZoomPadrao));
+        case TRLAcaoPrevia::Dividir:
+            return AlternarDivisao();
+        case TRLAcaoPrevia::Editar:
+            return AlternarEdicao(!e.Editando());
+        case TRLAcaoPrevia::AbrirBusca:
+            return AbrirBusca();
+        case TRLAcaoPrevia::ProcurarProxima:
+            return busca_ ? ProcurarProxima() : AbrirBusca();
+        default:
+            return;  // the scrolls, done above
+    }
 }
 
 QToolButton* TRLPreviewWindow::Botao(const char* nome) const {
@@ -394,77 +269,10 @@ bool TRLPreviewWindow::SalvarEm(const QString& arquivo) {
 }
 
 bool TRLPreviewWindow::TratarTecla(QKeyEvent* e) {
-    if (!ativo_) return false;
-    const bool ctrl = e->modifiers() & Qt::ControlModifier;
-    QScrollBar* h = ativo_->horizontalScrollBar();
-    QScrollBar* v = ativo_->verticalScrollBar();
-    const TRLTamanho c = ativo_->Cliente();
-    switch (e->key()) {
-        case Qt::Key_PageUp:
-            if (ctrl)
-                v->setValue(v->minimum());
-            else
-                Navegar(&TRLPreviewPane::Anterior);
-            return true;
-        case Qt::Key_PageDown:
-            if (ctrl)
-                v->setValue(v->maximum());
-            else
-                Navegar(&TRLPreviewPane::Proxima);
-            return true;
-        case Qt::Key_Home:
-            if (ctrl)
-                Navegar(&TRLPreviewPane::Primeira);
-            else
-                h->setValue(h->minimum());
-            return true;
-        case Qt::Key_End:
-            if (ctrl)
-                Navegar(&TRLPreviewPane::Ultima);
-            else
-                h->setValue(h->maximum());
-            return true;
-        case Qt::Key_Left:
-            ativo_->Rolar(ctrl ? -c.Largura : -PassoRolagem, 0);
-            return true;
-        case Qt::Key_Right:
-            ativo_->Rolar(ctrl ? c.Largura : PassoRolagem, 0);
-            return true;
-        case Qt::Key_Up:
-            ativo_->Rolar(0, ctrl ? -c.Altura : -PassoRolagem);
-            return true;
-        case Qt::Key_Down:
-            ativo_->Rolar(0, ctrl ? c.Altura : PassoRolagem);
-            return true;
-        case Qt::Key_Plus:
-        case Qt::Key_Equal:
-            if (!ctrl) return false;
-            MudarZoom(ativo_->Estado().AumentarZoom());
-            return true;
-        case Qt::Key_Minus:
-            if (!ctrl) return false;
-            MudarZoom(ativo_->Estado().DiminuirZoom());
-            return true;
-        case Qt::Key_0:
-            if (!ctrl) return false;
-            MudarZoom(ativo_->Estado().DefinirZoom(ZoomPadrao));
-            return true;
-        case Qt::Key_F:
-            if (!ctrl) return false;
-            AbrirBusca();
-            return true;
-        case Qt::Key_F3:
-            if (ctrl || !busca_)
-                AbrirBusca();
-            else
-                ProcurarProxima();
-            return true;
-        case Qt::Key_Escape:
-            close();
-            return true;
-        default:
-            return false;
-    }
+    const auto acao = AcaoDaTecla(e->key(), e->modifiers() & Qt::ControlModifier);
+    if (!ativo_ || !acao) return false;
+    Executar(*acao);
+    return true;
 }
 
 bool TRLPreviewWindow::eventFilter(QObject* objeto, QEvent* event) {
@@ -472,8 +280,10 @@ bool TRLPreviewWindow::eventFilter(QObject* objeto, QEvent* event) {
         auto* tecla = static_cast<QKeyEvent*>(event);
         if (tecla->key() == Qt::Key_Control && ativo_)
             ativo_->DefinirCursorDeArraste(event->type() == QEvent::KeyPress);
-        if (event->type() == QEvent::KeyPress && !(qobject_cast<QLineEdit*>(objeto) && TeclaDoCampo(tecla)))
-            if (TratarTecla(tecla)) return true;
+        const bool doCampo = qobject_cast<QLineEdit*>(objeto) &&
+                             TeclaDoCampoDeTexto(tecla->key(), tecla->modifiers() & Qt::ControlModifier,
+                                                 !tecla->text().isEmpty());
+        if (event->type() == QEvent::KeyPress && !doCampo && TratarTecla(tecla)) return true;
     }
     return QDialog::eventFilter(objeto, event);
 }

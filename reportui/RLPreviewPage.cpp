@@ -81,6 +81,13 @@ void TRLPreviewPage::Rolar(int dx, int dy) {
     verticalScrollBar()->setValue(verticalScrollBar()->value() + dy);
 }
 
+void TRLPreviewPage::AplicarRolagem(const TRLRolagem& r) {
+    for (const auto& [barra, extremo] :
+         {std::pair{horizontalScrollBar(), r.ExtremoX}, std::pair{verticalScrollBar(), r.ExtremoY}})
+        if (extremo != 0) barra->setValue(extremo < 0 ? barra->minimum() : barra->maximum());
+    Rolar(r.Dx, r.Dy);
+}
+
 int TRLPreviewPage::PaginaNoPonto(QPoint ponto) const {
     const QPoint conteudo = ponto + QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value());
     for (const TRLCaixaPagina& c : Layout().Caixas)

@@ -6,6 +6,7 @@
 
 #include "reportui/RLFindWindow.h"
 #include "reportui/RLPreview.h"
+#include "reportui/RLPreviewToolBar.h"
 #include "reportui/RLPrintDialog.h"
 #include "reportui/RLPrinting.h"
 #include "reportui/RLProgressWindow.h"
@@ -35,9 +36,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
+#include <set>
 #include <tuple>
 
 using namespace luvenor;
@@ -133,6 +136,39 @@ TEST_F(Previa, ButtonsTakeAcceleratorsInCreationOrderAndSendIsDisabled) {
     EXPECT_EQ(janela->Botao("fechar")->shortcut(), QKeySequence(Qt::ALT | Qt::Key_F));
     EXPECT_FALSE(janela->Botao("enviar")->isEnabled());
     EXPECT_EQ(janela->Botao("salvar")->toolTip(), QStringLiteral("Salvar em disco"));
+}
+
+// A row put on a place another row holds, or given a name another row has, hides a button.
+TEST(BarraDaPrevia, RowsHaveTheirOwnNamesAndPlaces) {
+    std::vector<const TRLItemBarra*> colocados;
+    std::set<std::string> nomes;
+    for (const TRLItemBarra& item : ItensDaBarra()) {
+        if (item.Nome[0]) {
+            EXPECT_TRUE(nomes.insert(item.Nome).second) << item.Nome;
+        }
+        EXPECT_GT(item.Largura, 0) << item.Nome;
+        if (item.Tipo != TRLTipoItemBarra::Informacao) colocados.push_back(&item);
+    }
+    std::sort(colocados.begin(), colocados.end(), [](auto* a, auto* b) { return a->X < b->X; });
+    for (size_t i = 1; i < colocados.size(); ++i)
+        EXPECT_LE(colocados[i - 1]->X + colocados[i - 1]->Largura, colocados[i]->X)
+            << colocados[i - 1]->X << " overlaps " << colocados[i]->X;
+}
+
+TEST_F(Previa, EveryToolBarRowStandsAtItsPlace) {
+    for (const TRLItemBarra& item : ItensDaBarra()) {
+        if (!item.Nome[0] || item.Tipo == TRLTipoItemBarra::Informacao) continue;
+        const QWidget* w = janela->findChild<QWidget*>(QString::fromLatin1(item.Nome));
+        ASSERT_NE(w, nullptr) << item.Nome;
+        EXPECT_EQ(w->x(), item.X) << item.Nome;
+        EXPECT_EQ(w->width(), item.Largura) << item.Nome;
+        EXPECT_LE(w->geometry().bottom(), AlturaDaBarra) << item.Nome;
+    }
+    const QToolButton* info = janela->Botao("informacao");
+    ASSERT_NE(info, nullptr);
+    EXPECT_EQ(info->geometry().right(), info->parentWidget()->width() - 1) << "at the right end";
+    EXPECT_TRUE(janela->Botao("editar")->isCheckable());
+    EXPECT_TRUE(janela->Botao("proxima")->autoRepeat());
 }
 
 TEST_F(Previa, PageKeysAndButtonsNavigateAndStopAtTheEnds) {
