@@ -43,6 +43,13 @@ inline std::vector<Caixa> CaixasDoPdf(const QByteArray& pdf) {
     return r;
 }
 
+// The pages of a PDF file; -1 when it cannot be read.
+inline int PaginasNoPdf(const QString& arquivo) {
+    QFile f(arquivo);
+    if (!f.open(QIODevice::ReadOnly)) return -1;
+    return static_cast<int>(CaixasDoPdf(f.readAll()).size());
+}
+
 inline bool TemPdfToPpm() {
     return std::system("command -v pdftoppm >/dev/null 2>&1") == 0;
 }
