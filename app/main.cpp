@@ -1,7 +1,7 @@
 // luvenor: the viewer's windows. An optional argument names an NF-e file to load at once.
 #include "app/FrmVisuXmlNfe.h"
 #include "app/NotificadorJanela.h"
-#include "app/RLPreview.h"
+#include "reportui/RLPreview.h"
 #include "danfe/TFrtDanfe.h"
 #include "report/RLFonts.h"
 

@@ -1,14 +1,12 @@
 #include "report/RLExport.h"
 
-#include "report/RLQtTexto.h"
 #include "report/RLPagePainter.h"
+#include "report/RLPagedOutput.h"
+#include "report/RLQtTexto.h"
 #include "report/RLTexts.h"
 
 #include <QImage>
-#include <QPageLayout>
-#include <QPageSize>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QSaveFile>
 #include <QString>
 
@@ -16,54 +14,20 @@
 #include <stdexcept>
 
 namespace luvenor {
-namespace {
-
-// The progress of an export: text 1 over the page count, one step a page.
-class Andamento {
-public:
-    Andamento(TRLProgress& p, int paginas) : aberto_(p, LSTexto(1), paginas), p_(p) {}
-
-    void Pagina(int numero) {
-        if (p_.Cancelado()) throw std::runtime_error(LSTexto(106));
-        p_.DefinirPasso(LSTexto(8) + " " + std::to_string(numero));
-    }
-    void Feita() { p_.Avancar(); }
-
-private:
-    TRLProgressoAberto aberto_;
-    TRLProgress& p_;
-};
-
-}  // namespace
 
 void ExportarPdf(const TRLGraphicStorage& store, const std::string& path, TRLProgress& progress) {
+    if (store.Count() == 0) throw ErroAoGravar(path, "não há páginas a gravar");
     QSaveFile arquivo(ParaQString(path));
-    if (!arquivo.open(QIODevice::WriteOnly))
-        throw std::runtime_error("cannot write " + path + ": " + ParaUtf8(arquivo.errorString()));
-    {
-        QPdfWriter pdf(&arquivo);
-        pdf.setCreator(QStringLiteral("Luvenor"));
-        pdf.setTitle(ParaQString(store.Macros().Value("Title")));
-        const bool paisagem = store.Macros().Value("Orientation") == "2";
-        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4),
-                                      paisagem ? QPageLayout::Landscape : QPageLayout::Portrait,
-                                      QMarginsF()));
-        QPainter painter;
-        if (!painter.begin(&pdf))
-            throw std::runtime_error("cannot write " + path + ": the PDF could not be started");
-        Andamento andamento(progress, store.Count());
-        TRLPagePainter desenhista;
-        for (int i = 0; i < store.Count(); ++i) {
-            andamento.Pagina(i + 1);
-            if (i > 0) pdf.newPage();
-            const auto pagina = store.Page(i);
-            desenhista.Desenhar(*pagina, store.Macros(), painter, QRectF(0, 0, pdf.width(), pdf.height()));
-            andamento.Feita();
-        }
-        painter.end();
+    if (!arquivo.open(QIODevice::WriteOnly)) throw ErroAoGravar(path, ParaUtf8(arquivo.errorString()));
+    TRLResultadoSaida r;
+    try {
+        r = GravarPdf(store, arquivo, TodasAsPaginas(store), progress);
+    } catch (const ERLDispositivoRecusou& e) {
+        throw ErroAoGravar(path, e.what());
     }
-    if (!arquivo.commit())
-        throw std::runtime_error("cannot write " + path + ": " + ParaUtf8(arquivo.errorString()));
+    // Not committed, the temporary file goes and an older file of that name stays as it was.
+    if (r.Cancelada) throw std::runtime_error(LSTexto(TextoRL::CanceladoPeloUsuario));
+    if (!arquivo.commit()) throw ErroAoGravar(path, ParaUtf8(arquivo.errorString()));
 }
 
 std::string NomeDoArquivoDaPagina(const std::string& path, int pageNumber) {
@@ -75,38 +39,55 @@ std::string NomeDoArquivoDaPagina(const std::string& path, int pageNumber) {
     return path.substr(0, ponto) + numero + path.substr(ponto);
 }
 
+namespace {
+
+// The page drawn on a white image at `dpi`, sized from its design pixels.
+QImage ImagemDaPagina(const TRLGraphicSurface& pagina, const TRLMacros& macros, int dpi, int numero,
+                      TRLPagePainter& desenhista) {
+    const double largura = std::round(pagina.Width() * dpi / 96.0);
+    const double altura = std::round(pagina.Height() * dpi / 96.0);
+    QImage imagem;
+    if (largura >= 1 && altura >= 1 && largura * altura <= 50e6)
+        imagem = QImage(static_cast<int>(largura), static_cast<int>(altura), QImage::Format_RGB32);
+    if (imagem.isNull())
+        throw std::runtime_error("A página " + std::to_string(numero) + " (" +
+                                 std::to_string(pagina.Width()) + " x " + std::to_string(pagina.Height()) +
+                                 " pixels) não pode ser desenhada a " + std::to_string(dpi) + " dpi");
+    const int pontosPorMetro = static_cast<int>(std::lround(dpi / 0.0254));
+    imagem.setDotsPerMeterX(pontosPorMetro);
+    imagem.setDotsPerMeterY(pontosPorMetro);
+    imagem.fill(Qt::white);
+    QPainter painter(&imagem);
+    desenhista.Desenhar(pagina, macros, painter, QRectF(0, 0, largura, altura));
+    return imagem;
+}
+
+void GravarPng(const QImage& imagem, const std::string& nome) {
+    QSaveFile arquivo(ParaQString(nome));
+    if (!arquivo.open(QIODevice::WriteOnly)) throw ErroAoGravar(nome, ParaUtf8(arquivo.errorString()));
+    if (!imagem.save(&arquivo, "PNG")) throw ErroAoGravar(nome, "a imagem PNG não pôde ser codificada");
+    if (!arquivo.commit()) throw ErroAoGravar(nome, ParaUtf8(arquivo.errorString()));
+}
+
+}  // namespace
+
 std::vector<std::string> ExportarPng(const TRLGraphicStorage& store, const std::string& path, int dpi,
                                      TRLProgress& progress) {
     if (dpi < 10 || dpi > 600)
-        throw std::runtime_error("the resolution " + std::to_string(dpi) + " dpi is outside 10 to 600");
+        throw std::runtime_error("A resolução de " + std::to_string(dpi) +
+                                 " dpi está fora do intervalo de 10 a 600");
     std::vector<std::string> nomes;
-    Andamento andamento(progress, store.Count());
+    const TRLProgressoAberto aberto(progress, LSTexto(TextoRL::SalvandoRelatorio), store.Count());
     TRLPagePainter desenhista;
     for (int i = 0; i < store.Count(); ++i) {
-        andamento.Pagina(i + 1);
-        const auto pagina = store.Page(i);
-        const double largura = std::round(pagina->Width() * dpi / 96.0);
-        const double altura = std::round(pagina->Height() * dpi / 96.0);
-        QImage imagem;
-        if (largura >= 1 && altura >= 1 && largura * altura <= 50e6)
-            imagem = QImage(static_cast<int>(largura), static_cast<int>(altura), QImage::Format_RGB32);
-        if (imagem.isNull())
-            throw std::runtime_error("page " + std::to_string(i + 1) + " (" +
-                                     std::to_string(pagina->Width()) + " x " +
-                                     std::to_string(pagina->Height()) + " pixels) cannot be rendered at " +
-                                     std::to_string(dpi) + " dpi");
-        const int pontosPorMetro = static_cast<int>(std::lround(dpi / 0.0254));
-        imagem.setDotsPerMeterX(pontosPorMetro);
-        imagem.setDotsPerMeterY(pontosPorMetro);
-        imagem.fill(Qt::white);
-        {
-            QPainter painter(&imagem);
-            desenhista.Desenhar(*pagina, store.Macros(), painter, QRectF(0, 0, largura, altura));
-        }
+        progress.DefinirPasso(PassoDaPagina(i + 1));
+        const QImage imagem = ImagemDaPagina(*store.Page(i), store.Macros(), dpi, i + 1, desenhista);
         const std::string nome = NomeDoArquivoDaPagina(path, i + 1);
-        if (!imagem.save(ParaQString(nome), "PNG")) throw std::runtime_error("cannot write " + nome);
+        GravarPng(imagem, nome);
         nomes.push_back(nome);
-        andamento.Feita();
+        progress.Avancar();
+        // The same rule as the paged output: a cancel takes effect once a page is done.
+        if (progress.Cancelado()) throw std::runtime_error(LSTexto(TextoRL::CanceladoPeloUsuario));
     }
     return nomes;
 }

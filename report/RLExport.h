@@ -1,6 +1,6 @@
 #pragma once
-// Prepared pages to files: a PDF with real, selectable text (A4, the store's orientation, every
-// page), or one PNG per page at a chosen resolution. Both draw through one TRLPagePainter per export.
+// Prepared pages to files: a PDF with real, selectable text (every page on its own sheet, from the
+// store's paper), or one PNG per page at a chosen resolution. A file appears only when complete.
 #include "report/RLGraphics.h"
 #include "report/RLProgress.h"
 
@@ -9,8 +9,9 @@
 
 namespace luvenor {
 
-// Writes every page to a PDF at `path`; an existing file is replaced only when the new one is
-// complete. Throws std::runtime_error when the file cannot be written or the user cancels.
+// Writes every page to a PDF at `path` through the paged output; an existing file is replaced only
+// when the new one is complete. Throws std::runtime_error ("Não foi possível gravar ...") when the
+// file cannot be written or the store has no page, or with text 106 when the user cancels.
 void ExportarPdf(const TRLGraphicStorage& store, const std::string& path,
                  TRLProgress& progress = ProgressoNulo());
 
@@ -19,8 +20,8 @@ void ExportarPdf(const TRLGraphicStorage& store, const std::string& path,
 std::string NomeDoArquivoDaPagina(const std::string& path, int pageNumber);
 
 // Writes page i as NomeDoArquivoDaPagina(path, i + 1) in PNG at `dpi` (10 to 600) and returns
-// the names written. Throws std::runtime_error on a write failure, a page too large for the
-// resolution, or a cancel.
+// the names written, each file complete or absent. Throws std::runtime_error on a write failure,
+// a page too large for the resolution, or a cancel (pages already written stay).
 std::vector<std::string> ExportarPng(const TRLGraphicStorage& store, const std::string& path, int dpi,
                                      TRLProgress& progress = ProgressoNulo());
 

@@ -1,5 +1,6 @@
 #include "report/RLPageFile.h"
 
+#include "report/RLPagedOutput.h"
 #include "util/Utf8.h"
 
 #include <QFile>
@@ -245,7 +246,7 @@ void SalvarArquivoPaginas(const TRLGraphicStorage& store, const std::string& pat
         arquivo.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()) ||
         !arquivo.commit()) {
         const QByteArray erro = arquivo.errorString().toUtf8();
-        throw std::runtime_error("cannot write " + path + ": " + std::string(erro.constData()));
+        throw ErroAoGravar(path, std::string(erro.constData()));
     }
 }
 

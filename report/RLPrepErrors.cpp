@@ -9,7 +9,8 @@
 
 namespace luvenor {
 
-ERLNotFound::ERLNotFound(const std::string& what) : std::runtime_error(LSTexto(18) + ": " + what) {}
+ERLNotFound::ERLNotFound(const std::string& what)
+    : std::runtime_error(LSTexto(TextoRL::NaoEncontrado) + ": " + what) {}
 
 std::string NomeDaClasseDoErro(const std::exception& error) {
     const char* bruto = typeid(error).name();

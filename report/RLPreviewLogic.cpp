@@ -43,9 +43,9 @@ int Arredondar(double v) {
 std::vector<std::string> TextosDaListaDeZoom() {
     std::vector<std::string> r;
     for (double z : zoomsFixos) r.push_back(std::to_string(static_cast<int>(z)) + "%");
-    r.push_back(LSTexto(35));
-    r.push_back(LSTexto(34));
-    r.push_back(LSTexto(36));
+    r.push_back(LSTexto(TextoRL::LarguraDaPagina));
+    r.push_back(LSTexto(TextoRL::PaginaInteira));
+    r.push_back(LSTexto(TextoRL::VariasPaginas));
     return r;
 }
 
@@ -313,6 +313,93 @@ std::optional<TRLAchado> Procurar(const TRLGraphicStorage& paginas, std::string_
         }
     }
     return std::nullopt;
+}
+
+const std::vector<TRLTeclaPrevia>& TeclasDaPrevia() {
+    using A = TRLAcaoPrevia;
+    static const std::vector<TRLTeclaPrevia> teclas = {
+        {Qt::Key_PageUp, false, A::PaginaAnterior},
+        {Qt::Key_PageDown, false, A::ProximaPagina},
+        {Qt::Key_PageUp, true, A::RolarTopo},
+        {Qt::Key_PageDown, true, A::RolarBase},
+        {Qt::Key_Home, false, A::RolarInicio},
+        {Qt::Key_End, false, A::RolarFim},
+        {Qt::Key_Home, true, A::PrimeiraPagina},
+        {Qt::Key_End, true, A::UltimaPagina},
+        {Qt::Key_Left, false, A::RolarEsquerda},
+        {Qt::Key_Right, false, A::RolarDireita},
+        {Qt::Key_Up, false, A::RolarAcima},
+        {Qt::Key_Down, false, A::RolarAbaixo},
+        {Qt::Key_Left, true, A::RolarTelaEsquerda},
+        {Qt::Key_Right, true, A::RolarTelaDireita},
+        {Qt::Key_Up, true, A::RolarTelaAcima},
+        {Qt::Key_Down, true, A::RolarTelaAbaixo},
+        {Qt::Key_Plus, true, A::AumentarZoom},
+        {Qt::Key_Equal, true, A::AumentarZoom},  // the plus of keyboards where it needs Shift
+        {Qt::Key_Minus, true, A::DiminuirZoom},
+        {Qt::Key_0, true, A::ZoomPadrao},
+        {Qt::Key_F, true, A::AbrirBusca},
+        {Qt::Key_F3, true, A::AbrirBusca},
+        {Qt::Key_F3, false, A::ProcurarProxima},
+        {Qt::Key_Escape, false, A::Fechar},
+    };
+    return teclas;
+}
+
+std::optional<TRLAcaoPrevia> AcaoDaTecla(int tecla, bool ctrl) {
+    for (const TRLTeclaPrevia& t : TeclasDaPrevia())
+        if (t.Tecla == tecla && t.Ctrl == ctrl) return t.Acao;
+    return std::nullopt;
+}
+
+bool TeclaDoCampoDeTexto(int tecla, bool ctrl, bool produzTexto) {
+    switch (tecla) {
+        case Qt::Key_Home:
+        case Qt::Key_End:
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_Backspace:
+        case Qt::Key_Delete:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return true;
+        case Qt::Key_Escape:
+            return false;
+        default:
+            return !ctrl && produzTexto;
+    }
+}
+
+std::optional<TRLRolagem> RolagemDaAcao(TRLAcaoPrevia acao, TRLTamanho c) {
+    using A = TRLAcaoPrevia;
+    switch (acao) {
+        case A::RolarEsquerda:
+            return TRLRolagem{-PassoRolagem, 0};
+        case A::RolarDireita:
+            return TRLRolagem{PassoRolagem, 0};
+        case A::RolarAcima:
+            return TRLRolagem{0, -PassoRolagem};
+        case A::RolarAbaixo:
+            return TRLRolagem{0, PassoRolagem};
+        case A::RolarTelaEsquerda:
+            return TRLRolagem{-c.Largura, 0};
+        case A::RolarTelaDireita:
+            return TRLRolagem{c.Largura, 0};
+        case A::RolarTelaAcima:
+            return TRLRolagem{0, -c.Altura};
+        case A::RolarTelaAbaixo:
+            return TRLRolagem{0, c.Altura};
+        case A::RolarInicio:
+            return TRLRolagem{0, 0, -1, 0};
+        case A::RolarFim:
+            return TRLRolagem{0, 0, 1, 0};
+        case A::RolarTopo:
+            return TRLRolagem{0, 0, 0, -1};
+        case A::RolarBase:
+            return TRLRolagem{0, 0, 0, 1};
+        default:
+            return std::nullopt;
+    }
 }
 
 }  // namespace luvenor

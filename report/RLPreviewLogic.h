@@ -1,8 +1,10 @@
 #pragma once
 // What a preview pane shows and how it moves, kept apart from the widgets so it is tested
 // headless: zoom (typed, stepped, fitted), the page boxes' layout, navigation, the double-click
-// view switch, and the find over a page store.
+// view switch, the find over a page store, and what each key does.
 #include "report/RLGraphics.h"
+
+#include <qnamespace.h>  // the Qt::Key codes of the key table
 
 #include <optional>
 #include <string>
@@ -19,6 +21,9 @@ constexpr double PassoZoom = 10.0;
 // Pixels a page box adds to the page at the right and at the bottom (the frame's shadow).
 constexpr int MargemCaixa = 7;
 constexpr int CaixasVariasPaginas = 3;
+
+// Pixels the wheel and the arrow keys scroll.
+constexpr int PassoRolagem = 10;
 
 // The zoom list's items, in list order; the first eight are percentages.
 enum class TRLItemZoom {
@@ -175,5 +180,62 @@ bool TextoContem(std::string_view texto, std::string_view procurado, bool difere
 // page by page to the last (first) page. Nothing when there is no match or the text is empty.
 std::optional<TRLAchado> Procurar(const TRLGraphicStorage& paginas, std::string_view procurado,
                                   int paginaAtual, TRLAchado ultimo, TRLOpcoesBusca opcoes);
+
+// What the preview's keys and tool-bar buttons do; the window carries each out on its active pane.
+enum class TRLAcaoPrevia {
+    Imprimir,
+    Salvar,
+    Fechar,
+    PrimeiraPagina,
+    PaginaAnterior,
+    ProximaPagina,
+    UltimaPagina,
+    AumentarZoom,
+    DiminuirZoom,
+    ZoomPadrao,
+    Dividir,
+    Editar,
+    AbrirBusca,
+    ProcurarProxima,  // opens the find window when it is not open yet
+    RolarEsquerda,    // the scrolls: by PassoRolagem ...
+    RolarDireita,
+    RolarAcima,
+    RolarAbaixo,
+    RolarTelaEsquerda,  // ... by the visible width or height ...
+    RolarTelaDireita,
+    RolarTelaAcima,
+    RolarTelaAbaixo,
+    RolarInicio,  // ... or to an end: full left, full right, top, bottom
+    RolarFim,
+    RolarTopo,
+    RolarBase,
+};
+
+// One key of the preview: with or without Ctrl held (Shift, Alt and the keypad do not matter).
+struct TRLTeclaPrevia {
+    int Tecla;  // a Qt::Key
+    bool Ctrl;
+    TRLAcaoPrevia Acao;
+};
+// The preview's keys, one row each.
+const std::vector<TRLTeclaPrevia>& TeclasDaPrevia();
+// The action of a key, or nothing when the preview leaves the key alone.
+std::optional<TRLAcaoPrevia> AcaoDaTecla(int tecla, bool ctrl);
+
+// Whether a text field of the tool bar keeps a key for its own editing (typing, moving the
+// cursor, Enter) instead of passing it to the preview.
+bool TeclaDoCampoDeTexto(int tecla, bool ctrl, bool produzTexto);
+
+// How a scroll action moves a pane whose visible area is `cliente`: by (Dx, Dy) pixels, or to one
+// end of an axis (ExtremoX -1 full left, 1 full right; ExtremoY -1 top, 1 bottom). Nothing for an
+// action that does not scroll.
+struct TRLRolagem {
+    int Dx = 0;
+    int Dy = 0;
+    int ExtremoX = 0;
+    int ExtremoY = 0;
+    bool operator==(const TRLRolagem&) const = default;
+};
+std::optional<TRLRolagem> RolagemDaAcao(TRLAcaoPrevia acao, TRLTamanho cliente);
 
 }  // namespace luvenor

@@ -1,5 +1,7 @@
 #include "report/RLPrintPages.h"
 
+#include "report/RLBand.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -113,6 +115,24 @@ TRLAlvo AlvoDaPagina(int larguraPagina, int alturaPagina, const TRLGeometriaImpr
 TRLPapel PapelDoArmazem(const TRLMacros& m) {
     return {LerMilimetros(m.Value("PaperWidth")), LerMilimetros(m.Value("PaperHeight")),
             m.Value("Orientation") == "2"};
+}
+
+TRLFolha FolhaDaPagina(const TRLPapel& papel, int larguraPagina, int alturaPagina) {
+    const bool temPapel = papel.LarguraMm > 0 && papel.AlturaMm > 0;
+    if (temPapel) {
+        const TRLFolha folha = papel.Paisagem ? TRLFolha{papel.AlturaMm, papel.LarguraMm}
+                                              : TRLFolha{papel.LarguraMm, papel.AlturaMm};
+        if (std::abs(MilimetrosParaPixels(folha.LarguraMm) - larguraPagina) <= 1 &&
+            std::abs(MilimetrosParaPixels(folha.AlturaMm) - alturaPagina) <= 1)
+            return folha;
+    }
+    const double largura = std::max(0, larguraPagina) * 25.4 / 96.0;
+    const double altura = std::max(0, alturaPagina) * 25.4 / 96.0;
+    // A store that names no paper still tells its orientation.
+    const bool deitada = larguraPagina > alturaPagina || (!temPapel && papel.Paisagem);
+    const double menor = std::min(largura, altura);
+    const double maior = std::max(largura, altura);
+    return deitada ? TRLFolha{maior, menor} : TRLFolha{menor, maior};
 }
 
 }  // namespace luvenor

@@ -1,7 +1,7 @@
 #pragma once
 // Which pages a print job draws and where they land on the paper: the page-selection text,
-// odd/even pages, copies made by the engine, the job's title and the mapping of design pixels to
-// printer pixels. No printer is needed here; RLPrinting in the windows drives a real one.
+// odd/even pages, copies made by the engine, the job's title, the sheet of each page and the
+// mapping of design pixels to device pixels. No device is needed here; RLPagedOutput drives one.
 #include "report/RLGraphics.h"
 
 #include <string>
@@ -76,5 +76,18 @@ struct TRLPapel {
     bool Paisagem = false;
 };
 TRLPapel PapelDoArmazem(const TRLMacros& macrosDoArmazem);
+
+// The sheet a page is drawn on, in millimetres as it lies under the page (landscape: wider than
+// high).
+struct TRLFolha {
+    double LarguraMm = 0;
+    double AlturaMm = 0;
+    bool operator==(const TRLFolha&) const = default;
+};
+// The store's paper in its orientation when the page has that paper's size (to a design pixel);
+// otherwise a sheet of the page's own size, landscape when the page is wider than high (or when a
+// store without a paper size says landscape). So pages of another size (a receipt roll) are never stretched
+// onto A4.
+TRLFolha FolhaDaPagina(const TRLPapel& papelDoArmazem, int larguraPagina, int alturaPagina);
 
 }  // namespace luvenor

@@ -2,6 +2,8 @@
 // How preparation and printing report their progress and learn of a cancel. The engine only calls
 // this interface (it never processes window messages itself); the preview's window implements it
 // later, the command-line tool may write to a terminal, and the default does nothing.
+#include "report/RLTexts.h"
+
 #include <string>
 
 namespace luvenor {
@@ -31,12 +33,14 @@ public:
     bool Cancelado() const override { return false; }
 };
 
-// Opens a progress with its caption and step count, and closes it however the work ends.
+// Opens a progress with its caption (and its step count, when it is known already: a negative
+// count leaves the bar at 0 of 100 for the caller to set later), and closes it however the work
+// ends. The one way the engine opens a progress.
 class TRLProgressoAberto {
 public:
-    TRLProgressoAberto(TRLProgress& progresso, const std::string& caption, int passos) : p_(progresso) {
+    TRLProgressoAberto(TRLProgress& progresso, const std::string& caption, int passos = -1) : p_(progresso) {
         p_.Abrir(caption);
-        p_.DefinirMaximo(passos);
+        if (passos >= 0) p_.DefinirMaximo(passos);
     }
     ~TRLProgressoAberto() { p_.Fechar(); }
     TRLProgressoAberto(const TRLProgressoAberto&) = delete;
@@ -45,6 +49,11 @@ public:
 private:
     TRLProgress& p_;
 };
+
+// The step line while page `numero` is made, drawn or written: "Página 3".
+inline std::string PassoDaPagina(int numero) {
+    return LSTexto(TextoRL::Pagina) + " " + std::to_string(numero);
+}
 
 // The shared do-nothing instance, the default wherever no observer is given.
 inline TRLProgress& ProgressoNulo() {

@@ -56,22 +56,6 @@ std::string TextoMilimetros(double mm) {
     return texto;
 }
 
-// Closes the progress however the preparation ends.
-class ProgressoAberto {
-public:
-    explicit ProgressoAberto(TRLProgress* p) : p_(p) {}
-    ~ProgressoAberto() { Fechar(); }
-    ProgressoAberto(const ProgressoAberto&) = delete;
-    ProgressoAberto& operator=(const ProgressoAberto&) = delete;
-    void Fechar() {
-        if (p_) p_->Fechar();
-        p_ = nullptr;
-    }
-
-private:
-    TRLProgress* p_;
-};
-
 }  // namespace
 
 double TRLPageSetup::PaperWidthMm() const {
@@ -135,7 +119,7 @@ bool TRLCustomReport::PreparePages() {
         ReportError(e);
     } catch (...) {
         state_ = TRLReportState::rsIdle;
-        Notificar(Name() + ": " + LSTexto(9) + "\n(?)");
+        Notificar(Name() + ": " + LSTexto(TextoRL::ErroAoPreparar) + "\n(?)");
     }
     size_t pos = 0;
     RestoreBounds(salvos, pos);
@@ -145,12 +129,9 @@ bool TRLCustomReport::PreparePages() {
 bool TRLCustomReport::RunPreparation() {
     state_ = TRLReportState::rsPreparing;
     prepareDateTime_ = QDateTime::currentDateTime();
-    ProgressoAberto progresso(ShowProgress ? Progress : nullptr);
-    TRLProgress* barra = ShowProgress ? Progress : nullptr;
-    if (barra) {
-        barra->Abrir(LSTexto(0));
-        barra->DefinirPasso(LSTexto(2));
-    }
+    TRLProgress& barra = ShowProgress && Progress ? *Progress : ProgressoNulo();
+    const TRLProgressoAberto aberto(barra, LSTexto(TextoRL::ImprimindoRelatorio));
+    barra.DefinirPasso(LSTexto(TextoRL::PreparandoRelatorio));
     bool printIt = true;
     if (BeforePrint) BeforePrint(*this, printIt);
     if (!printIt) {
@@ -161,7 +142,7 @@ bool TRLCustomReport::RunPreparation() {
     BeginPager();
     if (DataActive()) {
         DataSource->First();
-        if (barra) barra->DefinirMaximo(DataSource->RecordCount());
+        barra.DefinirMaximo(DataSource->RecordCount());
         RecordLoop(barra);
     }
     if (PrintEmpty && detailCount_ == 0) EnsurePageOpen();
@@ -178,15 +159,13 @@ bool TRLCustomReport::RunPreparation() {
     return true;
 }
 
-void TRLCustomReport::RecordLoop(TRLProgress* barra) {
+void TRLCustomReport::RecordLoop(TRLProgress& barra) {
     while (!DataSource->Eof() && !Cancelled()) {
         const int antes = DataSource->RecNo();
         DetailPass();
         if (DataSource->Eof() || DataSource->RecNo() != antes) continue;  // the pass moved the table itself
-        if (barra) {
-            barra->Avancar();
-            barra->DefinirPasso(LSTexto(8) + " " + std::to_string(pageNumber_));
-        }
+        barra.Avancar();
+        barra.DefinirPasso(PassoDaPagina(pageNumber_));
         DataSource->Next();
     }
 }
@@ -200,7 +179,7 @@ void TRLCustomReport::StoreMacros() {
     if (tarefa.empty()) {
         std::string programa;
         if (QCoreApplication::instance()) programa = QCoreApplication::applicationFilePath().toStdString();
-        tarefa = LSTexto(91);
+        tarefa = LSTexto(TextoRL::RelatorioDoPrograma);
         const auto pos = tarefa.find("%s");
         const std::string nome = programa + ": " + FormName + "." + Name();
         if (pos != std::string::npos) tarefa.replace(pos, 2, nome);
@@ -212,7 +191,8 @@ void TRLCustomReport::StoreMacros() {
 }
 
 void TRLCustomReport::ReportError(const std::exception& error) {
-    Notificar(Name() + ": " + LSTexto(9) + "\n" + NomeDaClasseDoErro(error) + "(" + error.what() + ")");
+    Notificar(Name() + ": " + LSTexto(TextoRL::ErroAoPreparar) + "\n" + NomeDaClasseDoErro(error) + "(" +
+              error.what() + ")");
 }
 
 }  // namespace luvenor

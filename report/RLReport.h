@@ -76,7 +76,7 @@ protected:
 
 private:
     bool RunPreparation();
-    void RecordLoop(TRLProgress* bar);
+    void RecordLoop(TRLProgress& bar);
     void StoreMacros();
     void ReportError(const std::exception& error);
 

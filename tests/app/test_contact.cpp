@@ -1,5 +1,5 @@
 // The contact window: the program file's path and date, the operating-system line and the link.
-#include "AppTeste.h"
+#include "reportui/JanelasTeste.h"
 
 #include "app/FrmSobre.h"
 

@@ -1,6 +1,6 @@
 // The main window's load flow, fields, layout and DANFE button, driven headless through its
 // event operations, with message boxes captured.
-#include "AppTeste.h"
+#include "reportui/JanelasTeste.h"
 
 #include "app/FrmVisuXmlNfe.h"
 #include "app/VisualizadorXml.h"

@@ -84,35 +84,91 @@ TEST(LanguageTable, ChoiceIsFixedForTheRun) {
     const TRLIdioma primeiro = IdiomaEscolhido();
     ScopedEnv a("LC_ALL", primeiro == TRLIdioma::Espanhol ? "pt_BR" : "es_ES");
     EXPECT_EQ(IdiomaEscolhido(), primeiro);
-    EXPECT_EQ(LSTexto(27), TextoNoIdioma(primeiro, 27));
+    EXPECT_EQ(LSTexto(TextoRL::PreVisualizacao), TextoNoIdioma(primeiro, TextoRL::PreVisualizacao));
 }
 
-TEST(LanguageTable, PreviewCaptionAndOtherListedTexts) {
-    EXPECT_EQ(TextoNoIdioma(TRLIdioma::Portugues, 27), "Pré-visualização");
-    EXPECT_EQ(TextoNoIdioma(TRLIdioma::Ingles, 27), "Preview");
-    EXPECT_EQ(TextoNoIdioma(TRLIdioma::Espanhol, 27), "Ver");
-    EXPECT_EQ(TextoNoIdioma(TRLIdioma::Portugues, 2), "Preparando o relatório...");
-    EXPECT_EQ(TextoNoIdioma(TRLIdioma::Portugues, 9), "Erro durante a preparação do relatório");
-    EXPECT_EQ(TextoNoIdioma(TRLIdioma::Portugues, 13), "File already exists. Overwrite?");
-    EXPECT_EQ(TextoNoIdioma(TRLIdioma::Portugues, 18), "Não encontrado");
-    EXPECT_EQ(TextoNoIdioma(TRLIdioma::Portugues, 91), "Relatório \"%s\"");
-    EXPECT_EQ(TextoNoIdioma(TRLIdioma::Portugues, 92),
-              "Você também pode aumentar ou reduzir o zoom do relatório\r\npressionando \"Ctrl\" e usando a "
-              "rolagem do mouse.");
-    EXPECT_EQ(TextoNoIdioma(TRLIdioma::Espanhol, 92), "");
-    EXPECT_EQ(TextoNoIdioma(TRLIdioma::Ingles, 90),
-              "Separate page numbers or page intervals with \";\". i.e.: 1;3;5-12;4");
-    EXPECT_EQ(TextoNoIdioma(TRLIdioma::Espanhol, 113), "Automatic two-sided printing");
+// A named text keeps its number and its words: a name moved to another row shows here.
+struct CasoTexto {
+    const char* nome;
+    TextoRL texto;
+    int numero;
+    TRLIdioma idioma;
+    const char* palavras;
+};
+
+class NamedText : public testing::TestWithParam<CasoTexto> {};
+
+TEST_P(NamedText, KeepsItsNumberAndWords) {
+    const CasoTexto& c = GetParam();
+    EXPECT_EQ(static_cast<int>(c.texto), c.numero);
+    EXPECT_EQ(TextoNoIdioma(c.idioma, c.texto), c.palavras);
+    EXPECT_EQ(TextoNoIdioma(c.idioma, TextoRL{c.numero}), c.palavras);
 }
+
+constexpr auto pt = TRLIdioma::Portugues;
+INSTANTIATE_TEST_SUITE_P(
+    Table, NamedText,
+    testing::Values(
+        CasoTexto{"PreviewCaption", TextoRL::PreVisualizacao, 27, pt, "Pré-visualização"},
+        CasoTexto{"PreviewCaptionInEnglish", TextoRL::PreVisualizacao, 27, TRLIdioma::Ingles, "Preview"},
+        CasoTexto{"PreviewCaptionInSpanish", TextoRL::PreVisualizacao, 27, TRLIdioma::Espanhol, "Ver"},
+        CasoTexto{"Printing", TextoRL::ImprimindoRelatorio, 0, pt, "Imprimindo o relatório..."},
+        CasoTexto{"Saving", TextoRL::SalvandoRelatorio, 1, pt, "Salvando o relatório..."},
+        CasoTexto{"Preparing", TextoRL::PreparandoRelatorio, 2, pt, "Preparando o relatório..."},
+        CasoTexto{"Page", TextoRL::Pagina, 8, pt, "Página"},
+        CasoTexto{"PreparationError", TextoRL::ErroAoPreparar, 9, pt,
+                  "Erro durante a preparação do relatório"},
+        CasoTexto{"OverwriteStaysEnglish", TextoRL::ArquivoJaExiste, 13, pt,
+                  "File already exists. Overwrite?"},
+        CasoTexto{"FileName", TextoRL::NomeDoArquivo, 15, pt, "Nome do arquivo"},
+        CasoTexto{"NotFound", TextoRL::NaoEncontrado, 18, pt, "Não encontrado"},
+        CasoTexto{"Wait", TextoRL::Aguarde, 19, pt, "Aguarde..."},
+        CasoTexto{"Cancel", TextoRL::Cancelar, 21, pt, "Cancelar"},
+        CasoTexto{"Close", TextoRL::Fechar, 22, pt, "Fechar"},
+        CasoTexto{"Save", TextoRL::Salvar, 23, pt, "Salvar"},
+        CasoTexto{"Send", TextoRL::Enviar, 24, pt, "Enviar"},
+        CasoTexto{"Print", TextoRL::Imprimir, 25, pt, "Imprimir"},
+        CasoTexto{"Of", TextoRL::DeTotal, 28, pt, "de"},
+        CasoTexto{"FirstPage", TextoRL::PrimeiraPagina, 30, pt, "Primeira página"},
+        CasoTexto{"LastPage", TextoRL::UltimaPagina, 33, pt, "Última página"},
+        CasoTexto{"EntirePage", TextoRL::PaginaInteira, 34, pt, "Página inteira"},
+        CasoTexto{"PageWidth", TextoRL::LarguraDaPagina, 35, pt, "Largura da página"},
+        CasoTexto{"MultiplePages", TextoRL::VariasPaginas, 36, pt, "Várias páginas"},
+        CasoTexto{"SaveToDisk", TextoRL::SalvarEmDisco, 38, pt, "Salvar em disco"},
+        CasoTexto{"CopyAsMetafile", TextoRL::CopiarComoMetafile, 48, pt, "Copiar como Metafile"},
+        CasoTexto{"To", TextoRL::AtePagina, 50, pt, "até"},
+        CasoTexto{"Selection", TextoRL::Selecao, 53, pt, "Seleção"},
+        CasoTexto{"SplitScreen", TextoRL::DividirTela, 57, pt, "Dividir a tela"},
+        CasoTexto{"Default", TextoRL::Padrao, 68, pt, "Padrão"},
+        CasoTexto{"Find", TextoRL::Procurar, 73, pt, "Procurar"},
+        CasoTexto{"FindNext", TextoRL::ProcurarProxima, 75, pt, "&Próxima"},
+        CasoTexto{"Down", TextoRL::Abaixo, 79, pt, "A&baixo"},
+        CasoTexto{"AllOfOddEven", TextoRL::Todas, 88, pt, "Todas"},
+        CasoTexto{"PrintDialogProblems", TextoRL::ProblemasNoDialogoDaImpressora, 89, pt,
+                  "Problemas com o diálogo da impressora"},
+        CasoTexto{"SelectionHint", TextoRL::DicaDaSelecao, 90, TRLIdioma::Ingles,
+                  "Separate page numbers or page intervals with \";\". i.e.: 1;3;5-12;4"},
+        CasoTexto{"JobTitle", TextoRL::RelatorioDoPrograma, 91, pt, "Relatório \"%s\""},
+        CasoTexto{"ZoomHint", TextoRL::DicaDoZoom, 92, pt,
+                  "Você também pode aumentar ou reduzir o zoom do relatório\r\npressionando \"Ctrl\" e "
+                  "usando a rolagem do mouse."},
+        CasoTexto{"ZoomHintEmptyInSpanish", TextoRL::DicaDoZoom, 92, TRLIdioma::Espanhol, ""},
+        CasoTexto{"Properties", TextoRL::Propriedades, 94, pt, "Propriedades"},
+        CasoTexto{"CancelledByTheUser", TextoRL::CanceladoPeloUsuario, 106, pt, "Cancelado pelo usuário"},
+        CasoTexto{"Duplex", TextoRL::FrenteEVerso, 113, pt, "Impressão frente e verso"},
+        CasoTexto{"DuplexStaysEnglishInSpanish", TextoRL::FrenteEVerso, 113, TRLIdioma::Espanhol,
+                  "Automatic two-sided printing"},
+        CasoTexto{"LastText", TextoRL::AjustarAPagina, 117, pt, "Ajustar à página"}),
+    [](const testing::TestParamInfo<CasoTexto>& i) { return std::string(i.param.nome); });
 
 TEST(LanguageTable, EveryNumberHasAnEnglishTextAndOutOfRangeIsEmpty) {
     for (int n = 0; n < QuantidadeTextos; ++n) {
         // Texts 92 and 94 are empty in Spanish only.
-        EXPECT_FALSE(TextoNoIdioma(TRLIdioma::Ingles, n).empty()) << n;
-        EXPECT_FALSE(TextoNoIdioma(TRLIdioma::Portugues, n).empty()) << n;
+        EXPECT_FALSE(TextoNoIdioma(TRLIdioma::Ingles, TextoRL{n}).empty()) << n;
+        EXPECT_FALSE(TextoNoIdioma(TRLIdioma::Portugues, TextoRL{n}).empty()) << n;
     }
-    EXPECT_EQ(TextoNoIdioma(TRLIdioma::Ingles, -1), "");
-    EXPECT_EQ(TextoNoIdioma(TRLIdioma::Ingles, QuantidadeTextos), "");
+    EXPECT_EQ(TextoNoIdioma(TRLIdioma::Ingles, TextoRL{-1}), "");
+    EXPECT_EQ(TextoNoIdioma(TRLIdioma::Ingles, TextoRL{QuantidadeTextos}), "");
 }
 
 }  // namespace

@@ -391,8 +391,8 @@ TEST(PrepararPaginas, ErroDeManipuladorViraMensagemSemPaginasProntas) {
     EXPECT_FALSE(r.relatorio.PreparePages());
     EXPECT_EQ(r.relatorio.State(), TRLReportState::rsIdle);
     ASSERT_EQ(notificador.mensagens.size(), 1u);
-    EXPECT_EQ(notificador.mensagens[0],
-              "RLReport1: " + LSTexto(9) + "\nEConvertError('12,x' is not a valid floating point value)");
+    EXPECT_EQ(notificador.mensagens[0], "RLReport1: " + LSTexto(TextoRL::ErroAoPreparar) +
+                                            "\nEConvertError('12,x' is not a valid floating point value)");
 }
 
 TEST(PrepararPaginas, ControleForaDeRelatorioAcusaNaoEncontrado) {
@@ -401,7 +401,7 @@ TEST(PrepararPaginas, ControleForaDeRelatorioAcusaNaoEncontrado) {
         solta.Print();
         FAIL() << "sem erro";
     } catch (const std::exception& e) {
-        EXPECT_EQ(std::string(e.what()), LSTexto(18) + ": bandSolta.ParentPager");
+        EXPECT_EQ(std::string(e.what()), LSTexto(TextoRL::NaoEncontrado) + ": bandSolta.ParentPager");
     }
 }
 
@@ -438,7 +438,7 @@ TEST(PrepararPaginas, CancelarTerminaSemMensagem) {
     EXPECT_FALSE(r.relatorio.PreparePages());
     EXPECT_TRUE(notificador.mensagens.empty());
     EXPECT_EQ(progresso.maximo, 3);
-    EXPECT_EQ(progresso.passos.front(), "abrir " + LSTexto(0));
+    EXPECT_EQ(progresso.passos.front(), "abrir " + LSTexto(TextoRL::ImprimindoRelatorio));
     EXPECT_EQ(progresso.passos.back(), "fechar");
     // the page of the first record is still closed and stored
     ASSERT_EQ(r.Paginas(), 1);

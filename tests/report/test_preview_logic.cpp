@@ -241,4 +241,94 @@ TEST_F(Busca, LastMatchOnAnotherPageStartsAtTheCurrentPagesFirstObject) {
     EXPECT_EQ(Procurar(store, "nota", 2, {0, 1}, {}), (TRLAchado{2, 2}));
 }
 
+// ---- keys ----
+
+struct CasoTecla {
+    const char* nome;
+    int tecla;
+    bool ctrl;
+    std::optional<TRLAcaoPrevia> acao;
+};
+
+class TeclaDaPrevia : public testing::TestWithParam<CasoTecla> {};
+
+TEST_P(TeclaDaPrevia, RunsItsActionOrIsLeftAlone) {
+    EXPECT_EQ(AcaoDaTecla(GetParam().tecla, GetParam().ctrl), GetParam().acao);
+}
+
+using A = TRLAcaoPrevia;
+INSTANTIATE_TEST_SUITE_P(
+    Teclas, TeclaDaPrevia,
+    testing::Values(CasoTecla{"PageDownGoesToTheNextPage", Qt::Key_PageDown, false, A::ProximaPagina},
+                    CasoTecla{"PageUpGoesToThePriorPage", Qt::Key_PageUp, false, A::PaginaAnterior},
+                    CasoTecla{"CtrlPageUpScrollsToTheTop", Qt::Key_PageUp, true, A::RolarTopo},
+                    CasoTecla{"CtrlPageDownScrollsToTheBottom", Qt::Key_PageDown, true, A::RolarBase},
+                    CasoTecla{"HomeScrollsFullLeft", Qt::Key_Home, false, A::RolarInicio},
+                    CasoTecla{"EndScrollsFullRight", Qt::Key_End, false, A::RolarFim},
+                    CasoTecla{"CtrlHomeGoesToTheFirstPage", Qt::Key_Home, true, A::PrimeiraPagina},
+                    CasoTecla{"CtrlEndGoesToTheLastPage", Qt::Key_End, true, A::UltimaPagina},
+                    CasoTecla{"LeftScrollsAStep", Qt::Key_Left, false, A::RolarEsquerda},
+                    CasoTecla{"CtrlDownScrollsAScreen", Qt::Key_Down, true, A::RolarTelaAbaixo},
+                    CasoTecla{"CtrlPlusZoomsIn", Qt::Key_Plus, true, A::AumentarZoom},
+                    CasoTecla{"CtrlEqualsIsThePlusWithoutShift", Qt::Key_Equal, true, A::AumentarZoom},
+                    CasoTecla{"CtrlMinusZoomsOut", Qt::Key_Minus, true, A::DiminuirZoom},
+                    CasoTecla{"CtrlZeroRestoresTheDefaultZoom", Qt::Key_0, true, A::ZoomPadrao},
+                    CasoTecla{"CtrlFOpensTheFind", Qt::Key_F, true, A::AbrirBusca},
+                    CasoTecla{"CtrlF3OpensTheFind", Qt::Key_F3, true, A::AbrirBusca},
+                    CasoTecla{"F3FindsTheNext", Qt::Key_F3, false, A::ProcurarProxima},
+                    CasoTecla{"EscapeCloses", Qt::Key_Escape, false, A::Fechar},
+                    CasoTecla{"PlusWithoutCtrlIsLeftAlone", Qt::Key_Plus, false, std::nullopt},
+                    CasoTecla{"FWithoutCtrlIsLeftAlone", Qt::Key_F, false, std::nullopt},
+                    CasoTecla{"ZeroWithoutCtrlIsLeftAlone", Qt::Key_0, false, std::nullopt},
+                    CasoTecla{"CtrlEscapeIsLeftAlone", Qt::Key_Escape, true, std::nullopt},
+                    CasoTecla{"ALetterIsLeftAlone", Qt::Key_A, false, std::nullopt}),
+    [](const testing::TestParamInfo<CasoTecla>& i) { return std::string(i.param.nome); });
+
+// A row added for a key that already has one would never run: the first match wins.
+TEST(TeclasDaPrevia, EachKeyWithOrWithoutCtrlHasOneAction) {
+    const auto& teclas = TeclasDaPrevia();
+    for (size_t i = 0; i < teclas.size(); ++i)
+        for (size_t j = i + 1; j < teclas.size(); ++j)
+            EXPECT_FALSE(teclas[i].Tecla == teclas[j].Tecla && teclas[i].Ctrl == teclas[j].Ctrl)
+                << "rows " << i << " and " << j << " take the same key";
+}
+
+TEST(TeclaDoCampo, EditingKeysAndTypingStayInTheFieldTheRestGoesToThePreview) {
+    for (const int tecla : {Qt::Key_Home, Qt::Key_End, Qt::Key_Left, Qt::Key_Right, Qt::Key_Backspace,
+                            Qt::Key_Delete, Qt::Key_Return, Qt::Key_Enter})
+        EXPECT_TRUE(TeclaDoCampoDeTexto(tecla, false, false)) << tecla;
+    EXPECT_TRUE(TeclaDoCampoDeTexto(Qt::Key_5, false, true)) << "typing a digit";
+    EXPECT_TRUE(TeclaDoCampoDeTexto(Qt::Key_Plus, false, true)) << "typing a plus sign";
+    EXPECT_FALSE(TeclaDoCampoDeTexto(Qt::Key_Plus, true, true)) << "Ctrl+plus zooms";
+    EXPECT_FALSE(TeclaDoCampoDeTexto(Qt::Key_PageDown, false, false));
+    EXPECT_FALSE(TeclaDoCampoDeTexto(Qt::Key_Escape, false, true)) << "Esc closes even from a field";
+}
+
+struct CasoRolagem {
+    const char* nome;
+    TRLAcaoPrevia acao;
+    std::optional<TRLRolagem> rolagem;
+};
+
+class RolagemDaPrevia : public testing::TestWithParam<CasoRolagem> {};
+
+TEST_P(RolagemDaPrevia, MovesByAStepAScreenOrToAnEnd) {
+    EXPECT_EQ(RolagemDaAcao(GetParam().acao, {640, 480}), GetParam().rolagem);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rolagens, RolagemDaPrevia,
+                         testing::Values(CasoRolagem{"StepLeft", A::RolarEsquerda, TRLRolagem{-10, 0}},
+                                         CasoRolagem{"StepDown", A::RolarAbaixo, TRLRolagem{0, 10}},
+                                         CasoRolagem{"ScreenRight", A::RolarTelaDireita, TRLRolagem{640, 0}},
+                                         CasoRolagem{"ScreenUp", A::RolarTelaAcima, TRLRolagem{0, -480}},
+                                         CasoRolagem{"FullLeft", A::RolarInicio, TRLRolagem{0, 0, -1, 0}},
+                                         CasoRolagem{"FullRight", A::RolarFim, TRLRolagem{0, 0, 1, 0}},
+                                         CasoRolagem{"Top", A::RolarTopo, TRLRolagem{0, 0, 0, -1}},
+                                         CasoRolagem{"Bottom", A::RolarBase, TRLRolagem{0, 0, 0, 1}},
+                                         CasoRolagem{"NextPageIsNoScroll", A::ProximaPagina, std::nullopt},
+                                         CasoRolagem{"ZoomIsNoScroll", A::AumentarZoom, std::nullopt}),
+                         [](const testing::TestParamInfo<CasoRolagem>& i) {
+                             return std::string(i.param.nome);
+                         });
+
 }  // namespace

@@ -112,3 +112,43 @@ TEST(Papel, FromTheStoreMacros) {
 }
 
 }  // namespace
+
+namespace {
+
+struct CasoFolha {
+    const char* nome;
+    TRLPapel papel;
+    int largura;  // the page, design pixels
+    int altura;
+    TRLFolha folha;
+};
+
+class Folha : public testing::TestWithParam<CasoFolha> {};
+
+TEST_P(Folha, OfEachPage) {
+    const CasoFolha& c = GetParam();
+    const TRLFolha f = FolhaDaPagina(c.papel, c.largura, c.altura);
+    EXPECT_NEAR(f.LarguraMm, c.folha.LarguraMm, 0.01);
+    EXPECT_NEAR(f.AlturaMm, c.folha.AlturaMm, 0.01);
+}
+
+const TRLPapel a4{210, 297, false};
+const TRLPapel a4Deitado{210, 297, true};
+INSTANTIATE_TEST_SUITE_P(
+    Paginas, Folha,
+    testing::Values(
+        CasoFolha{"StorePaperForItsPage", a4, 794, 1123, {210, 297}},
+        CasoFolha{"StorePaperTurnedForLandscape", a4Deitado, 1123, 794, {297, 210}},
+        CasoFolha{"LetterToAPixel", {215.9, 279.4, false}, 816, 1055, {215.9, 279.4}},
+        CasoFolha{"ARollOnAnA4StoreKeepsItsSize", a4, 302, 600, {79.904, 158.75}},
+        CasoFolha{"APortraitRollInALandscapeStoreStaysUpright", a4Deitado, 302, 600, {79.904, 158.75}},
+        CasoFolha{"APortraitShapedPageInALandscapeStoreIsNotTheStorePaper",
+                  a4Deitado,
+                  794,
+                  1123,
+                  {210.079, 297.127}},
+        CasoFolha{"NoStorePaperTheWideStaysWide", {}, 1123, 794, {297.127, 210.079}},
+        CasoFolha{"NoStorePaperButLandscapeTurnsIt", {0, 0, true}, 794, 1123, {297.127, 210.079}}),
+    [](const testing::TestParamInfo<CasoFolha>& i) { return std::string(i.param.nome); });
+
+}  // namespace

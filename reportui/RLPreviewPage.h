@@ -12,9 +12,6 @@ namespace luvenor {
 
 class TRLPagePainter;
 
-// Pixels the wheel and the arrow keys scroll.
-constexpr int PassoRolagem = 10;
-
 // One pane of pages.
 class TRLPreviewPage : public QAbstractScrollArea {
     Q_OBJECT
@@ -31,6 +28,7 @@ public:
     // window; nothing happens when `mudou` is false.
     void Atualizar(bool mudou, bool zerarRolagem);
     void Rolar(int dx, int dy);
+    void AplicarRolagem(const TRLRolagem& rolagem);
     // The page whose box holds a viewport point, or -1.
     int PaginaNoPonto(QPoint ponto) const;
     // A viewport point in design pixels of the page under it.

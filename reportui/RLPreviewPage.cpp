@@ -1,6 +1,7 @@
-#include "app/RLPreviewPage.h"
+#include "reportui/RLPreviewPage.h"
 
 #include "report/RLPagePainter.h"
+#include "report/RLPagedOutput.h"
 #include "report/RLTexts.h"
 
 #include <QApplication>
@@ -9,10 +10,7 @@
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QMimeData>
-#include <QPageLayout>
-#include <QPageSize>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QScrollBar>
 #include <QWheelEvent>
 
@@ -81,6 +79,13 @@ void TRLPreviewPage::Atualizar(bool mudou, bool zerarRolagem) {
 void TRLPreviewPage::Rolar(int dx, int dy) {
     horizontalScrollBar()->setValue(horizontalScrollBar()->value() + dx);
     verticalScrollBar()->setValue(verticalScrollBar()->value() + dy);
+}
+
+void TRLPreviewPage::AplicarRolagem(const TRLRolagem& r) {
+    for (const auto& [barra, extremo] :
+         {std::pair{horizontalScrollBar(), r.ExtremoX}, std::pair{verticalScrollBar(), r.ExtremoY}})
+        if (extremo != 0) barra->setValue(extremo < 0 ? barra->minimum() : barra->maximum());
+    Rolar(r.Dx, r.Dy);
 }
 
 int TRLPreviewPage::PaginaNoPonto(QPoint ponto) const {
@@ -246,8 +251,10 @@ void TRLPreviewPage::contextMenuEvent(QContextMenuEvent* event) {
     const int pagina = PaginaNoPonto(event->pos());
     if (pagina < 0) return;
     QMenu menu(this);
-    menu.addAction(QString::fromStdString(LSTexto(47)), this, [this, pagina] { CopiarComoBitmap(pagina); });
-    menu.addAction(QString::fromStdString(LSTexto(48)), this, [this, pagina] { CopiarComoMetafile(pagina); });
+    menu.addAction(QString::fromStdString(LSTexto(TextoRL::CopiarComoBitmap)), this,
+                   [this, pagina] { CopiarComoBitmap(pagina); });
+    menu.addAction(QString::fromStdString(LSTexto(TextoRL::CopiarComoMetafile)), this,
+                   [this, pagina] { CopiarComoMetafile(pagina); });
     menu.exec(event->globalPos());
 }
 
@@ -261,21 +268,15 @@ QImage TRLPreviewPage::ImagemDaPagina(int pagina) const {
     return imagem;
 }
 
-// The vector picture is a one-page PDF at design size: the clipboard's vector format on Linux.
+// The vector picture is a one-page PDF, on the page's sheet as printing and export give it: the
+// clipboard's vector format on Linux.
 QByteArray TRLPreviewPage::PdfDaPagina(int pagina) const {
-    const auto p = paginas_.Page(pagina);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter pdf(&buffer);
-        pdf.setResolution(96);
-        const QSizeF pontos(std::max(1, p->Width()) * 72.0 / 96.0, std::max(1, p->Height()) * 72.0 / 96.0);
-        pdf.setPageLayout(
-            QPageLayout(QPageSize(pontos, QPageSize::Point), QPageLayout::Portrait, QMarginsF()));
-        QPainter painter(&pdf);
-        DesenharPagina(*p, paginas_, painter, QRectF(0, 0, pdf.width(), pdf.height()));
-    }
+    TRLPedidoSaida pedido;
+    pedido.Paginas = {pagina + 1};
+    GravarPdf(paginas_, buffer, pedido, ProgressoNulo());
     return bytes;
 }
 

@@ -1,4 +1,4 @@
-#include "app/RLFindWindow.h"
+#include "reportui/RLFindWindow.h"
 
 #include "report/RLQtTexto.h"
 #include "report/RLTexts.h"
@@ -18,21 +18,21 @@ namespace luvenor {
 TRLFindWindow::TRLFindWindow(QWidget* parent) : QDialog(parent, Qt::Tool) {
     setModal(false);
     setObjectName(QStringLiteral("procurar"));
-    setWindowTitle(ParaQString(LSTexto(73)));
-    auto* rotulo = new QLabel(ParaQString(LSTexto(74) + ":"), this);
+    setWindowTitle(ParaQString(LSTexto(TextoRL::Procurar)));
+    auto* rotulo = new QLabel(ParaQString(LSTexto(TextoRL::Texto) + ":"), this);
     texto_ = new QLineEdit(this);
     texto_->setObjectName(QStringLiteral("texto"));
     rotulo->setBuddy(texto_);
-    proxima_ = new QPushButton(ParaQString(LSTexto(75)), this);
+    proxima_ = new QPushButton(ParaQString(LSTexto(TextoRL::ProcurarProxima)), this);
     proxima_->setObjectName(QStringLiteral("proxima"));
     proxima_->setDefault(true);
-    cancelar_ = new QPushButton(ParaQString(LSTexto(21)), this);
-    palavras_ = new QCheckBox(ParaQString(LSTexto(76)), this);
-    maiusculas_ = new QCheckBox(ParaQString(LSTexto(77)), this);
+    cancelar_ = new QPushButton(ParaQString(LSTexto(TextoRL::Cancelar)), this);
+    palavras_ = new QCheckBox(ParaQString(LSTexto(TextoRL::PalavrasInteiras)), this);
+    maiusculas_ = new QCheckBox(ParaQString(LSTexto(TextoRL::DiferenciarMaiusculas)), this);
     maiusculas_->setObjectName(QStringLiteral("maiusculas"));
-    auto* direcao = new QGroupBox(ParaQString(" " + LSTexto(80) + " "), this);
-    acima_ = new QRadioButton(ParaQString(LSTexto(78)), direcao);
-    abaixo_ = new QRadioButton(ParaQString(LSTexto(79)), direcao);
+    auto* direcao = new QGroupBox(ParaQString(" " + LSTexto(TextoRL::Direcao) + " "), this);
+    acima_ = new QRadioButton(ParaQString(LSTexto(TextoRL::Acima)), direcao);
+    abaixo_ = new QRadioButton(ParaQString(LSTexto(TextoRL::Abaixo)), direcao);
     abaixo_->setChecked(true);
     auto* ld = new QHBoxLayout(direcao);
     ld->addWidget(acima_);

@@ -1,9 +1,9 @@
 #pragma once
-// The preview window: a tool bar over one or two page panes. The panes' state and rules live in
-// TRLPreviewPane (report/RLPreviewLogic.h); the widgets here draw it and turn keys, wheel and mouse
-// into its operations.
-#include "app/RLPreviewPage.h"
+// The preview window: a tool bar (its rows in RLPreviewToolBar) over one or two page panes. The
+// panes' state and rules, and the action of every key, live in report/RLPreviewLogic.h; the widgets
+// here draw the state and carry out the actions of keys, buttons, wheel and mouse.
 #include "report/RLPreviewLogic.h"
+#include "reportui/RLPreviewPage.h"
 
 #include <QAbstractScrollArea>
 #include <QDialog>
@@ -75,6 +75,8 @@ protected:
 
 private:
     void CriarBarra(QWidget* barra);
+    // What a tool-bar button or a key asks, on the active pane.
+    void Executar(TRLAcaoPrevia acao);
     TRLPreviewPage* NovoPainel();
     void Sincronizar();
     bool TratarTecla(QKeyEvent* event);

@@ -1,6 +1,7 @@
 #pragma once
-// Printing prepared pages on a QPrinter: the engine makes the copies itself (collated), sets the
-// paper from the store, maps design pixels onto the paper's corner and shows its progress.
+// Printing prepared pages on a QPrinter: the engine makes the copies itself (collated), gives the
+// job its title and draws through the paged output, which takes each page's sheet from the store,
+// puts the page's corner on the paper's and shows the progress.
 #include "report/RLPrintPages.h"
 #include "report/RLProgress.h"
 
@@ -19,13 +20,10 @@ struct TRLConfigImpressao {
 };
 TRLConfigImpressao& ConfiguracaoImpressao();
 
-// The printer's resolution and the printable area's offsets; the assumed 300 dpi geometry when
-// the printer does not tell.
-TRLGeometriaImpressora GeometriaDa(QPrinter& printer);
-
 // Prints pages pedido.De to pedido.Ate of `paginas` on `printer`. The copies are the printer's copy
 // count (pedido.Copias is not used), and the printer is left asking for one copy. Returns the
-// number of sheets drawn. Throws std::runtime_error when the job cannot start; a cancel in
+// number of sheets drawn. Throws std::runtime_error ("A impressão não pôde ser iniciada na
+// impressora ...") when the job cannot start or the printer stops taking pages; a cancel in
 // `progresso` ends the current copy after its page.
 int ImprimirPaginas(const TRLGraphicStorage& paginas, QPrinter& printer, const TRLPedidoImpressao& pedido,
                     TRLProgress& progresso);

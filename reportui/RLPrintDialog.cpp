@@ -1,7 +1,7 @@
-#include "app/RLPrintDialog.h"
+#include "reportui/RLPrintDialog.h"
 
 #include "report/RLQtTexto.h"
-#include "app/RLPrinting.h"
+#include "reportui/RLPrinting.h"
 #include "report/RLTexts.h"
 #include "util/Notificador.h"
 
@@ -24,11 +24,11 @@
 namespace luvenor {
 namespace {
 
-QString Grupo(int n) {
+QString Grupo(TextoRL n) {
     return ParaQString(" " + LSTexto(n) + " ");
 }
 
-QString Rotulo(int n) {
+QString Rotulo(TextoRL n) {
     return ParaQString(LSTexto(n) + ":");
 }
 
@@ -48,7 +48,7 @@ bool AceitaDuplex(const QString& impressora) {
 // The filter list of both dialogs: only the default entry, so it cannot drop down.
 QComboBox* ListaDeFiltros(QWidget* pai) {
     auto* filtros = new QComboBox(pai);
-    filtros->addItem(ParaQString(LSTexto(68)));
+    filtros->addItem(ParaQString(LSTexto(TextoRL::Padrao)));
     filtros->setEnabled(filtros->count() > 1);
     return filtros;
 }
@@ -58,49 +58,53 @@ QComboBox* ListaDeFiltros(QWidget* pai) {
 TRLPrintDialog::TRLPrintDialog(int maiorPagina, QWidget* parent)
     : QDialog(parent), maiorPagina_(std::max(0, maiorPagina)) {
     setObjectName(QStringLiteral("dialogoImpressao"));
-    setWindowTitle(ParaQString(LSTexto(25)));
+    setWindowTitle(ParaQString(LSTexto(TextoRL::Imprimir)));
     setFixedSize(560 + 16, 280 + 16);
     const TRLConfigImpressao& config = ConfiguracaoImpressao();
 
-    auto* impressora = Em(new QGroupBox(Grupo(40), this), 8, 8, 560, 100);
-    Em(new QLabel(Rotulo(41), impressora), 12, 22, 90, 22);
+    auto* impressora = Em(new QGroupBox(Grupo(TextoRL::Impressora), this), 8, 8, 560, 100);
+    Em(new QLabel(Rotulo(TextoRL::Nome), impressora), 12, 22, 90, 22);
     impressoras_ = Em(new QComboBox(impressora), 104, 20, 316, 24);
-    propriedades_ = Em(new QPushButton(ParaQString(LSTexto(94)), impressora), 430, 20, 120, 25);
-    Em(new QLabel(Rotulo(60), impressora), 12, 50, 90, 22);
+    propriedades_ =
+        Em(new QPushButton(ParaQString(LSTexto(TextoRL::Propriedades)), impressora), 430, 20, 120, 25);
+    Em(new QLabel(Rotulo(TextoRL::UsarFiltro), impressora), 12, 50, 90, 22);
     Em(ListaDeFiltros(impressora), 104, 48, 316, 24);
-    auto* arquivo = Em(new QCheckBox(ParaQString(LSTexto(42)), impressora), 12, 76, 300, 20);
+    auto* arquivo =
+        Em(new QCheckBox(ParaQString(LSTexto(TextoRL::ImprimirEmArquivo)), impressora), 12, 76, 300, 20);
     arquivo->setEnabled(false);
 
-    auto* faixa = Em(new QGroupBox(Grupo(46), this), 8, 116, 240, 140);
-    tudo_ = Em(new QRadioButton(ParaQString(LSTexto(51)), faixa), 10, 18, 220, 20);
+    auto* faixa = Em(new QGroupBox(Grupo(TextoRL::IntervaloDePaginas), this), 8, 116, 240, 140);
+    tudo_ = Em(new QRadioButton(ParaQString(LSTexto(TextoRL::Tudo)), faixa), 10, 18, 220, 20);
     tudo_->setChecked(true);
-    paginas_ = Em(new QRadioButton(ParaQString(LSTexto(52)), faixa), 10, 40, 80, 20);
-    Em(new QLabel(Rotulo(49), faixa), 92, 40, 22, 20);
+    paginas_ = Em(new QRadioButton(ParaQString(LSTexto(TextoRL::Paginas)), faixa), 10, 40, 80, 20);
+    Em(new QLabel(Rotulo(TextoRL::DaPagina), faixa), 92, 40, 22, 20);
     de_ = Em(new QLineEdit(QStringLiteral("1"), faixa), 114, 38, 44, 22);
-    Em(new QLabel(Rotulo(50), faixa), 162, 40, 26, 20);
+    Em(new QLabel(Rotulo(TextoRL::AtePagina), faixa), 162, 40, 26, 20);
     ate_ = Em(new QLineEdit(QString::number(maiorPagina_), faixa), 188, 38, 44, 22);
-    opSelecao_ = Em(new QRadioButton(ParaQString(LSTexto(53)), faixa), 10, 64, 80, 20);
+    opSelecao_ = Em(new QRadioButton(ParaQString(LSTexto(TextoRL::Selecao)), faixa), 10, 64, 80, 20);
     selecao_ = Em(new QLineEdit(faixa), 92, 62, 140, 22);
-    auto* dica = Em(new QLabel(ParaQString(LSTexto(90)), faixa), 10, 88, 222, 48);
+    auto* dica = Em(new QLabel(ParaQString(LSTexto(TextoRL::DicaDaSelecao)), faixa), 10, 88, 222, 48);
     dica->setWordWrap(true);
 
-    auto* copias = Em(new QGroupBox(Grupo(54), this), 256, 116, 312, 70);
-    Em(new QLabel(Rotulo(55), copias), 10, 18, 170, 22);
+    auto* copias = Em(new QGroupBox(Grupo(TextoRL::Copias), this), 256, 116, 312, 70);
+    Em(new QLabel(Rotulo(TextoRL::NumeroDeCopias), copias), 10, 18, 170, 22);
     copias_ = Em(new QLineEdit(QString::number(config.Copias), copias), 184, 18, 60, 22);
     copias_->setValidator(new QIntValidator(0, MaximoCopias, copias_));
-    Em(new QLabel(ParaQString(LSTexto(84) + "/" + LSTexto(85) + ":"), copias), 10, 42, 170, 22);
+    Em(new QLabel(ParaQString(LSTexto(TextoRL::Impares) + "/" + LSTexto(TextoRL::Pares) + ":"), copias), 10,
+       42, 170, 22);
     parImpar_ = Em(new QComboBox(copias), 184, 42, 120, 22);
-    parImpar_->addItems({ParaQString(LSTexto(86)), ParaQString(LSTexto(87)), ParaQString(LSTexto(88))});
+    parImpar_->addItems({ParaQString(LSTexto(TextoRL::SomenteImpares)),
+                         ParaQString(LSTexto(TextoRL::SomentePares)), ParaQString(LSTexto(TextoRL::Todas))});
     parImpar_->setCurrentIndex(config.ParImpar == TRLParImpar::Impares ? 0
                                : config.ParImpar == TRLParImpar::Pares ? 1
                                                                        : 2);
 
     auto* grupoDuplex = Em(new QGroupBox(QStringLiteral("Duplex"), this), 256, 190, 312, 70);
-    duplex_ = Em(new QCheckBox(ParaQString(LSTexto(113)), grupoDuplex), 10, 24, 290, 22);
+    duplex_ = Em(new QCheckBox(ParaQString(LSTexto(TextoRL::FrenteEVerso)), grupoDuplex), 10, 24, 290, 22);
 
-    ok_ = Em(new QPushButton(ParaQString(LSTexto(56)), this), 412, 265, 75, 25);
+    ok_ = Em(new QPushButton(ParaQString(LSTexto(TextoRL::Ok)), this), 412, 265, 75, 25);
     ok_->setDefault(true);
-    auto* cancelar = Em(new QPushButton(ParaQString(LSTexto(21)), this), 493, 265, 75, 25);
+    auto* cancelar = Em(new QPushButton(ParaQString(LSTexto(TextoRL::Cancelar)), this), 493, 265, 75, 25);
 
     const QStringList nomes = QPrinterInfo::availablePrinterNames();
     impressoras_->addItems(nomes);
@@ -132,7 +136,7 @@ void TRLPrintDialog::AbrirPropriedades() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPrinterName(Impressora());
     if (!printer.isValid()) {
-        Notificar(LSTexto(89));
+        Notificar(LSTexto(TextoRL::ProblemasNoDialogoDaImpressora));
         return;
     }
     QPageSetupDialog propriedades(&printer, this);
@@ -192,31 +196,31 @@ void TRLPrintDialog::accept() {
 
 TRLSaveDialog::TRLSaveDialog(int maiorPagina, const QString& nomeInicial, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("dialogoSalvar"));
-    setWindowTitle(ParaQString(LSTexto(23)));
+    setWindowTitle(ParaQString(LSTexto(TextoRL::Salvar)));
     setFixedSize(391, 224);
-    Em(new QLabel(ParaQString(LSTexto(60)), this), 8, 10, 110, 22);
+    Em(new QLabel(ParaQString(LSTexto(TextoRL::UsarFiltro)), this), 8, 10, 110, 22);
     Em(ListaDeFiltros(this), 120, 8, 263, 24);
-    Em(new QLabel(ParaQString(LSTexto(15)), this), 8, 42, 110, 22);
+    Em(new QLabel(ParaQString(LSTexto(TextoRL::NomeDoArquivo)), this), 8, 42, 110, 22);
     nome_ = Em(new QLineEdit(nomeInicial, this), 120, 40, 232, 24);
     auto* procurar = Em(new QPushButton(QStringLiteral("..."), this), 356, 40, 27, 24);
 
-    auto* faixa = Em(new QGroupBox(Grupo(46), this), 8, 74, 375, 104);
-    tudo_ = Em(new QRadioButton(ParaQString(LSTexto(51)), faixa), 10, 20, 200, 20);
+    auto* faixa = Em(new QGroupBox(Grupo(TextoRL::IntervaloDePaginas), this), 8, 74, 375, 104);
+    tudo_ = Em(new QRadioButton(ParaQString(LSTexto(TextoRL::Tudo)), faixa), 10, 20, 200, 20);
     tudo_->setChecked(true);
-    paginas_ = Em(new QRadioButton(ParaQString(LSTexto(52)), faixa), 10, 46, 90, 20);
-    Em(new QLabel(Rotulo(49), faixa), 104, 46, 26, 20);
+    paginas_ = Em(new QRadioButton(ParaQString(LSTexto(TextoRL::Paginas)), faixa), 10, 46, 90, 20);
+    Em(new QLabel(Rotulo(TextoRL::DaPagina), faixa), 104, 46, 26, 20);
     de_ = Em(new QLineEdit(QStringLiteral("1"), faixa), 132, 44, 60, 22);
-    Em(new QLabel(Rotulo(50), faixa), 200, 46, 30, 20);
+    Em(new QLabel(Rotulo(TextoRL::AtePagina), faixa), 200, 46, 30, 20);
     ate_ = Em(new QLineEdit(QString::number(std::max(0, maiorPagina)), faixa), 232, 44, 60, 22);
-    selecao_ = Em(new QRadioButton(ParaQString(LSTexto(53)), faixa), 10, 72, 200, 20);
+    selecao_ = Em(new QRadioButton(ParaQString(LSTexto(TextoRL::Selecao)), faixa), 10, 72, 200, 20);
     selecao_->setEnabled(false);
 
-    auto* salvar = Em(new QPushButton(ParaQString(LSTexto(23)), this), 227, 190, 75, 25);
+    auto* salvar = Em(new QPushButton(ParaQString(LSTexto(TextoRL::Salvar)), this), 227, 190, 75, 25);
     salvar->setDefault(true);
-    auto* cancelar = Em(new QPushButton(ParaQString(LSTexto(21)), this), 308, 190, 75, 25);
+    auto* cancelar = Em(new QPushButton(ParaQString(LSTexto(TextoRL::Cancelar)), this), 308, 190, 75, 25);
 
     ConfirmarSobrescrita = [this](const QString&) {
-        return QMessageBox::question(this, windowTitle(), ParaQString(LSTexto(13)),
+        return QMessageBox::question(this, windowTitle(), ParaQString(LSTexto(TextoRL::ArquivoJaExiste)),
                                      QMessageBox::Ok | QMessageBox::Cancel,
                                      QMessageBox::Cancel) == QMessageBox::Ok;
     };
@@ -245,7 +249,7 @@ QString TRLSaveDialog::NomeDoTitulo(const QString& titulo) {
 }
 
 void TRLSaveDialog::Procurar() {
-    QFileDialog escolha(this, ParaQString(LSTexto(23)), NomeArquivo());
+    QFileDialog escolha(this, ParaQString(LSTexto(TextoRL::Salvar)), NomeArquivo());
     escolha.setAcceptMode(QFileDialog::AcceptSave);
     const QString pdf = QStringLiteral("PDF (*.pdf)");
     escolha.setNameFilters({QStringLiteral("Luvenor Report (*.rpf)"), pdf});

@@ -1,4 +1,4 @@
-#include "app/RLProgressWindow.h"
+#include "reportui/RLProgressWindow.h"
 
 #include "report/RLQtTexto.h"
 #include "report/RLTexts.h"
@@ -19,7 +19,7 @@ TRLProgressWindow::TRLProgressWindow(QWidget* parent) : QDialog(parent) {
     passo_->setObjectName(QStringLiteral("passo"));
     barra_ = new QProgressBar(this);
     barra_->setRange(0, 100);
-    cancelar_ = new QPushButton(ParaQString(LSTexto(21)), this);
+    cancelar_ = new QPushButton(ParaQString(LSTexto(TextoRL::Cancelar)), this);
     cancelar_->setObjectName(QStringLiteral("cancelar"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(passo_);
@@ -32,7 +32,7 @@ TRLProgressWindow::TRLProgressWindow(QWidget* parent) : QDialog(parent) {
 void TRLProgressWindow::Abrir(const std::string& caption) {
     cancelado_ = false;
     setWindowTitle(ParaQString(caption));
-    passo_->setText(ParaQString(LSTexto(19)));
+    passo_->setText(ParaQString(LSTexto(TextoRL::Aguarde)));
     barra_->setRange(0, 100);
     barra_->setValue(0);
     if (const QScreen* tela = QGuiApplication::primaryScreen())

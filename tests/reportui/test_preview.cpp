@@ -1,13 +1,13 @@
 // The preview window driven headless: keys, wheel, mouse and tool bar reach the pane's state;
-// find, copy, save and print go through the same paths the user's clicks take, with the dialogs
-// filled in by the test and the printer writing a PDF.
-#include "AppTeste.h"
+// find, copy and save go through the same paths the user's clicks take, with the dialogs filled in
+// by the test.
+#include "reportui/PreviaTeste.h"
+#include "report/PdfTeste.h"
 
-#include "app/RLFindWindow.h"
-#include "app/RLPreview.h"
-#include "app/RLPrintDialog.h"
-#include "app/RLPrinting.h"
-#include "app/RLProgressWindow.h"
+#include "reportui/RLFindWindow.h"
+#include "reportui/RLPreviewToolBar.h"
+#include "reportui/RLPrintDialog.h"
+#include "reportui/RLProgressWindow.h"
 #include "report/RLPageFile.h"
 #include "report/RLQtTexto.h"
 #include "report/RLReport.h"
@@ -15,104 +15,24 @@
 
 #include <QCheckBox>
 #include <QClipboard>
-#include <QComboBox>
-#include <QFile>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
-#include <QPrinter>
-#include <QPrinterInfo>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpression>
-#include <QScrollBar>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
 
-#include <gtest/gtest.h>
-
+#include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <fstream>
+#include <set>
+#include <tuple>
 
 using namespace luvenor;
-using luvenor::teste::MensagensCapturadas;
+using namespace luvenor::teste;
 
 namespace {
-
-// Five A4 pages: "Página n" on each, "Total" on pages 2 and 4, and a framed label on page 1 whose
-// box and text share one control print.
-void PreencherPaginas(TRLGraphicStorage& store, int quantidade = 5) {
-    for (int n = 1; n <= quantidade; ++n) {
-        TRLGraphicSurface s(794, 1123);
-        s.SetGroupId(n * 10);
-        s.TextOut({40, 40, 300, 60}, 40, 40, "Página " + std::to_string(n), 0);
-        if (n % 2 == 0) s.TextOut({40, 400, 300, 420}, 40, 400, "Total geral", 0);
-        if (n == 1) {
-            s.SetGroupId(99);
-            s.Rectangle({100, 600, 300, 640});
-            s.TextOut({120, 610, 280, 630}, 120, 610, "Emitente", 0);
-        }
-        store.Add(std::move(s));
-    }
-    store.Macros().Set("Title", "Nota: 1/2");
-    store.Macros().Set("Orientation", "1");
-}
-
-void Tecla(QWidget* alvo, int tecla, Qt::KeyboardModifiers mod = Qt::NoModifier) {
-    QKeyEvent e(QEvent::KeyPress, tecla, mod);
-    QApplication::sendEvent(alvo, &e);
-}
-
-void Roda(TRLPreviewPage* painel, int graus, Qt::KeyboardModifiers mod = Qt::NoModifier) {
-    const QPointF p(50, 50);
-    QWheelEvent e(p, painel->viewport()->mapToGlobal(p), QPoint(), QPoint(0, graus), Qt::NoButton, mod,
-                  Qt::NoScrollPhase, false);
-    QApplication::sendEvent(painel->viewport(), &e);
-}
-
-void Mouse(TRLPreviewPage* painel, QEvent::Type tipo, QPoint p, Qt::KeyboardModifiers mod = Qt::NoModifier) {
-    QMouseEvent e(tipo, QPointF(p), painel->viewport()->mapToGlobal(QPointF(p)), Qt::LeftButton,
-                  tipo == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, mod);
-    QApplication::sendEvent(painel->viewport(), &e);
-}
-
-// A point inside the first box's page, in viewport coordinates.
-QPoint NaPrimeiraCaixa(TRLPreviewPage* painel, int dx = 20, int dy = 20) {
-    const TRLCaixaPagina c = painel->Layout().Caixas.at(0);
-    return QPoint(c.X + dx - painel->horizontalScrollBar()->value(),
-                  c.Y + dy - painel->verticalScrollBar()->value());
-}
-
-int PaginasNoPdf(const QString& arquivo) {
-    QFile f(arquivo);
-    if (!f.open(QIODevice::ReadOnly)) return -1;
-    const QString pdf = QString::fromLatin1(f.readAll());
-    return static_cast<int>(pdf.count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))));
-}
-
-class Previa : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(pasta.isValid());
-        PreencherPaginas(store);
-        janela = std::make_unique<TRLPreviewWindow>(store);
-        janela->resize(1000, 700);
-        janela->show();
-        painel = janela->PainelAtivo();
-    }
-    const TRLPreviewPane& Estado() const { return painel->Estado(); }
-    QString CampoZoom() const { return janela->ListaZoom()->currentText(); }
-
-    QTemporaryDir pasta;
-    MensagensCapturadas mensagens;
-    TRLGraphicStorage store;
-    std::unique_ptr<TRLPreviewWindow> janela;
-    TRLPreviewPage* painel = nullptr;
-};
 
 TEST_F(Previa, OpensOnPageOneOfNAtDefaultZoomWithItsCaption) {
     EXPECT_EQ(janela->windowTitle(), QStringLiteral("Pré-visualização"));
@@ -131,6 +51,39 @@ TEST_F(Previa, ButtonsTakeAcceleratorsInCreationOrderAndSendIsDisabled) {
     EXPECT_EQ(janela->Botao("fechar")->shortcut(), QKeySequence(Qt::ALT | Qt::Key_F));
     EXPECT_FALSE(janela->Botao("enviar")->isEnabled());
     EXPECT_EQ(janela->Botao("salvar")->toolTip(), QStringLiteral("Salvar em disco"));
+}
+
+// A row put on a place another row holds, or given a name another row has, hides a button.
+TEST(BarraDaPrevia, RowsHaveTheirOwnNamesAndPlaces) {
+    std::vector<const TRLItemBarra*> colocados;
+    std::set<std::string> nomes;
+    for (const TRLItemBarra& item : ItensDaBarra()) {
+        if (item.Nome[0]) {
+            EXPECT_TRUE(nomes.insert(item.Nome).second) << item.Nome;
+        }
+        EXPECT_GT(item.Largura, 0) << item.Nome;
+        if (item.Tipo != TRLTipoItemBarra::Informacao) colocados.push_back(&item);
+    }
+    std::sort(colocados.begin(), colocados.end(), [](auto* a, auto* b) { return a->X < b->X; });
+    for (size_t i = 1; i < colocados.size(); ++i)
+        EXPECT_LE(colocados[i - 1]->X + colocados[i - 1]->Largura, colocados[i]->X)
+            << colocados[i - 1]->X << " overlaps " << colocados[i]->X;
+}
+
+TEST_F(Previa, EveryToolBarRowStandsAtItsPlace) {
+    for (const TRLItemBarra& item : ItensDaBarra()) {
+        if (!item.Nome[0] || item.Tipo == TRLTipoItemBarra::Informacao) continue;
+        const QWidget* w = janela->findChild<QWidget*>(QString::fromLatin1(item.Nome));
+        ASSERT_NE(w, nullptr) << item.Nome;
+        EXPECT_EQ(w->x(), item.X) << item.Nome;
+        EXPECT_EQ(w->width(), item.Largura) << item.Nome;
+        EXPECT_LE(w->geometry().bottom(), AlturaDaBarra) << item.Nome;
+    }
+    const QToolButton* info = janela->Botao("informacao");
+    ASSERT_NE(info, nullptr);
+    EXPECT_EQ(info->geometry().right(), info->parentWidget()->width() - 1) << "at the right end";
+    EXPECT_TRUE(janela->Botao("editar")->isCheckable());
+    EXPECT_TRUE(janela->Botao("proxima")->autoRepeat());
 }
 
 TEST_F(Previa, PageKeysAndButtonsNavigateAndStopAtTheEnds) {
@@ -304,6 +257,22 @@ TEST_F(Previa, EditModeSelectsTheClickedObjectAndLeavingDropsIt) {
     EXPECT_EQ(Estado().Selecao(), TRLAchado{});
 }
 
+TEST(CopiaVetorial, IsOnThePagesSheetAsPrintingGivesIt) {
+    TRLGraphicStorage store;
+    store.Macros().Set("PaperWidth", "148");
+    store.Macros().Set("PaperHeight", "210");
+    store.Macros().Set("Orientation", "2");
+    store.Add(teste::PaginaComCantos(794, 559));
+    store.Add(teste::PaginaComCantos(302, 600));
+    TRLPreviewPage painel(store);
+    for (const auto& [pagina, largura, altura] : {std::tuple{0, 595.3, 419.5}, std::tuple{1, 226.5, 450.0}}) {
+        const auto caixas = teste::CaixasDoPdf(painel.PdfDaPagina(pagina));
+        ASSERT_EQ(caixas.size(), 1u) << "one page in the picture";
+        EXPECT_NEAR(caixas[0].Largura, largura, 1) << pagina;
+        EXPECT_NEAR(caixas[0].Altura, altura, 1) << pagina;
+    }
+}
+
 TEST_F(Previa, CopiesABitmapAtDesignSizeAndAPdfPicture) {
     painel->CopiarComoBitmap(0);
     const QImage imagem = QGuiApplication::clipboard()->image();
@@ -362,7 +331,8 @@ TEST_F(Previa, SavingOverAFileAsksFirstAndCancelKeepsTheDialog) {
     resposta = true;
     dialogo.accept();
     EXPECT_EQ(dialogo.result(), QDialog::Accepted);
-    EXPECT_EQ(ParaQString(LSTexto(13)), QStringLiteral("File already exists. Overwrite?"));
+    EXPECT_EQ(ParaQString(LSTexto(TextoRL::ArquivoJaExiste)),
+              QStringLiteral("File already exists. Overwrite?"));
 }
 
 TEST_F(Previa, SaveErrorIsShownAndTheWindowStays) {
@@ -438,179 +408,6 @@ TEST_F(Previa, EscapeClosesTheWindow) {
     EXPECT_FALSE(janela->isVisible());
 }
 
-// ---- printing ----
-
-class Impressao : public Previa {
-protected:
-    void SetUp() override {
-        Previa::SetUp();
-        ConfiguracaoImpressao() = {};
-        pdf = pasta.filePath(QStringLiteral("impresso.pdf"));
-        janela->PrepararImpressora = [this](QPrinter& p) {
-            p.setOutputFormat(QPrinter::PdfFormat);
-            p.setOutputFileName(pdf);
-            orientacaoAntes = p.pageLayout().orientation();
-            impressora = &p;
-        };
-    }
-    // Prints through the dialog after `preencher` has filled it in.
-    void Imprimir(const std::function<void(TRLPrintDialog&)>& preencher) {
-        janela->ExecutarDialogo = [&](QDialog& d) {
-            auto& dialogo = dynamic_cast<TRLPrintDialog&>(d);
-            preencher(dialogo);
-            dialogo.BotaoOk()->click();
-            return dialogo.result() == QDialog::Accepted;
-        };
-        janela->Imprimir();
-    }
-    static void Digitar(QLineEdit* campo, const char* texto) {
-        campo->setText(QString::fromLatin1(texto));
-        emit campo->textEdited(campo->text());
-    }
-
-    QString pdf;
-    QPrinter* impressora = nullptr;
-    QPageLayout::Orientation orientacaoAntes = QPageLayout::Portrait;
-};
-
-TEST_F(Impressao, DialogStartsWithAllPagesAndTheSharedSettings) {
-    ConfiguracaoImpressao().ParImpar = TRLParImpar::Pares;
-    ConfiguracaoImpressao().Copias = 3;
-    janela->ExecutarDialogo = [&](QDialog& d) {
-        auto& dialogo = dynamic_cast<TRLPrintDialog&>(d);
-        EXPECT_TRUE(dialogo.OpcaoTudo()->isChecked());
-        EXPECT_EQ(dialogo.CampoDe()->text(), QStringLiteral("1"));
-        EXPECT_EQ(dialogo.CampoAte()->text(), QStringLiteral("5"));
-        EXPECT_EQ(dialogo.CampoCopias()->text(), QStringLiteral("3"));
-        EXPECT_EQ(dialogo.ListaParImpar()->currentText(),
-                  QStringLiteral("Todas"));  // reset by the print button
-        EXPECT_EQ(dialogo.windowTitle(), QStringLiteral("Imprimir"));
-        return false;
-    };
-    janela->Imprimir();
-    EXPECT_FALSE(QFile::exists(pdf));
-}
-
-TEST_F(Impressao, SelectionTextPrintsTheChosenPagesOnce) {
-    Imprimir([](TRLPrintDialog& d) { Digitar(d.CampoSelecao(), "4;1-2; 2"); });
-    EXPECT_EQ(PaginasNoPdf(pdf), 3);
-    EXPECT_TRUE(mensagens.mensagens.empty());
-}
-
-TEST_F(Impressao, OddPagesOfAnInterval) {
-    Imprimir([](TRLPrintDialog& d) {
-        Digitar(d.CampoAte(), "4");
-        EXPECT_TRUE(d.OpcaoPaginas()->isChecked());
-        d.ListaParImpar()->setCurrentIndex(0);
-    });
-    EXPECT_EQ(PaginasNoPdf(pdf), 2);
-    EXPECT_EQ(ConfiguracaoImpressao().ParImpar, TRLParImpar::Impares);
-}
-
-TEST_F(Impressao, CopiesAreMadeByTheEngineAndThePrinterAskedForOne) {
-    Imprimir([](TRLPrintDialog& d) {
-        Digitar(d.CampoDe(), "3");
-        d.CampoCopias()->setText(QStringLiteral("2"));
-    });
-    EXPECT_EQ(PaginasNoPdf(pdf), 6);
-    ASSERT_NE(impressora, nullptr);
-    EXPECT_EQ(ConfiguracaoImpressao().Copias, 2);
-}
-
-TEST_F(Impressao, FromZeroOrNotANumberPrintsNothing) {
-    for (const char* de : {"0", "x"}) {
-        Imprimir([de](TRLPrintDialog& d) { Digitar(d.CampoDe(), de); });
-        EXPECT_FALSE(QFile::exists(pdf)) << de;
-    }
-}
-
-TEST_F(Impressao, ToPageBeyondTheLastPrintsToTheLast) {
-    Imprimir([](TRLPrintDialog& d) {
-        Digitar(d.CampoDe(), "4");
-        Digitar(d.CampoAte(), "99");
-    });
-    EXPECT_EQ(PaginasNoPdf(pdf), 2);
-}
-
-TEST_F(Impressao, NoPrinterIsAnErrorMessageAndTheWindowStays) {
-    if (!QPrinterInfo::availablePrinterNames().isEmpty()) GTEST_SKIP() << "a real printer is installed";
-    janela->PrepararImpressora = nullptr;
-    Imprimir([](TRLPrintDialog&) {});
-    EXPECT_EQ(mensagens.mensagens.size(), 1u);
-    EXPECT_TRUE(janela->isVisible());
-}
-
-// A printer writing a PDF in a temporary folder, asked for two copies.
-struct ImpressoraPdf {
-    ImpressoraPdf() {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pasta.filePath(QStringLiteral("p.pdf")));
-        printer.setCopyCount(2);
-    }
-    QTemporaryDir pasta;
-    QPrinter printer{QPrinter::HighResolution};
-};
-
-TEST(ImprimirPaginas, LandscapeStoreIsPrintedLandscapeWithTheJobTitle) {
-    TRLGraphicStorage store;
-    PreencherPaginas(store, 2);
-    store.Macros().Set("Orientation", "2");
-    store.Macros().Set("JobTitle", "Relatório \"x\"");
-    ImpressoraPdf pdf;
-    QPrinter& printer = pdf.printer;
-    printer.setPageOrientation(QPageLayout::Portrait);
-    TRLProgressWindow progresso;
-    EXPECT_EQ(ImprimirPaginas(store, printer, {1, 2, TRLParImpar::Todas, "", 1}, progresso), 4);
-    EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Landscape);
-    EXPECT_EQ(printer.docName(), QStringLiteral("Relatório \"x\""));
-    EXPECT_EQ(printer.copyCount(), 1);
-    EXPECT_EQ(progresso.Barra()->maximum(), 4);
-    EXPECT_FALSE(progresso.isVisible());
-    EXPECT_EQ(progresso.windowTitle(), ParaQString(LSTexto(1)));
-}
-
-// A progress that asks to cancel after its first step.
-class CancelaNoPrimeiro : public TRLProgress {
-public:
-    void Abrir(const std::string&) override { passos = 0; }
-    void DefinirPasso(const std::string&) override {}
-    void DefinirMaximo(int) override {}
-    void Avancar() override { ++passos; }
-    void Fechar() override { fechado = true; }
-    bool Cancelado() const override { return passos > 0; }
-    int passos = 0;
-    bool fechado = false;
-};
-
-TEST(ImprimirPaginas, CancelStopsEachCopyAfterItsCurrentPage) {
-    TRLGraphicStorage store;
-    PreencherPaginas(store, 3);
-    ImpressoraPdf pdf;
-    QPrinter& printer = pdf.printer;
-    CancelaNoPrimeiro progresso;
-    EXPECT_EQ(ImprimirPaginas(store, printer, {1, 3, TRLParImpar::Todas, "", 1}, progresso), 2);
-    EXPECT_TRUE(progresso.fechado);
-    EXPECT_EQ(PaginasNoPdf(printer.outputFileName()), 2);
-}
-
-TEST(JanelaDeProgresso, CancelRaisesTheFlagUntilTheNextOpen) {
-    TRLProgressWindow janela;
-    janela.Abrir("Imprimindo");
-    EXPECT_TRUE(janela.isVisible());
-    EXPECT_EQ(janela.Passo(), QStringLiteral("Aguarde..."));
-    EXPECT_EQ(janela.Barra()->maximum(), 100);
-    janela.DefinirMaximo(3);
-    janela.Avancar();
-    EXPECT_EQ(janela.Barra()->value(), 1);
-    EXPECT_FALSE(janela.Cancelado());
-    janela.BotaoCancelar()->click();
-    EXPECT_TRUE(janela.Cancelado());
-    janela.Abrir("Imprimindo");
-    EXPECT_FALSE(janela.Cancelado());
-    janela.Fechar();
-    EXPECT_FALSE(janela.isVisible());
-}
-
 // ---- the report's operation ----
 
 // Closes the modal preview once it shows (the progress window may run the event loop earlier),
@@ -659,7 +456,7 @@ TEST(ShowPreview, ShowsTheProgressWindowWhilePreparing) {
     FecharPreviaAoAbrir(false, nullptr);
     EXPECT_TRUE(ShowPreview(relatorio));
     EXPECT_TRUE(visivel);
-    EXPECT_EQ(caption, ParaQString(LSTexto(0)));
+    EXPECT_EQ(caption, ParaQString(LSTexto(TextoRL::ImprimindoRelatorio)));
     EXPECT_EQ(relatorio.Progress, nullptr);
     PreviewSettings() = {};
 }
@@ -682,16 +479,6 @@ TEST(ShowPreview, FailedPreparationShowsNothing) {
 
 }  // namespace
 
-// The Portuguese table is chosen before any text is read. The application is made only when tests
-// run, not when they are listed: its font caches would otherwise show as leaks to the listing.
-class AplicacaoPortuguesa : public ::testing::Environment {
-public:
-    void SetUp() override { teste::GarantirAplicacaoComJanelas(); }
-};
-
 int main(int argc, char** argv) {
-    setenv("LC_ALL", "pt_BR.UTF-8", 1);
-    ::testing::InitGoogleTest(&argc, argv);
-    ::testing::AddGlobalTestEnvironment(new AplicacaoPortuguesa);
-    return RUN_ALL_TESTS();
+    return luvenor::teste::ExecutarEmPortugues(argc, argv);
 }

@@ -1,0 +1,88 @@
+#pragma once
+// Looking into the PDFs the engine writes: the sheet of every page, a page drawn back to pixels by
+// pdftoppm, and pages with black squares in their corners to see where a page lands.
+#include "report/RLGraphics.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <regex>
+#include <string>
+#include <vector>
+
+namespace luvenor::teste {
+
+constexpr int ladoDoCanto = 12;  // the black squares at the page's corners, in design pixels
+
+// A page with a black square in each corner and nothing else.
+inline TRLGraphicSurface PaginaComCantos(int largura, int altura) {
+    TRLGraphicSurface p(largura, altura);
+    p.Brush = TRLBrush{qRgb(0, 0, 0), TRLBrushStyle::bsSolid};
+    for (const int x : {0, largura - ladoDoCanto})
+        for (const int y : {0, altura - ladoDoCanto}) p.FillRect({x, y, x + ladoDoCanto, y + ladoDoCanto});
+    return p;
+}
+
+struct Caixa {
+    double Largura;
+    double Altura;
+};
+
+// The MediaBox of every page object, in file order (Qt writes the pages in order).
+inline std::vector<Caixa> CaixasDoPdf(const QByteArray& pdf) {
+    const std::string s(pdf.constData(), static_cast<size_t>(pdf.size()));
+    const std::regex caixa(R"(/MediaBox\s*\[\s*0\s+0\s+([\d.]+)\s+([\d.]+)\s*\])");
+    std::vector<Caixa> r;
+    for (auto i = std::sregex_iterator(s.begin(), s.end(), caixa); i != std::sregex_iterator(); ++i)
+        r.push_back({std::stod((*i)[1]), std::stod((*i)[2])});
+    return r;
+}
+
+// The pages of a PDF file; -1 when it cannot be read.
+inline int PaginasNoPdf(const QString& arquivo) {
+    QFile f(arquivo);
+    if (!f.open(QIODevice::ReadOnly)) return -1;
+    return static_cast<int>(CaixasDoPdf(f.readAll()).size());
+}
+
+inline bool TemPdfToPpm() {
+    return std::system("command -v pdftoppm >/dev/null 2>&1") == 0;
+}
+
+// Page `pagina` (1-based) of a PDF as pdftoppm draws it at 96 dpi, where a design pixel is a pixel.
+inline QImage Rasterizar(const QByteArray& pdf, int pagina) {
+    QTemporaryDir pasta;
+    const QString arquivo = pasta.filePath(QStringLiteral("p.pdf"));
+    QFile f(arquivo);
+    if (!f.open(QIODevice::WriteOnly) || f.write(pdf) != pdf.size()) return {};
+    f.close();
+    const std::string n = std::to_string(pagina);
+    const std::string comando = "pdftoppm -r 96 -png -singlefile -f " + n + " -l " + n + " '" +
+                                arquivo.toStdString() + "' '" +
+                                pasta.filePath(QStringLiteral("p")).toStdString() + "' 2>/dev/null";
+    if (std::system(comando.c_str()) != 0) return {};
+    return QImage(pasta.filePath(QStringLiteral("p.png")));
+}
+
+inline bool Preto(const QImage& img, int x, int y) {
+    return qGray(img.pixel(x, y)) < 80;
+}
+
+// The four corner squares at the image's corners, and white paper just inside them.
+inline void EsperarCantos(const QImage& img) {
+    ASSERT_FALSE(img.isNull());
+    const int w = img.width();
+    const int h = img.height();
+    for (const int x : {3, w - 4})
+        for (const int y : {3, h - 4}) EXPECT_TRUE(Preto(img, x, y)) << "corner square at " << x << ", " << y;
+    for (const int x : {ladoDoCanto + 6, w - ladoDoCanto - 7})
+        for (const int y : {ladoDoCanto + 6, h - ladoDoCanto - 7})
+            EXPECT_FALSE(Preto(img, x, y)) << "paper at " << x << ", " << y;
+}
+
+}  // namespace luvenor::teste

@@ -1,0 +1,228 @@
+// Printing driven headless: the print dialog filled in by the test, the printer writing a PDF,
+// the engine's copies, page choice, sheet and progress.
+#include "reportui/PreviaTeste.h"
+#include "report/PdfTeste.h"
+
+#include "reportui/RLPrintDialog.h"
+#include "reportui/RLPrinting.h"
+#include "reportui/RLProgressWindow.h"
+#include "report/RLQtTexto.h"
+#include "report/RLTexts.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <functional>
+
+using namespace luvenor;
+using namespace luvenor::teste;
+
+namespace {
+
+class Impressao : public Previa {
+protected:
+    void SetUp() override {
+        Previa::SetUp();
+        ConfiguracaoImpressao() = {};
+        pdf = pasta.filePath(QStringLiteral("impresso.pdf"));
+        janela->PrepararImpressora = [this](QPrinter& p) {
+            p.setOutputFormat(QPrinter::PdfFormat);
+            p.setOutputFileName(pdf);
+            orientacaoAntes = p.pageLayout().orientation();
+            impressora = &p;
+        };
+    }
+    // Prints through the dialog after `preencher` has filled it in.
+    void Imprimir(const std::function<void(TRLPrintDialog&)>& preencher) {
+        janela->ExecutarDialogo = [&](QDialog& d) {
+            auto& dialogo = dynamic_cast<TRLPrintDialog&>(d);
+            preencher(dialogo);
+            dialogo.BotaoOk()->click();
+            return dialogo.result() == QDialog::Accepted;
+        };
+        janela->Imprimir();
+    }
+    static void Digitar(QLineEdit* campo, const char* texto) {
+        campo->setText(QString::fromLatin1(texto));
+        emit campo->textEdited(campo->text());
+    }
+
+    QString pdf;
+    QPrinter* impressora = nullptr;
+    QPageLayout::Orientation orientacaoAntes = QPageLayout::Portrait;
+};
+
+TEST_F(Impressao, DialogStartsWithAllPagesAndTheSharedSettings) {
+    ConfiguracaoImpressao().ParImpar = TRLParImpar::Pares;
+    ConfiguracaoImpressao().Copias = 3;
+    janela->ExecutarDialogo = [&](QDialog& d) {
+        auto& dialogo = dynamic_cast<TRLPrintDialog&>(d);
+        EXPECT_TRUE(dialogo.OpcaoTudo()->isChecked());
+        EXPECT_EQ(dialogo.CampoDe()->text(), QStringLiteral("1"));
+        EXPECT_EQ(dialogo.CampoAte()->text(), QStringLiteral("5"));
+        EXPECT_EQ(dialogo.CampoCopias()->text(), QStringLiteral("3"));
+        EXPECT_EQ(dialogo.ListaParImpar()->currentText(),
+                  QStringLiteral("Todas"));  // reset by the print button
+        EXPECT_EQ(dialogo.windowTitle(), QStringLiteral("Imprimir"));
+        return false;
+    };
+    janela->Imprimir();
+    EXPECT_FALSE(QFile::exists(pdf));
+}
+
+TEST_F(Impressao, SelectionTextPrintsTheChosenPagesOnce) {
+    Imprimir([](TRLPrintDialog& d) { Digitar(d.CampoSelecao(), "4;1-2; 2"); });
+    EXPECT_EQ(PaginasNoPdf(pdf), 3);
+    EXPECT_TRUE(mensagens.mensagens.empty());
+}
+
+TEST_F(Impressao, OddPagesOfAnInterval) {
+    Imprimir([](TRLPrintDialog& d) {
+        Digitar(d.CampoAte(), "4");
+        EXPECT_TRUE(d.OpcaoPaginas()->isChecked());
+        d.ListaParImpar()->setCurrentIndex(0);
+    });
+    EXPECT_EQ(PaginasNoPdf(pdf), 2);
+    EXPECT_EQ(ConfiguracaoImpressao().ParImpar, TRLParImpar::Impares);
+}
+
+TEST_F(Impressao, CopiesAreMadeByTheEngineAndThePrinterAskedForOne) {
+    Imprimir([](TRLPrintDialog& d) {
+        Digitar(d.CampoDe(), "3");
+        d.CampoCopias()->setText(QStringLiteral("2"));
+    });
+    EXPECT_EQ(PaginasNoPdf(pdf), 6);
+    ASSERT_NE(impressora, nullptr);
+    EXPECT_EQ(ConfiguracaoImpressao().Copias, 2);
+}
+
+TEST_F(Impressao, FromZeroOrNotANumberPrintsNothing) {
+    for (const char* de : {"0", "x"}) {
+        Imprimir([de](TRLPrintDialog& d) { Digitar(d.CampoDe(), de); });
+        EXPECT_FALSE(QFile::exists(pdf)) << de;
+    }
+}
+
+TEST_F(Impressao, ToPageBeyondTheLastPrintsToTheLast) {
+    Imprimir([](TRLPrintDialog& d) {
+        Digitar(d.CampoDe(), "4");
+        Digitar(d.CampoAte(), "99");
+    });
+    EXPECT_EQ(PaginasNoPdf(pdf), 2);
+}
+
+TEST_F(Impressao, NoPrinterIsAnErrorMessageAndTheWindowStays) {
+    if (!QPrinterInfo::availablePrinterNames().isEmpty()) GTEST_SKIP() << "a real printer is installed";
+    janela->PrepararImpressora = nullptr;
+    Imprimir([](TRLPrintDialog&) {});
+    EXPECT_EQ(mensagens.mensagens.size(), 1u);
+    EXPECT_TRUE(janela->isVisible());
+}
+
+// A printer writing a PDF in a temporary folder, asked for two copies.
+struct ImpressoraPdf {
+    ImpressoraPdf() {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pasta.filePath(QStringLiteral("p.pdf")));
+        printer.setCopyCount(2);
+    }
+    QTemporaryDir pasta;
+    QPrinter printer{QPrinter::HighResolution};
+};
+
+TEST(ImprimirPaginas, LandscapeStoreIsPrintedLandscapeWithTheJobTitle) {
+    TRLGraphicStorage store;
+    PreencherPaginas(store, 2);
+    store.Macros().Set("Orientation", "2");
+    store.Macros().Set("JobTitle", "Relatório \"x\"");
+    ImpressoraPdf pdf;
+    QPrinter& printer = pdf.printer;
+    printer.setPageOrientation(QPageLayout::Portrait);
+    TRLProgressWindow progresso;
+    EXPECT_EQ(ImprimirPaginas(store, printer, {1, 2, TRLParImpar::Todas, "", 1}, progresso), 4);
+    EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Landscape);
+    EXPECT_EQ(printer.docName(), QStringLiteral("Relatório \"x\""));
+    EXPECT_EQ(printer.copyCount(), 1);
+    EXPECT_EQ(progresso.Barra()->maximum(), 4);
+    EXPECT_FALSE(progresso.isVisible());
+    EXPECT_EQ(progresso.windowTitle(), ParaQString(LSTexto(TextoRL::SalvandoRelatorio)));
+}
+
+// Letter pages on a printer that keeps a 10 mm unprintable edge: the job is on Letter and the
+// page's corners land on the paper's corners, not on the printable area's.
+TEST(ImprimirPaginas, LetterStoreIsPrintedOnLetterFromThePapersCorner) {
+    TRLGraphicStorage store;
+    store.Macros().Set("PaperWidth", "215,9");
+    store.Macros().Set("PaperHeight", "279,4");
+    store.Macros().Set("Orientation", "1");
+    store.Add(teste::PaginaComCantos(816, 1056));
+    ImpressoraPdf pdf;
+    QPrinter& printer = pdf.printer;
+    printer.setCopyCount(1);
+    printer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+    EXPECT_EQ(ImprimirPaginas(store, printer, {1, 1, TRLParImpar::Todas, "", 1}, ProgressoNulo()), 1);
+    EXPECT_EQ(printer.pageLayout().pageSize().id(), QPageSize::Letter);
+    QFile f(printer.outputFileName());
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray bytes = f.readAll();
+    const auto caixas = teste::CaixasDoPdf(bytes);
+    ASSERT_EQ(caixas.size(), 1u);
+    EXPECT_NEAR(caixas[0].Largura, 612, 1);
+    EXPECT_NEAR(caixas[0].Altura, 792, 1);
+    if (!teste::TemPdfToPpm()) GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";
+    teste::EsperarCantos(teste::Rasterizar(bytes, 1));
+}
+
+// A progress that asks to cancel after its first step.
+class CancelaNoPrimeiro : public TRLProgress {
+public:
+    void Abrir(const std::string&) override { passos = 0; }
+    void DefinirPasso(const std::string&) override {}
+    void DefinirMaximo(int) override {}
+    void Avancar() override { ++passos; }
+    void Fechar() override { fechado = true; }
+    bool Cancelado() const override { return passos > 0; }
+    int passos = 0;
+    bool fechado = false;
+};
+
+TEST(ImprimirPaginas, CancelStopsEachCopyAfterItsCurrentPage) {
+    TRLGraphicStorage store;
+    PreencherPaginas(store, 3);
+    ImpressoraPdf pdf;
+    QPrinter& printer = pdf.printer;
+    CancelaNoPrimeiro progresso;
+    EXPECT_EQ(ImprimirPaginas(store, printer, {1, 3, TRLParImpar::Todas, "", 1}, progresso), 2);
+    EXPECT_TRUE(progresso.fechado);
+    EXPECT_EQ(PaginasNoPdf(printer.outputFileName()), 2);
+}
+
+TEST(JanelaDeProgresso, CancelRaisesTheFlagUntilTheNextOpen) {
+    TRLProgressWindow janela;
+    janela.Abrir("Imprimindo");
+    EXPECT_TRUE(janela.isVisible());
+    EXPECT_EQ(janela.Passo(), QStringLiteral("Aguarde..."));
+    EXPECT_EQ(janela.Barra()->maximum(), 100);
+    janela.DefinirMaximo(3);
+    janela.Avancar();
+    EXPECT_EQ(janela.Barra()->value(), 1);
+    EXPECT_FALSE(janela.Cancelado());
+    janela.BotaoCancelar()->click();
+    EXPECT_TRUE(janela.Cancelado());
+    janela.Abrir("Imprimindo");
+    EXPECT_FALSE(janela.Cancelado());
+    janela.Fechar();
+    EXPECT_FALSE(janela.isVisible());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    return luvenor::teste::ExecutarEmPortugues(argc, argv);
+}
