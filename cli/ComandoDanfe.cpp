@@ -2,6 +2,7 @@
 // invoice's tpImp asks for, as PDF, as one PNG per page or as a prepared-page file (.rpf).
 #include "cli/ComandoDanfe.h"
 #include "cli/AplicacaoCli.h"
+#include "cli/CodigosSaida.h"
 
 #include "ClasDocFisc/TNotaFiscal.h"
 #include "ClasNFe/CarregarNFe.h"
@@ -52,12 +53,6 @@ Exit codes (the highest of all files):
      nothing is written for that file
   4  a DANFE could not be prepared or written
 )";
-
-constexpr int SaidaOk = 0;
-constexpr int SaidaUso = 1;
-constexpr int SaidaNaoCarregada = 2;
-constexpr int SaidaLeituraInterrompida = 3;
-constexpr int SaidaSemDanfe = 4;
 
 enum class Formato { Pdf, Png, Rpf };
 
@@ -189,7 +184,7 @@ struct Trabalho {
 // Prepares and writes one loaded invoice; returns the exit code of this file.
 int GerarDanfe(TNotaFiscal& nf, const Trabalho& t, const Opcoes& o) {
     const auto inicio = Relogio::now();
-    int codigo = SaidaSemDanfe;
+    int codigo = SaidaNaoGravada;
     int folhas = 0;
     bool paisagem = false;
     ImprimirDanfe(nf, o.logo.empty(), [&](TFrtDanfe& formulario) {
@@ -280,7 +275,7 @@ int ComandoDanfe(int argc, char** argv) {
         std::filesystem::create_directories(o.pasta, ec);
         if (ec) {
             std::fprintf(stderr, "luvenor-cli danfe: %s: %s\n", o.pasta.c_str(), ec.message().c_str());
-            return SaidaSemDanfe;
+            return SaidaNaoGravada;
         }
     }
     const auto inicio = Relogio::now();
