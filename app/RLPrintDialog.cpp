@@ -53,6 +53,14 @@ QComboBox* ListaDeFiltros(QWidget* pai) {
     return filtros;
 }
 
+// The printer chosen last time, else the system's default, else the last one installed.
+QString ImpressoraInicial(const QStringList& nomes, const QString& anterior) {
+    if (nomes.contains(anterior)) return anterior;
+    const QString padrao = QPrinterInfo::defaultPrinterName();
+    if (nomes.contains(padrao) || nomes.isEmpty()) return padrao;
+    return nomes.constLast();
+}
+
 }  // namespace
 
 TRLPrintDialog::TRLPrintDialog(int maiorPagina, QWidget* parent)
@@ -104,9 +112,7 @@ TRLPrintDialog::TRLPrintDialog(int maiorPagina, QWidget* parent)
 
     const QStringList nomes = QPrinterInfo::availablePrinterNames();
     impressoras_->addItems(nomes);
-    QString atual = config.Impressora;
-    if (!nomes.contains(atual)) atual = QPrinterInfo::defaultPrinterName();
-    if (!nomes.contains(atual) && !nomes.isEmpty()) atual = nomes.constLast();
+    const QString atual = ImpressoraInicial(nomes, config.Impressora);
     impressoras_->setCurrentText(atual);
     EscolherImpressora(atual);
 
