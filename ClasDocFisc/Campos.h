@@ -50,43 +50,77 @@ constexpr bool EhCalculado(const TCampo<C>& campo) {
            std::holds_alternative<double (C::*)() const>(campo.Membro);
 }
 
-// The kind must agree with the member's type (dates and reals are both doubles).
-template <class C>
-constexpr bool TipoCoerente(const TCampo<C>& campo) {
-    switch (campo.Tipo) {
-        case TipoCampo::Texto:
-            return campo.Membro.index() == 0 || campo.Membro.index() == 5;
-        case TipoCampo::Inteiro:
-            return campo.Membro.index() == 1;
-        case TipoCampo::Real:
-            return campo.Membro.index() == 2 || campo.Membro.index() == 6;
-        case TipoCampo::Data:
-            return campo.Membro.index() == 2;
-        case TipoCampo::Logico:
-            return campo.Membro.index() == 3;
-        case TipoCampo::Figura:
-            return campo.Membro.index() == 4;
-        case TipoCampo::Colecao:
-            return campo.Membro.index() == 7;
-    }
-    return false;
-}
+// The C++ type of each kind of property; dates and reals are both doubles.
+template <TipoCampo T>
+struct TTipoDeCampo;
+template <>
+struct TTipoDeCampo<TipoCampo::Texto> {
+    using Tipo = std::string;
+};
+template <>
+struct TTipoDeCampo<TipoCampo::Inteiro> {
+    using Tipo = int32_t;
+};
+template <>
+struct TTipoDeCampo<TipoCampo::Real> {
+    using Tipo = double;
+};
+template <>
+struct TTipoDeCampo<TipoCampo::Data> {
+    using Tipo = TData;
+};
+template <>
+struct TTipoDeCampo<TipoCampo::Logico> {
+    using Tipo = bool;
+};
+template <>
+struct TTipoDeCampo<TipoCampo::Figura> {
+    using Tipo = const QImage*;
+};
+template <TipoCampo T>
+using TipoDeCampo = typename TTipoDeCampo<T>::Tipo;
 
-// Checked at compile time by every table: coherent kinds and no name listed twice.
-template <class C, std::size_t N>
-constexpr bool TabelaValida(const TCampo<C> (&tabela)[N]) {
-    for (std::size_t i = 0; i < N; ++i) {
-        if (!TipoCoerente(tabela[i])) return false;
-        for (std::size_t j = i + 1; j < N; ++j)
-            if (tabela[i].Nome == tabela[j].Nome) return false;
-    }
-    return true;
-}
+// Each model class lists its properties once, in a macro LUVENOR_CAMPOS_<class>(CAMPO, CALCULADO,
+// COLECAO) beside the class, one line per property in export order (adding a property is adding
+// its line):
+//   CAMPO(Tipo, Nome)          a stored value of kind Tipo, starting at its zero value
+//   CALCULADO(Tipo, Nome)      a read-only value computed by the const member function Nome()
+//   COLECAO(TCole..., Nome)    an owned collection of the invoice
+// The class body expands the list with LUVENOR_DECLARAR_CAMPOS(class) and the class's .cpp with
+// LUVENOR_DEFINIR_TABELA(class, base), so the members and the field table cannot differ.
+#define LUVENOR_MEMBRO_CAMPO(Tipo, Nome) ::luvenor::TipoDeCampo<::luvenor::TipoCampo::Tipo> Nome{};
+#define LUVENOR_MEMBRO_CALCULADO(Tipo, Nome) ::luvenor::TipoDeCampo<::luvenor::TipoCampo::Tipo> Nome() const;
+#define LUVENOR_MEMBRO_COLECAO(TipoColecao, Nome) TipoColecao Nome{this};
+#define LUVENOR_DECLARAR_CAMPOS(Classe) \
+    LUVENOR_CAMPOS_##Classe(LUVENOR_MEMBRO_CAMPO, LUVENOR_MEMBRO_CALCULADO, LUVENOR_MEMBRO_COLECAO)
 
-// One table entry; the name is the member's own identifier.
-#define LUVENOR_CAMPO(Classe, Nome, Tipo)                \
-    ::luvenor::TCampo<Classe> {                          \
-#Nome, ::luvenor::TipoCampo::Tipo, &Classe::Nome \
+// Table rows; `Registro` is the class whose table is being defined. The row of a collection,
+// LUVENOR_LINHA_COLECAO, is in CamposJson.h: a table with collections includes it.
+#define LUVENOR_LINHA_CAMPO(Tipo, Nome) \
+    ::luvenor::TCampo<Registro>{#Nome, ::luvenor::TipoCampo::Tipo, &Registro::Nome},
+
+// The same members without the class's functions, to weigh the class against its list.
+#define LUVENOR_ESPELHO_CAMPO(Tipo, Nome) ::luvenor::TipoDeCampo<::luvenor::TipoCampo::Tipo> Nome;
+#define LUVENOR_ESPELHO_CALCULADO(Tipo, Nome)
+#define LUVENOR_ESPELHO_COLECAO(TipoColecao, Nome) TipoColecao Nome;
+
+// Defines TabelaCampos<Classe>() from the list. `Base` is the class's base: a mirror holding only
+// the listed members on that base must weigh as much as the class, so a data member declared
+// outside the list fails the build (unless it is small enough to hide in padding).
+#define LUVENOR_DEFINIR_TABELA(Classe, Base)                                                               \
+    namespace {                                                                                            \
+    struct TEspelho##Classe : Base {                                                                       \
+        LUVENOR_CAMPOS_##Classe(LUVENOR_ESPELHO_CAMPO, LUVENOR_ESPELHO_CALCULADO, LUVENOR_ESPELHO_COLECAO) \
+    };                                                                                                     \
+    static_assert(sizeof(Classe) == sizeof(TEspelho##Classe),                                              \
+                  #Classe " has a data member outside its field list");                                    \
+    }                                                                                                      \
+    template <>                                                                                            \
+    std::span<const ::luvenor::TCampo<Classe>> TabelaCampos<Classe>() {                                    \
+        using Registro = Classe;                                                                           \
+        static constexpr ::luvenor::TCampo<Registro> tabela[] = {                                          \
+            LUVENOR_CAMPOS_##Classe(LUVENOR_LINHA_CAMPO, LUVENOR_LINHA_CAMPO, LUVENOR_LINHA_COLECAO)};     \
+        return tabela;                                                                                     \
     }
 
 template <class... F>

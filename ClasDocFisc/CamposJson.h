@@ -39,13 +39,13 @@ void EscreverColecao(TEscritorJson& json, const Colecao& colecao) {
     json.FecharLista();
 }
 
-// The table entry of an owned collection of a record.
-#define LUVENOR_COLECAO(Classe, Nome)                                                                       \
-    ::luvenor::TCampo<Classe> {                                                                             \
-#Nome, ::luvenor::TipoCampo::Colecao, ::luvenor::TAcessoColecao < Classe> {                         \
-            [](Classe& r) { r.Nome.Clear(); }, [](Classe& d, const Classe& f) { d.Nome.CopiarDe(f.Nome); }, \
-                [](::luvenor::TEscritorJson& j, const Classe& r) { ::luvenor::EscreverColecao(j, r.Nome); } \
-        }                                                                                                   \
-    }
+// The table row of an owned collection of the record `Registro`.
+#define LUVENOR_LINHA_COLECAO(TipoColecao, Nome)                             \
+    ::luvenor::TCampo<Registro>{                                             \
+        #Nome, ::luvenor::TipoCampo::Colecao,                                \
+        ::luvenor::TAcessoColecao<Registro>{                                 \
+            [](Registro& r) { r.Nome.Clear(); },                             \
+            [](Registro& d, const Registro& f) { d.Nome.CopiarDe(f.Nome); }, \
+            [](::luvenor::TEscritorJson& j, const Registro& r) { ::luvenor::EscreverColecao(j, r.Nome); }}},
 
 }  // namespace luvenor

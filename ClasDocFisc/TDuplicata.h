@@ -8,28 +8,42 @@
 
 namespace luvenor {
 
+// The properties of TDuplicata, in the order of its field table and JSON export.
+#define LUVENOR_CAMPOS_TDuplicata(CAMPO, CALCULADO, COLECAO) \
+    CAMPO(Texto, NumDupl)                                    \
+    CAMPO(Inteiro, SeqDupl)                                  \
+    CAMPO(Data, DtVencto)                                    \
+    CAMPO(Real, VlrDupl)                                     \
+    CAMPO(Logico, Quitada)                                   \
+    CAMPO(Logico, Imposto)                                   \
+    CAMPO(Real, VlrLiq)                                      \
+    CAMPO(Texto, FormaPagto)                                 \
+    CAMPO(Texto, CnpjCredCartao)                             \
+    CAMPO(Texto, Bandeira)                                   \
+    CAMPO(Texto, NumAutCartao)                               \
+    CAMPO(Inteiro, IncrDupl)
+
 class TDuplicata : public TItemColecao {
 public:
     std::string_view ClassName() const override { return "TDuplicata"; }
     // Copies all properties from another TDuplicata; any other source is ignored.
     void Assign(const TItemColecao& fonte) override;
 
-    std::string NumDupl;
-    int32_t SeqDupl = 0;
-    TData DtVencto = 0;
-    double VlrDupl = 0;
-    bool Quitada = false;
-    bool Imposto = false;
-    double VlrLiq = 0;
-    std::string FormaPagto;
-    std::string CnpjCredCartao;
-    std::string Bandeira;
-    std::string NumAutCartao;
-    int32_t IncrDupl = 0;
+    LUVENOR_DECLARAR_CAMPOS(TDuplicata)
 };
 
 template <>
 std::span<const TCampo<TDuplicata>> TabelaCampos<TDuplicata>();
+
+// The properties of TColeDuplicata, in the order of its field table and JSON export.
+#define LUVENOR_CAMPOS_TColeDuplicata(CAMPO, CALCULADO, COLECAO)      \
+    CAMPO(Real, TotDuplN)                                             \
+    CAMPO(Real, TotDuplD)                                             \
+    /* The net total, TotDuplN - TotDuplD, computed on every read. */ \
+    CALCULADO(Real, TotDuplL)                                         \
+    CAMPO(Inteiro, ContaDp)                                           \
+    CAMPO(Logico, Avista)                                             \
+    CAMPO(Texto, IndPagto)
 
 // Clear (also through the invoice's Limpar) removes the items only: the summary values keep
 // what they hold.
@@ -39,13 +53,7 @@ public:
     // The items and the summary values of `fonte`.
     void CopiarDe(const TColeDuplicata& fonte);
 
-    double TotDuplN = 0;
-    double TotDuplD = 0;
-    // The net total, TotDuplN - TotDuplD, computed on every read.
-    double TotDuplL() const;
-    int32_t ContaDp = 0;
-    bool Avista = false;
-    std::string IndPagto;
+    LUVENOR_DECLARAR_CAMPOS(TColeDuplicata)
 };
 
 template <>

@@ -9,208 +9,209 @@
 
 namespace luvenor {
 
+// The properties of TItemNF, in the order of its field table and JSON export.
+#define LUVENOR_CAMPOS_TItemNF(CAMPO, CALCULADO, COLECAO) \
+    /* Identification and classification */               \
+    CAMPO(Inteiro, SeqItem)                               \
+    CAMPO(Texto, CodProd)                                 \
+    CAMPO(Texto, CodItem)                                 \
+    CAMPO(Texto, Descricao)                               \
+    CAMPO(Texto, DescrOrig)                               \
+    CAMPO(Texto, InfAdProd)                               \
+    CAMPO(Texto, TipoItem)                                \
+    CAMPO(Texto, UnidMed)                                 \
+    CAMPO(Texto, DescrUnid)                               \
+    CAMPO(Texto, CodEAN)                                  \
+    CAMPO(Texto, CodEANTrib)                              \
+    CAMPO(Texto, CodNcm)                                  \
+    CAMPO(Texto, CFCompleta)                              \
+    CAMPO(Texto, ExTipi)                                  \
+    CAMPO(Texto, CodNve)                                  \
+    CAMPO(Texto, CodCest)                                 \
+    CAMPO(Texto, CodGenero)                               \
+    CAMPO(Texto, CodBenef)                                \
+    CAMPO(Texto, EscalaRelev)                             \
+    CAMPO(Texto, Cfop)                                    \
+    CAMPO(Texto, CFServico)                               \
+    CAMPO(Texto, NatOper)                                 \
+    CAMPO(Texto, DescrNatOper)                            \
+    CAMPO(Texto, MovEstq)                                 \
+    CAMPO(Texto, MercServ)                                \
+    CAMPO(Texto, CodContabil)                             \
+                                                          \
+    /* Quantities and values */                           \
+    CAMPO(Real, Qtde)                                     \
+    CAMPO(Real, VlrUnit)                                  \
+    CAMPO(Real, VlrItem)                                  \
+    CAMPO(Real, VlrTotal)                                 \
+    CAMPO(Real, VlrDesc)                                  \
+    CAMPO(Real, VlrFrete)                                 \
+    CAMPO(Real, VlrSeguro)                                \
+    CAMPO(Real, VlrOutro)                                 \
+    CAMPO(Texto, IndTot)                                  \
+    CAMPO(Real, VlrTrib)                                  \
+    CAMPO(Real, PrcTrib)                                  \
+    CAMPO(Texto, MsgTrib)                                 \
+                                                          \
+    /* ICMS */                                            \
+    CAMPO(Texto, OrigMerc)                                \
+    CAMPO(Texto, CstIcms)                                 \
+    CAMPO(Texto, CodCsosn)                                \
+    CAMPO(Texto, ModBCIcms)                               \
+    CAMPO(Real, BaseIcms)                                 \
+    CAMPO(Real, ReducIcms)                                \
+    CAMPO(Real, AliqIcms)                                 \
+    CAMPO(Real, VlrIcms)                                  \
+    CAMPO(Real, AliqIcmsInt)                              \
+    CAMPO(Real, VlrIcmsNT)                                \
+    CAMPO(Real, IcmsOp)                                   \
+    CAMPO(Real, PrcDif)                                   \
+    CAMPO(Real, IcmsDif)                                  \
+    CAMPO(Real, PrcBCOp)                                  \
+    CAMPO(Real, BCReducICMS)                              \
+    CAMPO(Real, VlrIcmsDeson)                             \
+    CAMPO(Texto, MotDesIcms)                              \
+    CAMPO(Real, BaseIcmsDest)                             \
+    CAMPO(Real, VlrIcmsDest)                              \
+    CAMPO(Texto, IndApur)                                 \
+    CAMPO(Real, AliqCredSN)                               \
+    CAMPO(Real, VlrCredSN)                                \
+    CAMPO(Real, BaseIcmsRet)                              \
+    CAMPO(Real, VlrIcmsRet)                               \
+    CAMPO(Real, BaseIcmsSTRet)                            \
+    CAMPO(Real, VlrIcmsSTRet)                             \
+    CAMPO(Real, PrcReducEfetivo)                          \
+    CAMPO(Real, BaseIcmsEfetivo)                          \
+    CAMPO(Real, AliqIcmsEfetivo)                          \
+    CAMPO(Real, VlrIcmsEfetivo)                           \
+                                                          \
+    /* ICMS substitution */                               \
+    CAMPO(Texto, ModBCIcmsST)                             \
+    CAMPO(Real, PrcMVast)                                 \
+    CAMPO(Real, ReducIcmsST)                              \
+    CAMPO(Real, BaseIcmsST)                               \
+    CAMPO(Real, AliqIcmsST)                               \
+    CAMPO(Real, VlrIcmsST)                                \
+    CAMPO(Texto, UFST)                                    \
+                                                          \
+    /* Poverty fund and interstate sharing */             \
+    CAMPO(Real, BaseFCP)                                  \
+    CAMPO(Real, PrcFCP)                                   \
+    CAMPO(Real, VlrFCP)                                   \
+    CAMPO(Real, BaseFCPST)                                \
+    CAMPO(Real, PrcFCPST)                                 \
+    CAMPO(Real, VlrFCPST)                                 \
+    CAMPO(Real, BaseFCPSTRet)                             \
+    CAMPO(Real, PrcFCPSTRet)                              \
+    CAMPO(Real, VlrFCPSTRet)                              \
+    CAMPO(Real, BCUFDest)                                 \
+    CAMPO(Real, BCFCPUFDest)                              \
+    CAMPO(Real, PrcFcpUFDest)                             \
+    CAMPO(Real, PrcIcmsUFDest)                            \
+    CAMPO(Real, PrcIcmsInter)                             \
+    CAMPO(Real, PrcIcmsInterPart)                         \
+    CAMPO(Real, ICMSInter)                                \
+    CAMPO(Real, FCPUFDest)                                \
+    CAMPO(Real, ICMSUFDest)                               \
+    CAMPO(Real, ICMSUFRemet)                              \
+                                                          \
+    /* IPI */                                             \
+    CAMPO(Texto, CstIpi)                                  \
+    CAMPO(Texto, CodEnq)                                  \
+    CAMPO(Texto, ClassEnq)                                \
+    CAMPO(Texto, TipoCalcIpi)                             \
+    CAMPO(Real, BaseIpi)                                  \
+    CAMPO(Real, AliqIpi)                                  \
+    CAMPO(Real, VlrIpi)                                   \
+                                                          \
+    /* PIS, COFINS and CSLL */                            \
+    CAMPO(Texto, CstPis)                                  \
+    CAMPO(Real, BasePis)                                  \
+    CAMPO(Real, AliqPis)                                  \
+    CAMPO(Real, VlrPis)                                   \
+    CAMPO(Real, QtBCPis)                                  \
+    CAMPO(Real, AliqPisR)                                 \
+    CAMPO(Texto, CstCofins)                               \
+    CAMPO(Real, BaseCofins)                               \
+    CAMPO(Real, AliqCofins)                               \
+    CAMPO(Real, VlrCofins)                                \
+    CAMPO(Real, QtBCCofins)                               \
+    CAMPO(Real, AliqCofinsR)                              \
+    CAMPO(Real, BaseCsll)                                 \
+    CAMPO(Real, AliqCsll)                                 \
+    CAMPO(Real, VlrCsll)                                  \
+                                                          \
+    /* Services and withheld taxes */                     \
+    CAMPO(Real, BaseIss)                                  \
+    CAMPO(Real, AliqIss)                                  \
+    CAMPO(Real, VlrIss)                                   \
+    CAMPO(Real, ReducIss)                                 \
+    CAMPO(Texto, CstIss)                                  \
+    CAMPO(Texto, CodServ)                                 \
+    CAMPO(Texto, IndISS)                                  \
+    CAMPO(Real, BaseIrrf)                                 \
+    CAMPO(Real, AliqIrrf)                                 \
+    CAMPO(Real, VlrIrrf)                                  \
+    CAMPO(Real, BaseInss)                                 \
+    CAMPO(Real, AliqInss)                                 \
+    CAMPO(Real, ReducInss)                                \
+    CAMPO(Real, VlrInss)                                  \
+    CAMPO(Real, VlrIof)                                   \
+    CAMPO(Texto, ReterIss)                                \
+    CAMPO(Texto, ReterInss)                               \
+    CAMPO(Texto, ReterIrrf)                               \
+    CAMPO(Texto, ReterPis)                                \
+    CAMPO(Texto, ReterCofins)                             \
+    CAMPO(Texto, ReterCsll)                               \
+                                                          \
+    /* Import */                                          \
+    CAMPO(Real, VlrImpImport)                             \
+    CAMPO(Real, VlrIImp)                                  \
+    CAMPO(Real, AliqIImp)                                 \
+    CAMPO(Real, BaseIImp)                                 \
+    CAMPO(Real, VlrDespAdua)                              \
+    CAMPO(Real, TxSiscomex)                               \
+    CAMPO(Texto, NumeroDI)                                \
+    CAMPO(Data, DataDI)                                   \
+    CAMPO(Texto, LocDesemb)                               \
+    CAMPO(Texto, UFDesemb)                                \
+    CAMPO(Data, DataDesemb)                               \
+    CAMPO(Texto, Exportador)                              \
+    CAMPO(Inteiro, NumAdicao)                             \
+    CAMPO(Inteiro, SeqAdic)                               \
+    CAMPO(Texto, Fabricante)                              \
+    CAMPO(Real, VlrDescDI)                                \
+    CAMPO(Texto, ViaTransp)                               \
+    CAMPO(Real, VlrAfrmm)                                 \
+    CAMPO(Texto, Intermedio)                              \
+    CAMPO(Texto, NumPedImp)                               \
+    CAMPO(Inteiro, ItemPedImp)                            \
+    CAMPO(Texto, NumFCI)                                  \
+                                                          \
+    /* Export */                                          \
+    CAMPO(Texto, TipoDE)                                  \
+    CAMPO(Texto, NumDE)                                   \
+    CAMPO(Data, DataDE)                                   \
+    CAMPO(Texto, NatuDE)                                  \
+    CAMPO(Texto, NumAcDraw)                               \
+    CAMPO(Texto, DrawBack)                                \
+    CAMPO(Texto, NumeroRE)                                \
+    CAMPO(Texto, NFeExport)                               \
+    CAMPO(Real, QtdeExport)                               \
+                                                          \
+    /* Batch */                                           \
+    CAMPO(Texto, NumLote)                                 \
+    CAMPO(Real, QtdLote)                                  \
+    CAMPO(Data, DataFabr)                                 \
+    CAMPO(Data, DataValid)
+
 class TItemNF : public TItemColecao {
 public:
     std::string_view ClassName() const override { return "TItemNF"; }
     // Copies all properties from another TItemNF; any other source raises EConvertError.
     void Assign(const TItemColecao& fonte) override;
 
-    // Each property below is listed once more in the field table of TItemNF.cpp, from which
-    // zeroing, Assign and the JSON export are derived.
-
-    // Identification and classification
-    int32_t SeqItem = 0;
-    std::string CodProd;
-    std::string CodItem;
-    std::string Descricao;
-    std::string DescrOrig;
-    std::string InfAdProd;
-    std::string TipoItem;
-    std::string UnidMed;
-    std::string DescrUnid;
-    std::string CodEAN;
-    std::string CodEANTrib;
-    std::string CodNcm;
-    std::string CFCompleta;
-    std::string ExTipi;
-    std::string CodNve;
-    std::string CodCest;
-    std::string CodGenero;
-    std::string CodBenef;
-    std::string EscalaRelev;
-    std::string Cfop;
-    std::string CFServico;
-    std::string NatOper;
-    std::string DescrNatOper;
-    std::string MovEstq;
-    std::string MercServ;
-    std::string CodContabil;
-
-    // Quantities and values
-    double Qtde = 0;
-    double VlrUnit = 0;
-    double VlrItem = 0;
-    double VlrTotal = 0;
-    double VlrDesc = 0;
-    double VlrFrete = 0;
-    double VlrSeguro = 0;
-    double VlrOutro = 0;
-    std::string IndTot;
-    double VlrTrib = 0;
-    double PrcTrib = 0;
-    std::string MsgTrib;
-
-    // ICMS
-    std::string OrigMerc;
-    std::string CstIcms;
-    std::string CodCsosn;
-    std::string ModBCIcms;
-    double BaseIcms = 0;
-    double ReducIcms = 0;
-    double AliqIcms = 0;
-    double VlrIcms = 0;
-    double AliqIcmsInt = 0;
-    double VlrIcmsNT = 0;
-    double IcmsOp = 0;
-    double PrcDif = 0;
-    double IcmsDif = 0;
-    double PrcBCOp = 0;
-    double BCReducICMS = 0;
-    double VlrIcmsDeson = 0;
-    std::string MotDesIcms;
-    double BaseIcmsDest = 0;
-    double VlrIcmsDest = 0;
-    std::string IndApur;
-    double AliqCredSN = 0;
-    double VlrCredSN = 0;
-    double BaseIcmsRet = 0;
-    double VlrIcmsRet = 0;
-    double BaseIcmsSTRet = 0;
-    double VlrIcmsSTRet = 0;
-    double PrcReducEfetivo = 0;
-    double BaseIcmsEfetivo = 0;
-    double AliqIcmsEfetivo = 0;
-    double VlrIcmsEfetivo = 0;
-
-    // ICMS substitution
-    std::string ModBCIcmsST;
-    double PrcMVast = 0;
-    double ReducIcmsST = 0;
-    double BaseIcmsST = 0;
-    double AliqIcmsST = 0;
-    double VlrIcmsST = 0;
-    std::string UFST;
-
-    // Poverty fund and interstate sharing
-    double BaseFCP = 0;
-    double PrcFCP = 0;
-    double VlrFCP = 0;
-    double BaseFCPST = 0;
-    double PrcFCPST = 0;
-    double VlrFCPST = 0;
-    double BaseFCPSTRet = 0;
-    double PrcFCPSTRet = 0;
-    double VlrFCPSTRet = 0;
-    double BCUFDest = 0;
-    double BCFCPUFDest = 0;
-    double PrcFcpUFDest = 0;
-    double PrcIcmsUFDest = 0;
-    double PrcIcmsInter = 0;
-    double PrcIcmsInterPart = 0;
-    double ICMSInter = 0;
-    double FCPUFDest = 0;
-    double ICMSUFDest = 0;
-    double ICMSUFRemet = 0;
-
-    // IPI
-    std::string CstIpi;
-    std::string CodEnq;
-    std::string ClassEnq;
-    std::string TipoCalcIpi;
-    double BaseIpi = 0;
-    double AliqIpi = 0;
-    double VlrIpi = 0;
-
-    // PIS, COFINS and CSLL
-    std::string CstPis;
-    double BasePis = 0;
-    double AliqPis = 0;
-    double VlrPis = 0;
-    double QtBCPis = 0;
-    double AliqPisR = 0;
-    std::string CstCofins;
-    double BaseCofins = 0;
-    double AliqCofins = 0;
-    double VlrCofins = 0;
-    double QtBCCofins = 0;
-    double AliqCofinsR = 0;
-    double BaseCsll = 0;
-    double AliqCsll = 0;
-    double VlrCsll = 0;
-
-    // Services and withheld taxes
-    double BaseIss = 0;
-    double AliqIss = 0;
-    double VlrIss = 0;
-    double ReducIss = 0;
-    std::string CstIss;
-    std::string CodServ;
-    std::string IndISS;
-    double BaseIrrf = 0;
-    double AliqIrrf = 0;
-    double VlrIrrf = 0;
-    double BaseInss = 0;
-    double AliqInss = 0;
-    double ReducInss = 0;
-    double VlrInss = 0;
-    double VlrIof = 0;
-    std::string ReterIss;
-    std::string ReterInss;
-    std::string ReterIrrf;
-    std::string ReterPis;
-    std::string ReterCofins;
-    std::string ReterCsll;
-
-    // Import
-    double VlrImpImport = 0;
-    double VlrIImp = 0;
-    double AliqIImp = 0;
-    double BaseIImp = 0;
-    double VlrDespAdua = 0;
-    double TxSiscomex = 0;
-    std::string NumeroDI;
-    TData DataDI = 0;
-    std::string LocDesemb;
-    std::string UFDesemb;
-    TData DataDesemb = 0;
-    std::string Exportador;
-    int32_t NumAdicao = 0;
-    int32_t SeqAdic = 0;
-    std::string Fabricante;
-    double VlrDescDI = 0;
-    std::string ViaTransp;
-    double VlrAfrmm = 0;
-    std::string Intermedio;
-    std::string NumPedImp;
-    int32_t ItemPedImp = 0;
-    std::string NumFCI;
-
-    // Export
-    std::string TipoDE;
-    std::string NumDE;
-    TData DataDE = 0;
-    std::string NatuDE;
-    std::string NumAcDraw;
-    std::string DrawBack;
-    std::string NumeroRE;
-    std::string NFeExport;
-    double QtdeExport = 0;
-
-    // Batch
-    std::string NumLote;
-    double QtdLote = 0;
-    TData DataFabr = 0;
-    TData DataValid = 0;
+    LUVENOR_DECLARAR_CAMPOS(TItemNF)
 };
 
 template <>

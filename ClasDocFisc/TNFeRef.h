@@ -8,25 +8,29 @@
 
 namespace luvenor {
 
+// The properties of TNFeRef, in the order of its field table and JSON export.
+#define LUVENOR_CAMPOS_TNFeRef(CAMPO, CALCULADO, COLECAO) \
+    CAMPO(Texto, TipoLcto)                                \
+    CAMPO(Inteiro, Ano)                                   \
+    CAMPO(Inteiro, Incremental)                           \
+    CAMPO(Texto, CnpjEmitente)                            \
+    CAMPO(Texto, CodUFEmitente)                           \
+    CAMPO(Texto, EstadoEmitente)                          \
+    CAMPO(Inteiro, NumLcto)                               \
+    CAMPO(Data, DtEmissao)                                \
+    CAMPO(Texto, Serie)                                   \
+    CAMPO(Texto, Modelo)                                  \
+    CAMPO(Texto, ChaveNfe)                                \
+    CAMPO(Texto, Especie)                                 \
+    CAMPO(Texto, NfForn)
+
 class TNFeRef : public TItemColecao {
 public:
     std::string_view ClassName() const override { return "TNFeRef"; }
     // Copies all properties from another TNFeRef; any other source is ignored.
     void Assign(const TItemColecao& fonte) override;
 
-    std::string TipoLcto;
-    int32_t Ano = 0;
-    int32_t Incremental = 0;
-    std::string CnpjEmitente;
-    std::string CodUFEmitente;
-    std::string EstadoEmitente;
-    int32_t NumLcto = 0;
-    TData DtEmissao = 0;
-    std::string Serie;
-    std::string Modelo;
-    std::string ChaveNfe;
-    std::string Especie;
-    std::string NfForn;
+    LUVENOR_DECLARAR_CAMPOS(TNFeRef)
 };
 
 template <>

@@ -1,25 +1,8 @@
 #include "ClasDocFisc/TPagamento.h"
 
-#include <iterator>
-
 namespace luvenor {
 
-namespace {
-
-constexpr TCampo<TPagamento> kCampos[] = {
-    LUVENOR_CAMPO(TPagamento, FormaPagto, Texto),
-    LUVENOR_CAMPO(TPagamento, Valor, Real),
-    LUVENOR_CAMPO(TPagamento, Descricao, Texto),
-};
-static_assert(std::size(kCampos) == 3);
-static_assert(TabelaValida(kCampos));
-
-}  // namespace
-
-template <>
-std::span<const TCampo<TPagamento>> TabelaCampos<TPagamento>() {
-    return kCampos;
-}
+LUVENOR_DEFINIR_TABELA(TPagamento, TItemColecao)
 
 void TPagamento::Assign(const TItemColecao& fonte) {
     if (const auto* pagamento = dynamic_cast<const TPagamento*>(&fonte)) CopiarCampos(*this, *pagamento);

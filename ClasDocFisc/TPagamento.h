@@ -7,16 +7,20 @@
 
 namespace luvenor {
 
+// The properties of TPagamento, in the order of its field table and JSON export.
+#define LUVENOR_CAMPOS_TPagamento(CAMPO, CALCULADO, COLECAO)                                     \
+    CAMPO(Texto, FormaPagto)                                                                     \
+    CAMPO(Real, Valor)                                                                           \
+    /* The name of the means of payment coded by FormaPagto (exact match), else "Indefinido". */ \
+    CALCULADO(Texto, Descricao)
+
 class TPagamento : public TItemColecao {
 public:
     std::string_view ClassName() const override { return "TPagamento"; }
     // Copies FormaPagto and Valor from another TPagamento; any other source is ignored.
     void Assign(const TItemColecao& fonte) override;
 
-    std::string FormaPagto;
-    double Valor = 0;
-    // The name of the means of payment coded by FormaPagto (exact match), else "Indefinido".
-    std::string Descricao() const;
+    LUVENOR_DECLARAR_CAMPOS(TPagamento)
 };
 
 template <>

@@ -7,30 +7,7 @@
 
 namespace luvenor {
 
-namespace {
-
-constexpr TCampo<TParticipante> kCampos[] = {
-    LUVENOR_CAMPO(TParticipante, Codigo, Texto),       LUVENOR_CAMPO(TParticipante, Razao, Texto),
-    LUVENOR_CAMPO(TParticipante, Cnpj, Texto),         LUVENOR_CAMPO(TParticipante, InscrEst, Texto),
-    LUVENOR_CAMPO(TParticipante, Suframa, Texto),      LUVENOR_CAMPO(TParticipante, Endereco, Texto),
-    LUVENOR_CAMPO(TParticipante, Numero, Texto),       LUVENOR_CAMPO(TParticipante, Complemento, Texto),
-    LUVENOR_CAMPO(TParticipante, Bairro, Texto),       LUVENOR_CAMPO(TParticipante, Cidade, Texto),
-    LUVENOR_CAMPO(TParticipante, CodMunicipio, Texto), LUVENOR_CAMPO(TParticipante, Estado, Texto),
-    LUVENOR_CAMPO(TParticipante, Pais, Texto),         LUVENOR_CAMPO(TParticipante, CodPais, Texto),
-    LUVENOR_CAMPO(TParticipante, Fantasia, Texto),     LUVENOR_CAMPO(TParticipante, Email, Texto),
-    LUVENOR_CAMPO(TParticipante, CodUF, Texto),        LUVENOR_CAMPO(TParticipante, Cep, Texto),
-    LUVENOR_CAMPO(TParticipante, InscrMun, Texto),     LUVENOR_CAMPO(TParticipante, Fone, Texto),
-    LUVENOR_CAMPO(TParticipante, Fax, Texto),
-};
-static_assert(std::size(kCampos) == 21);
-static_assert(TabelaValida(kCampos));
-
-}  // namespace
-
-template <>
-std::span<const TCampo<TParticipante>> TabelaCampos<TParticipante>() {
-    return kCampos;
-}
+LUVENOR_DEFINIR_TABELA(TParticipante, TItemColecao)
 
 void TParticipante::Assign(const TItemColecao& fonte) {
     if (const auto* participante = dynamic_cast<const TParticipante*>(&fonte))

@@ -9,6 +9,30 @@
 
 namespace luvenor {
 
+// The properties of TParticipante, in the order of its field table and JSON export.
+#define LUVENOR_CAMPOS_TParticipante(CAMPO, CALCULADO, COLECAO) \
+    CAMPO(Texto, Codigo)                                        \
+    CAMPO(Texto, Razao)                                         \
+    CAMPO(Texto, Cnpj)                                          \
+    CAMPO(Texto, InscrEst)                                      \
+    CAMPO(Texto, Suframa)                                       \
+    CAMPO(Texto, Endereco)                                      \
+    CAMPO(Texto, Numero)                                        \
+    CAMPO(Texto, Complemento)                                   \
+    CAMPO(Texto, Bairro)                                        \
+    CAMPO(Texto, Cidade)                                        \
+    CAMPO(Texto, CodMunicipio)                                  \
+    CAMPO(Texto, Estado)                                        \
+    CAMPO(Texto, Pais)                                          \
+    CAMPO(Texto, CodPais)                                       \
+    CAMPO(Texto, Fantasia)                                      \
+    CAMPO(Texto, Email)                                         \
+    CAMPO(Texto, CodUF)                                         \
+    CAMPO(Texto, Cep)                                           \
+    CAMPO(Texto, InscrMun)                                      \
+    CAMPO(Texto, Fone)                                          \
+    CAMPO(Texto, Fax)
+
 class TParticipante : public TItemColecao {
 public:
     std::string_view ClassName() const override { return "TParticipante"; }
@@ -17,27 +41,7 @@ public:
     // Empties every property.
     void Limpar();
 
-    std::string Codigo;
-    std::string Razao;
-    std::string Cnpj;
-    std::string InscrEst;
-    std::string Suframa;
-    std::string Endereco;
-    std::string Numero;
-    std::string Complemento;
-    std::string Bairro;
-    std::string Cidade;
-    std::string CodMunicipio;
-    std::string Estado;
-    std::string Pais;
-    std::string CodPais;
-    std::string Fantasia;
-    std::string Email;
-    std::string CodUF;
-    std::string Cep;
-    std::string InscrMun;
-    std::string Fone;
-    std::string Fax;
+    LUVENOR_DECLARAR_CAMPOS(TParticipante)
 };
 
 template <>

@@ -3,6 +3,7 @@
 #include "cli/ComandoDanfe.h"
 #include "cli/AplicacaoCli.h"
 #include "cli/PreparoDanfe.h"
+#include "cli/CodigosSaida.h"
 
 #include "danfe/TFrtDanfe.h"
 #include "report/RLExport.h"
@@ -229,7 +230,7 @@ int ComandoDanfe(int argc, char** argv) {
         std::filesystem::create_directories(o.pasta, ec);
         if (ec) {
             std::fprintf(stderr, "luvenor-cli danfe: %s: %s\n", o.pasta.c_str(), ec.message().c_str());
-            return SaidaSemDanfe;
+            return SaidaNaoGravada;
         }
     }
     const auto inicio = Relogio::now();

@@ -31,7 +31,7 @@ int ComandoInfo(int argc, char** argv) {
     ArgumentosLeitura args = LerArgumentos("info", argc, argv);
     if (args.ajuda) {
         std::fputs(ajudaInfo, stdout);
-        return SaidaLidaInteira;
+        return SaidaOk;
     }
     if (!args.erro.empty()) {
         std::fprintf(stderr, "%s\n\n%s", args.erro.c_str(), ajudaInfo);
@@ -52,7 +52,7 @@ int ComandoInfo(int argc, char** argv) {
         std::fprintf(stderr, "%s\n", resultado.MsgErro.c_str());
         return SaidaLeituraInterrompida;
     }
-    return SaidaLidaInteira;
+    return SaidaOk;
 }
 
 }  // namespace luvenor::cli

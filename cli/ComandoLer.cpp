@@ -63,7 +63,7 @@ int ComandoLer(int argc, char** argv) {
     ArgumentosLeitura args = LerArgumentos("read", argc, argv);
     if (args.ajuda) {
         std::fputs(ajudaLer, stdout);
-        return SaidaLidaInteira;
+        return SaidaOk;
     }
     if (!args.erro.empty()) {
         std::fprintf(stderr, "%s\n\n%s", args.erro.c_str(), ajudaLer);
@@ -81,7 +81,7 @@ int ComandoLer(int argc, char** argv) {
     EscreverNotaFiscal(json, nf);
     json.FecharObjeto();
     std::printf("%s\n", json.Resultado().c_str());
-    return resultado.MsgErro.empty() ? SaidaLidaInteira : SaidaLeituraInterrompida;
+    return resultado.MsgErro.empty() ? SaidaOk : SaidaLeituraInterrompida;
 }
 
 }  // namespace luvenor::cli

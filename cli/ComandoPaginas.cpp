@@ -98,7 +98,7 @@ int ImprimirArquivoPaginas(const std::string& arquivo) {
         std::fprintf(stderr, "luvenor-cli pages: %s: %s\n", arquivo.c_str(), e.what());
         return SaidaNaoCarregada;
     }
-    return Escrever(paginas) ? SaidaOk : SaidaSemDanfe;
+    return Escrever(paginas) ? SaidaOk : SaidaNaoGravada;
 }
 
 }  // namespace

@@ -23,7 +23,9 @@ constexpr const char* uso =
     "Renders a saved prepared-page file. A PDF holds every page (A4, the pages' orientation);\n"
     "a PNG is written per page, its number in the name (OUT-1.png, OUT-2.png, ...), at N dots\n"
     "per inch (10 to 600, default 96).\n"
-    "Exit status: 0 done, 1 the output could not be written, 2 bad arguments or a damaged file.\n";
+    "\n"
+    "Exit codes: 0 done; 1 wrong usage; 2 the file could not be read (missing or damaged);\n"
+    "4 the output could not be written.\n";
 
 struct Argumentos {
     std::string entrada;
@@ -97,13 +99,13 @@ int ComandoRenderizar(int argc, char** argv) {
     for (int i = 0; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
             std::fputs(uso, stdout);
-            return 0;
+            return SaidaOk;
         }
     }
     Argumentos args;
     if (const std::string erro = LerArgumentosRender(argc, argv, args); !erro.empty()) {
         std::fprintf(stderr, "luvenor-cli render: %s\n\n%s", erro.c_str(), uso);
-        return 2;
+        return SaidaUso;
     }
 
     IniciarQt("render", false);
@@ -113,7 +115,7 @@ int ComandoRenderizar(int argc, char** argv) {
         CarregarArquivoPaginas(args.entrada, paginas);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "luvenor-cli render: %s: %s\n", args.entrada.c_str(), e.what());
-        return 2;
+        return SaidaNaoCarregada;
     }
 
     ProgressoTerminal terminal;
@@ -125,9 +127,9 @@ int ComandoRenderizar(int argc, char** argv) {
             ExportarPng(paginas, args.saida, args.dpi, progresso);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "luvenor-cli render: %s\n", e.what());
-        return 1;
+        return SaidaNaoGravada;
     }
-    return 0;
+    return SaidaOk;
 }
 
 }  // namespace luvenor::cli

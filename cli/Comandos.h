@@ -3,6 +3,7 @@
 // process exit code.
 #include "ClasDocFisc/TNotaFiscal.h"
 #include "ClasNFe/CarregarNFe.h"
+#include "cli/CodigosSaida.h"
 
 #include <string>
 
@@ -12,11 +13,7 @@ int ComandoLer(int argc, char** argv);         // luvenor-cli read
 int ComandoInfo(int argc, char** argv);        // luvenor-cli info
 int ComandoRenderizar(int argc, char** argv);  // luvenor-cli render
 
-// Shared by read and info: their exit codes, their arguments and the load of the file.
-inline constexpr int SaidaLidaInteira = 0;
-inline constexpr int SaidaUso = 1;
-inline constexpr int SaidaNaoCarregada = 2;
-inline constexpr int SaidaLeituraInterrompida = 3;
+// Shared by read and info: their arguments and the load of the file.
 
 struct ArgumentosLeitura {
     std::string arquivo;

@@ -39,7 +39,7 @@ namespace {
 // Prepares the loaded invoice's DANFE and hands it on; the exit code of that part.
 int Preparar(const char* comando, const std::string& arquivo, TNotaFiscal& nf, const OpcoesDanfe& o,
              const UsarDanfe& usar) {
-    int codigo = SaidaSemDanfe;
+    int codigo = SaidaNaoGravada;
     ImprimirDanfe(nf, o.logo.empty(), [&](TFrtDanfe& formulario) {
         TRLReport& relatorio = formulario.RLReport1();
         relatorio.ShowProgress = false;

@@ -1,6 +1,8 @@
 #pragma once
-// What the commands that make a DANFE (danfe, pages) share: their exit codes, the options that
-// shape the DANFE and the road from an NF-e file to its prepared pages.
+// What the commands that make a DANFE (danfe, pages) share: the options that shape the DANFE and
+// the road from an NF-e file to its prepared pages.
+#include "cli/CodigosSaida.h"
+
 #include <QImage>
 
 #include <functional>
@@ -12,12 +14,6 @@ class TRLGraphicStorage;
 }  // namespace luvenor
 
 namespace luvenor::cli {
-
-inline constexpr int SaidaOk = 0;
-inline constexpr int SaidaUso = 1;
-inline constexpr int SaidaNaoCarregada = 2;
-inline constexpr int SaidaLeituraInterrompida = 3;
-inline constexpr int SaidaSemDanfe = 4;
 
 struct OpcoesDanfe {
     std::string logo;  // a picture for the issuer box instead of the built-in logo
@@ -46,7 +42,7 @@ struct EntradaDanfe {
 // Loads the file as the viewer does, prepares its DANFE in the layout tpImp asks and hands the
 // pages to `usar`. Returns the file's exit code: SaidaNaoCarregada (the message went to stderr),
 // SaidaLeituraInterrompida when the read stopped early (the pages are used only with --parcial),
-// SaidaSemDanfe when no pages could be prepared or `usar` failed, SaidaOk otherwise.
+// SaidaNaoGravada when no pages could be prepared or `usar` failed, SaidaOk otherwise.
 int PrepararDanfe(const char* comando, const EntradaDanfe& entrada, const OpcoesDanfe& o, const QImage& logo,
                   const UsarDanfe& usar);
 

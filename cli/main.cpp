@@ -1,4 +1,5 @@
 // luvenor-cli: the command-line face of Luvenor.
+#include "cli/CodigosSaida.h"
 #include "cli/ComandoDanfe.h"
 #include "cli/ComandoPaginas.h"
 #include "cli/Comandos.h"
@@ -48,16 +49,16 @@ int main(int argc, char** argv) {
     ReusarMemoriaGrande();
     if (argc < 2) {
         MostrarAjuda(stderr);
-        return 2;
+        return luvenor::cli::SaidaUso;
     }
     if (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
         MostrarAjuda(stdout);
-        return 0;
+        return luvenor::cli::SaidaOk;
     }
     for (const Comando& c : comandos) {
         if (std::strcmp(argv[1], c.nome) == 0) return c.executar(argc - 2, argv + 2);
     }
     std::fprintf(stderr, "luvenor-cli: unknown command '%s'\n\n", argv[1]);
     MostrarAjuda(stderr);
-    return 2;
+    return luvenor::cli::SaidaUso;
 }

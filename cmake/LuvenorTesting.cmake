@@ -4,13 +4,10 @@
 find_package(GTest REQUIRED)
 include(GoogleTest)
 
-get_filename_component(LUVENOR_SHARED_DIR "${PROJECT_SOURCE_DIR}/../shared" ABSOLUTE)
-set(LUVENOR_SAMPLES_DIR "${LUVENOR_SHARED_DIR}/nfe-samples" CACHE PATH "Folder of real NF-e sample files")
 
 function(luvenor_add_test name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
-  target_compile_options(${name} PRIVATE ${LUVENOR_WARNINGS})
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
   target_compile_definitions(${name} PRIVATE

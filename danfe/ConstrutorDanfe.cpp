@@ -31,56 +31,50 @@ void DefinirTexto(TRLCustomControl& c, const ControleDanfe& linha) {
     c.AutoSize = (linha.Flags & (flLarguraAuto | flAlturaAuto)) != 0;
 }
 
-TRLCustomControl& CriarControle(TRLCustomControl& banda, const ControleDanfe& linha, int& desenhos) {
-    const CaixaDanfe& cx = linha.Caixa;
-    TRLCustomControl* criado = nullptr;
+bool EhMoldura(const ControleDanfe& linha) {
+    return linha.Tipo == TipoControleDanfe::Retangulo || linha.Tipo == TipoControleDanfe::Linha;
+}
+
+TRLCustomControl& CriarMoldura(TRLCustomControl& banda, const ControleDanfe& linha, int& desenhos) {
+    auto& d = banda.Criar<TRLDraw>("RLDraw" + std::to_string(++desenhos));
+    d.DrawKind = linha.Tipo == TipoControleDanfe::Linha ? TRLDrawKind::dkLine : TRLDrawKind::dkRectangle;
+    if (linha.Flags & flTracoPonto) d.Pen.Style = TRLPenStyle::psDashDot;
+    // Nothing lies under a frame (frames are a band's first controls), so its white fill only
+    // matters on white paper; unfilled, it leaves the canvas brush clear for the texts drawn
+    // after it, which would otherwise record an opaque background and wipe the frame's lines.
+    d.Brush = TRLBrush{clWhite, TRLBrushStyle::bsClear};
+    if (linha.Flags & flAlturaTotal) d.Align = TRLControlAlign::faHeight;
+    return d;
+}
+
+TRLCustomControl& CriarImagem(TRLCustomControl& banda, const ControleDanfe& linha) {
+    auto& i = banda.Criar<TRLImage>(linha.Nome);
+    i.AutoSize = false;
+    if (linha.Flags & flCentralizada) {
+        i.SetScaled(true);
+        i.Center = true;
+    }
+    if (linha.Flags & flEsticada) i.SetStretch(true);
+    return i;
+}
+
+// Every control but the frames: the pictures and the controls that print a text.
+TRLCustomControl& CriarConteudo(TRLCustomControl& banda, const ControleDanfe& linha) {
     switch (linha.Tipo) {
-        case TipoControleDanfe::Retangulo:
-        case TipoControleDanfe::Linha: {
-            auto& d = banda.Criar<TRLDraw>("RLDraw" + std::to_string(++desenhos));
-            d.DrawKind =
-                linha.Tipo == TipoControleDanfe::Linha ? TRLDrawKind::dkLine : TRLDrawKind::dkRectangle;
-            if (linha.Flags & flTracoPonto) d.Pen.Style = TRLPenStyle::psDashDot;
-            // Nothing lies under a frame (frames are a band's first controls), so its white fill only
-            // matters on white paper; unfilled, it leaves the canvas brush clear for the texts drawn
-            // after it, which would otherwise record an opaque background and wipe the frame's lines.
-            d.Brush = TRLBrush{clWhite, TRLBrushStyle::bsClear};
-            if (linha.Flags & flAlturaTotal) d.Align = TRLControlAlign::faHeight;
-            criado = &d;
-            break;
-        }
-        case TipoControleDanfe::Rotulo: {
-            auto& l = banda.Criar<TRLLabel>(linha.Nome);
-            DefinirTexto(l, linha);
-            if (linha.Flags & flLarguraTotal) l.Align = TRLControlAlign::faTop;
-            criado = &l;
-            break;
-        }
+        case TipoControleDanfe::Imagem:
+            return CriarImagem(banda, linha);
         case TipoControleDanfe::Memo: {
             auto& m = banda.Criar<TRLMemo>(linha.Nome);
             DefinirTexto(m, linha);
             m.Behavior = (linha.Flags & flExpandeBanda) ? beSiteExpander : 0u;
-            criado = &m;
-            break;
-        }
-        case TipoControleDanfe::Imagem: {
-            auto& i = banda.Criar<TRLImage>(linha.Nome);
-            i.AutoSize = false;
-            if (linha.Flags & flCentralizada) {
-                i.SetScaled(true);
-                i.Center = true;
-            }
-            if (linha.Flags & flEsticada) i.SetStretch(true);
-            criado = &i;
-            break;
+            return m;
         }
         case TipoControleDanfe::RotuloVertical: {
             auto& a = banda.Criar<TRLAngleLabel>(linha.Nome);
             DefinirTexto(a, linha);
             a.Angle = 90.0;
             a.Layout = TRLTextLayout::tlBottom;
-            criado = &a;
-            break;
+            return a;
         }
         case TipoControleDanfe::InfoSistema: {
             auto& s = banda.Criar<TRLSystemInfo>(linha.Nome);
@@ -88,16 +82,24 @@ TRLCustomControl& CriarControle(TRLCustomControl& banda, const ControleDanfe& li
             s.Info =
                 (linha.Flags & flUltimaPagina) ? TRLInfoType::itLastPageNumber : TRLInfoType::itPageNumber;
             s.Text = linha.Legenda;
-            criado = &s;
-            break;
+            return s;
+        }
+        case TipoControleDanfe::Rotulo:
+        default: {
+            auto& l = banda.Criar<TRLLabel>(linha.Nome);
+            DefinirTexto(l, linha);
+            if (linha.Flags & flLarguraTotal) l.Align = TRLControlAlign::faTop;
+            return l;
         }
     }
-    criado->SetBounds(cx.Left, cx.Top, cx.Width, cx.Height);
-    return *criado;
 }
 
-bool EhMoldura(const ControleDanfe& linha) {
-    return linha.Tipo == TipoControleDanfe::Retangulo || linha.Tipo == TipoControleDanfe::Linha;
+TRLCustomControl& CriarControle(TRLCustomControl& banda, const ControleDanfe& linha, int& desenhos) {
+    TRLCustomControl& criado =
+        EhMoldura(linha) ? CriarMoldura(banda, linha, desenhos) : CriarConteudo(banda, linha);
+    const CaixaDanfe& cx = linha.Caixa;
+    criado.SetBounds(cx.Left, cx.Top, cx.Width, cx.Height);
+    return criado;
 }
 
 void Registrar(MapaControles& controles, TRLCustomControl& c) {

@@ -53,6 +53,14 @@ QComboBox* ListaDeFiltros(QWidget* pai) {
     return filtros;
 }
 
+// The printer chosen last time, else the system's default, else the last one installed.
+QString ImpressoraInicial(const QStringList& nomes, const QString& anterior) {
+    if (nomes.contains(anterior)) return anterior;
+    const QString padrao = QPrinterInfo::defaultPrinterName();
+    if (nomes.contains(padrao) || nomes.isEmpty()) return padrao;
+    return nomes.constLast();
+}
+
 }  // namespace
 
 TRLPrintDialog::TRLPrintDialog(int maiorPagina, QWidget* parent)
@@ -106,11 +114,15 @@ TRLPrintDialog::TRLPrintDialog(int maiorPagina, QWidget* parent)
     ok_->setDefault(true);
     auto* cancelar = Em(new QPushButton(ParaQString(LSTexto(TextoRL::Cancelar)), this), 493, 265, 75, 25);
 
+    connect(ok_, &QPushButton::clicked, this, &TRLPrintDialog::accept);
+    connect(cancelar, &QPushButton::clicked, this, &TRLPrintDialog::reject);
+    IniciarImpressoras(config.Impressora);
+}
+
+void TRLPrintDialog::IniciarImpressoras(const QString& impressoraAnterior) {
     const QStringList nomes = QPrinterInfo::availablePrinterNames();
     impressoras_->addItems(nomes);
-    QString atual = config.Impressora;
-    if (!nomes.contains(atual)) atual = QPrinterInfo::defaultPrinterName();
-    if (!nomes.contains(atual) && !nomes.isEmpty()) atual = nomes.constLast();
+    const QString atual = ImpressoraInicial(nomes, impressoraAnterior);
     impressoras_->setCurrentText(atual);
     EscolherImpressora(atual);
 
@@ -119,8 +131,6 @@ TRLPrintDialog::TRLPrintDialog(int maiorPagina, QWidget* parent)
     connect(de_, &QLineEdit::textEdited, paginas_, [this] { paginas_->setChecked(true); });
     connect(ate_, &QLineEdit::textEdited, paginas_, [this] { paginas_->setChecked(true); });
     connect(selecao_, &QLineEdit::textEdited, opSelecao_, [this] { opSelecao_->setChecked(true); });
-    connect(ok_, &QPushButton::clicked, this, &TRLPrintDialog::accept);
-    connect(cancelar, &QPushButton::clicked, this, &TRLPrintDialog::reject);
 }
 
 void TRLPrintDialog::EscolherImpressora(const QString& nome) {

@@ -48,6 +48,8 @@ public:
     void accept() override;
 
 private:
+    // Fills the printer list (the previous choice first) and ties the fields to their options.
+    void IniciarImpressoras(const QString& impressoraAnterior);
     void EscolherImpressora(const QString& nome);
     void AbrirPropriedades();
 

@@ -1,4 +1,5 @@
-// luvenor-cli read and info as a user runs them: output streams and exit codes.
+// luvenor-cli as a user runs it: output streams and exit codes of read and info, and the exit
+// codes every command shares.
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
@@ -96,6 +97,52 @@ TEST(CliInfo, KeyDataOfTheBundledSample) {
     Execucao parcial = Rodar("info " + Amostras + "v200-15itens-3vol.xml'");
     EXPECT_EQ(parcial.codigo, 3);
     EXPECT_EQ(parcial.erros, "Tag <idDest> não encontrada.\n");
+}
+
+struct CasoUso {
+    const char* nome;
+    const char* argumentos;
+};
+
+class CliUsoErrado : public testing::TestWithParam<CasoUso> {};
+
+// Wrong usage exits 1 whatever the command, with the usage on stderr and nothing on stdout.
+TEST_P(CliUsoErrado, ExitsOneWithTheUsageOnStderr) {
+    Execucao e = Rodar(GetParam().argumentos);
+    EXPECT_EQ(e.codigo, 1) << e.erros;
+    EXPECT_EQ(e.saida, "");
+    EXPECT_NE(e.erros.find("usage: luvenor-cli"), std::string::npos) << e.erros;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Comandos, CliUsoErrado,
+    testing::Values(CasoUso{"NoCommand", ""}, CasoUso{"UnknownCommand", "imprimir x.xml"},
+                    CasoUso{"ReadWithoutFile", "read"}, CasoUso{"InfoWithTwoFiles", "info a.xml b.xml"},
+                    CasoUso{"DanfeWithoutOutput", "danfe x.xml"},
+                    CasoUso{"DanfeWithUnknownFormat", "danfe x.xml -o x.jpg"},
+                    CasoUso{"RenderWithoutOutput", "render x.rpf"},
+                    CasoUso{"RenderWithUnknownOption", "render x.rpf -o x.pdf --cor"},
+                    CasoUso{"RenderWithDpiOutOfRange", "render x.rpf -o x.png --dpi 5"}),
+    [](const testing::TestParamInfo<CasoUso>& info) { return std::string(info.param.nome); });
+
+TEST(CliRender, DamagedInputExitsTwoAndUnwritableOutputFour) {
+    namespace fs = std::filesystem;
+    const fs::path pasta = fs::temp_directory_path() / ("luvenor-render-" + std::to_string(::getpid()));
+    fs::create_directories(pasta);
+    const std::string rpf = (pasta / "nota.rpf").string();
+    ASSERT_EQ(Rodar("danfe " + Exemplo + " -o '" + rpf + "'").codigo, 0);
+
+    EXPECT_EQ(Rodar("render '" + rpf + "' -o '" + (pasta / "nota.pdf").string() + "'").codigo, 0);
+    EXPECT_GT(fs::file_size(pasta / "nota.pdf"), 1000u);
+    EXPECT_EQ(Rodar("render '" + rpf + "' -o '" + (pasta / "falta" / "nota.pdf").string() + "'").codigo, 4);
+    const std::string saida = " -o '" + (pasta / "x.pdf").string() + "'";
+    EXPECT_EQ(Rodar("render '" + (pasta / "falta.rpf").string() + "'" + saida).codigo, 2);
+    std::ofstream(pasta / "lixo.rpf") << "not a page file";
+    Execucao lixo = Rodar("render '" + (pasta / "lixo.rpf").string() + "'" + saida);
+    EXPECT_EQ(lixo.codigo, 2);
+    EXPECT_NE(lixo.erros.find("lixo.rpf"), std::string::npos) << lixo.erros;
+    EXPECT_FALSE(fs::exists(pasta / "x.pdf"));
+    fs::remove_all(pasta);
 }
 
 TEST(CliUso, HelpAndWrongUsage) {
