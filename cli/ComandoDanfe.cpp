@@ -5,6 +5,8 @@
 
 #include "ClasDocFisc/TNotaFiscal.h"
 #include "ClasNFe/CarregarNFe.h"
+#include "ClasNFe/VerificacaoNFe.h"
+#include "cli/Comandos.h"
 #include "danfe/ImprimirDanfe.h"
 #include "danfe/TFrtDanfe.h"
 #include "report/RLExport.h"
@@ -40,6 +42,9 @@ the input's name without its extension.
                   built-in logo
   --sem-credito   leave the viewer's credit line out of the additional information
   --parcial       also write the DANFE of a file whose read stopped early
+  --exigir-assinatura
+                  write no DANFE for a file that is not the signed and authorised one
+                  (as luvenor-cli verify checks it: signature, protocol, access key)
   --dpi N         resolution of PNG pages, 10 to 600 (default 150)
   --verbose       progress and timing on stderr
   --help          show this help
@@ -51,12 +56,10 @@ Exit codes (the highest of all files):
   3  a read stopped early: its message goes to stderr and, without --parcial,
      nothing is written for that file
   4  a DANFE could not be prepared or written
+  5  with --exigir-assinatura, a file did not verify: nothing is written for it
 )";
 
 constexpr int SaidaOk = 0;
-constexpr int SaidaUso = 1;
-constexpr int SaidaNaoCarregada = 2;
-constexpr int SaidaLeituraInterrompida = 3;
 constexpr int SaidaSemDanfe = 4;
 
 enum class Formato { Pdf, Png, Rpf };
@@ -69,6 +72,7 @@ struct Opcoes {
     std::string logo;
     bool semCredito = false;
     bool parcial = false;
+    bool exigirAssinatura = false;
     bool verbose = false;
     bool ajuda = false;
     int dpi = 150;
@@ -130,6 +134,8 @@ std::string LerOpcoes(int argc, char** argv, Opcoes& o) {
             o.semCredito = true;
         else if (arg == "--parcial")
             o.parcial = true;
+        else if (arg == "--exigir-assinatura")
+            o.exigirAssinatura = true;
         else if (arg == "--verbose")
             o.verbose = true;
         else if (arg.size() > 1 && arg[0] == '-')
@@ -219,11 +225,18 @@ int ConverterArquivo(const Trabalho& t, const Opcoes& o, const QImage& logo) {
     TNotaFiscal nf;
     TXmlNFe leitor;
     leitor.NotaFiscal = &nf;
-    const ResultadoCarga carga = CarregarArquivoNFe(leitor, t.entrada, !o.semCredito);
+    VerificacaoNFe verificacao;
+    const ResultadoCarga carga =
+        CarregarArquivoNFe(leitor, t.entrada, !o.semCredito, o.exigirAssinatura ? &verificacao : nullptr);
     if (!carga.Carregado()) {
         if (o.entradas.size() > 1) std::fprintf(stderr, "%s: ", t.entrada.c_str());
         std::fprintf(stderr, "%s\n", carga.ErroCarga.c_str());
         return SaidaNaoCarregada;
+    }
+    if (o.exigirAssinatura && !verificacao.Autentica()) {
+        std::fprintf(stderr, "%s: DANFE não gerado: %s\n", t.entrada.c_str(),
+                     LinhaVerificacao(verificacao).c_str());
+        return SaidaNaoVerificada;
     }
     if (o.verbose) std::fprintf(stderr, "%s: read in %.1f ms\n", t.entrada.c_str(), Milissegundos(inicio));
     if (!carga.MsgErro.empty()) {

@@ -11,12 +11,15 @@ namespace luvenor::cli {
 int ComandoLer(int argc, char** argv);         // luvenor-cli read
 int ComandoInfo(int argc, char** argv);        // luvenor-cli info
 int ComandoRenderizar(int argc, char** argv);  // luvenor-cli render
+int ComandoVerificar(int argc, char** argv);   // luvenor-cli verify
 
 // Shared by read and info: their exit codes, their arguments and the load of the file.
 inline constexpr int SaidaLidaInteira = 0;
 inline constexpr int SaidaUso = 1;
 inline constexpr int SaidaNaoCarregada = 2;
 inline constexpr int SaidaLeituraInterrompida = 3;
+// verify, and danfe --exigir-assinatura: a file that is not the signed and authorised one.
+inline constexpr int SaidaNaoVerificada = 5;
 
 struct ArgumentosLeitura {
     std::string arquivo;
@@ -28,8 +31,9 @@ struct ArgumentosLeitura {
 
 ArgumentosLeitura LerArgumentos(const char* comando, int argc, char** argv);
 
-// Loads the file into `nf`. On a load failure it prints the main window's message on stderr and
-// returns false.
-bool CarregarParaCli(TNotaFiscal& nf, const ArgumentosLeitura& args, ResultadoCarga& resultado);
+// Loads the file into `nf`, and checks it into `verificacao` when given. On a load failure it
+// prints the main window's message on stderr and returns false.
+bool CarregarParaCli(TNotaFiscal& nf, const ArgumentosLeitura& args, ResultadoCarga& resultado,
+                     VerificacaoNFe* verificacao = nullptr);
 
 }  // namespace luvenor::cli

@@ -32,6 +32,7 @@ constexpr Comando comandos[] = {
     {"info", luvenor::cli::ComandoInfo, "read an NF-e XML file and print its key data"},
     {"danfe", luvenor::cli::ComandoDanfe, "write the DANFE of NF-e files as PDF, PNG pages or a page file"},
     {"render", luvenor::cli::ComandoRenderizar, "render a prepared-page file (.rpf) to PDF or PNG"},
+    {"verify", luvenor::cli::ComandoVerificar, "check that NF-e files are the signed and authorised ones"},
 };
 
 void MostrarAjuda(std::FILE* saida) {
