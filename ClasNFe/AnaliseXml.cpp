@@ -43,23 +43,6 @@ void GuardarErroSemContexto(void* estado, xmlError* erro) {
     Guardar(*static_cast<EstadoAnalise*>(estado), erro);
 }
 
-// Encoding errors are raised without the parser context and would go to libxml2's default
-// handler (stderr); for the length of one parse they come to this parse's state instead.
-class ErrosSemContexto {
-public:
-    explicit ErrosSemContexto(EstadoAnalise& estado)
-        : anterior_(xmlStructuredError), contextoAnterior_(xmlStructuredErrorContext) {
-        xmlSetStructuredErrorFunc(&estado, GuardarErroSemContexto);
-    }
-    ~ErrosSemContexto() { xmlSetStructuredErrorFunc(contextoAnterior_, anterior_); }
-    ErrosSemContexto(const ErrosSemContexto&) = delete;
-    ErrosSemContexto& operator=(const ErrosSemContexto&) = delete;
-
-private:
-    xmlStructuredErrorFunc anterior_;
-    void* contextoAnterior_;
-};
-
 // Called by the parser when it meets <!DOCTYPE ...>: the parse stops right there, before any
 // declaration inside it is looked at.
 void RecusarDoctype(void* contexto, const xmlChar*, const xmlChar*, const xmlChar*) {
@@ -68,6 +51,15 @@ void RecusarDoctype(void* contexto, const xmlChar*, const xmlChar*, const xmlCha
 }
 
 }  // namespace
+
+DesvioErrosXml::DesvioErrosXml(void* contexto, xmlStructuredErrorFunc funcao)
+    : anterior_(xmlStructuredError), contextoAnterior_(xmlStructuredErrorContext) {
+    xmlSetStructuredErrorFunc(contexto, funcao);
+}
+
+DesvioErrosXml::~DesvioErrosXml() {
+    xmlSetStructuredErrorFunc(contextoAnterior_, anterior_);
+}
 
 AnaliseXml AnalisarXml(std::string_view dados, const std::string& nome) {
     AnaliseXml resultado;
@@ -81,13 +73,16 @@ AnaliseXml AnalisarXml(std::string_view dados, const std::string& nome) {
         return resultado;
     }
     EstadoAnalise estado;
-    ErrosSemContexto errosSemContexto(estado);
+    // Encoding errors are raised without the parser context and would go to libxml2's default
+    // handler (stderr); for the length of one parse they come to this parse's state instead.
+    DesvioErrosXml errosSemContexto(&estado, GuardarErroSemContexto);
     contexto->_private = &estado;
     contexto->sax->serror = GuardarErro;
     contexto->sax->internalSubset = RecusarDoctype;
 
-    constexpr int opcoes = XML_PARSE_NONET | XML_PARSE_NOBLANKS | XML_PARSE_NOCDATA | XML_PARSE_NOERROR |
-                           XML_PARSE_NOWARNING | XML_PARSE_COMPACT | XML_PARSE_BIG_LINES;
+    // Whitespace between elements is kept: the invoice's signature covers it.
+    constexpr int opcoes = XML_PARSE_NONET | XML_PARSE_NOCDATA | XML_PARSE_NOERROR | XML_PARSE_NOWARNING |
+                           XML_PARSE_COMPACT | XML_PARSE_BIG_LINES;
     DocumentoXml documento(xmlCtxtReadMemory(contexto.get(), dados.data(), static_cast<int>(dados.size()),
                                              nome.c_str(), nullptr, opcoes));
     if (estado.temDoctype) {

@@ -3,6 +3,8 @@
 // substitution, and a document that declares a DOCTYPE is refused (an NF-e never has one).
 #include "ClasNFe/NoXml.h"
 
+#include <libxml/xmlerror.h>
+
 #include <string>
 #include <string_view>
 
@@ -15,6 +17,20 @@ inline constexpr const char* MensagemTamanhoMaximo = "Arquivo maior que 50 MB: r
 struct AnaliseXml {
     DocumentoXml documento;  // empty when the text was refused
     std::string erro;        // why it was refused, with the line number for parser errors
+};
+
+// Sends this thread's libxml2 errors, also those raised outside a parser, to `funcao` for the
+// life of the object, then gives them back to the handler they had.
+class DesvioErrosXml {
+public:
+    DesvioErrosXml(void* contexto, xmlStructuredErrorFunc funcao);
+    ~DesvioErrosXml();
+    DesvioErrosXml(const DesvioErrosXml&) = delete;
+    DesvioErrosXml& operator=(const DesvioErrosXml&) = delete;
+
+private:
+    xmlStructuredErrorFunc anterior_;
+    void* contextoAnterior_;
 };
 
 // Parses `dados`; `nome` names the document in the parser's messages.

@@ -1,6 +1,7 @@
 #include "ClasNFe/CarregarNFe.h"
 
 #include "ClasNFe/AnaliseXml.h"
+#include "ClasNFe/VerificacaoNFe.h"
 #include "util/UString.h"
 
 #include <filesystem>
@@ -21,10 +22,28 @@ NoXml ElementoNfeProc(xmlDoc* documento) {
     return NoXml();
 }
 
+// The bytes of the file at `caminho`; returns the message the user sees when they cannot be had.
+std::string LerConteudo(const std::string& caminho, std::string& dados) {
+    if (Vazio(caminho)) return "Informe o arquivo XML.";
+    std::error_code erro;
+    if (!std::filesystem::is_regular_file(caminho, erro)) return "Arquivo XML não encontrado.";
+    // The size is checked before anything is read, so a huge file costs nothing.
+    auto tamanho = std::filesystem::file_size(caminho, erro);
+    if (!erro && tamanho > TamanhoMaximoXml) return ErroAbertura(caminho, MensagemTamanhoMaximo);
+    std::ifstream arquivo(caminho, std::ios::binary);
+    if (arquivo && !erro) {
+        dados.resize(tamanho);
+        arquivo.read(dados.data(), static_cast<std::streamsize>(tamanho));
+    }
+    if (erro || !arquivo || arquivo.gcount() != static_cast<std::streamsize>(tamanho))
+        return ErroAbertura(caminho, "Não foi possível ler o arquivo.");
+    return {};
+}
+
 }  // namespace
 
 ResultadoCarga CarregarTextoNFe(TXmlNFe& leitor, std::string_view dados, const std::string& caminho,
-                                bool incluirMsgVisualizador) {
+                                bool incluirMsgVisualizador, VerificacaoNFe* verificacao) {
     ResultadoCarga resultado;
     AnaliseXml analise = AnalisarXml(dados, caminho);
     if (!analise.documento) {
@@ -38,37 +57,26 @@ ResultadoCarga CarregarTextoNFe(TXmlNFe& leitor, std::string_view dados, const s
         return resultado;
     }
     leitor.LerXmlNfe(nfeProc, incluirMsgVisualizador, resultado.MsgErro);
+    if (verificacao) *verificacao = VerificarDocumentoNFe(analise.documento.get());
     return resultado;
 }
 
-ResultadoCarga CarregarArquivoNFe(TXmlNFe& leitor, const std::string& caminho, bool incluirMsgVisualizador) {
+ResultadoCarga CarregarArquivoNFe(TXmlNFe& leitor, const std::string& caminho, bool incluirMsgVisualizador,
+                                  VerificacaoNFe* verificacao) {
     ResultadoCarga resultado;
-    if (Vazio(caminho)) {
-        resultado.ErroCarga = "Informe o arquivo XML.";
-        return resultado;
-    }
-    std::error_code erro;
-    if (!std::filesystem::is_regular_file(caminho, erro)) {
-        resultado.ErroCarga = "Arquivo XML não encontrado.";
-        return resultado;
-    }
-    // The size is checked before anything is read, so a huge file costs nothing.
-    auto tamanho = std::filesystem::file_size(caminho, erro);
-    if (!erro && tamanho > TamanhoMaximoXml) {
-        resultado.ErroCarga = ErroAbertura(caminho, MensagemTamanhoMaximo);
-        return resultado;
-    }
-    std::ifstream arquivo(caminho, std::ios::binary);
     std::string dados;
-    if (arquivo && !erro) {
-        dados.resize(tamanho);
-        arquivo.read(dados.data(), static_cast<std::streamsize>(tamanho));
-    }
-    if (erro || !arquivo || arquivo.gcount() != static_cast<std::streamsize>(tamanho)) {
-        resultado.ErroCarga = ErroAbertura(caminho, "Não foi possível ler o arquivo.");
-        return resultado;
-    }
-    return CarregarTextoNFe(leitor, dados, caminho, incluirMsgVisualizador);
+    resultado.ErroCarga = LerConteudo(caminho, dados);
+    if (!resultado.Carregado()) return resultado;
+    return CarregarTextoNFe(leitor, dados, caminho, incluirMsgVisualizador, verificacao);
+}
+
+DocumentoXml AbrirDocumentoXml(const std::string& caminho, std::string& erro) {
+    std::string dados;
+    erro = LerConteudo(caminho, dados);
+    if (!erro.empty()) return nullptr;
+    AnaliseXml analise = AnalisarXml(dados, caminho);
+    if (!analise.documento) erro = ErroAbertura(caminho, analise.erro);
+    return std::move(analise.documento);
 }
 
 }  // namespace luvenor

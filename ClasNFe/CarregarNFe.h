@@ -2,12 +2,15 @@
 // Loading an NF-e distribution file into a reader's record, shared by the main window and the
 // command-line tool: the path checks, the parse, the nfeProc lookup and the read, each failure
 // with the message the user sees.
+#include "ClasNFe/NoXml.h"
 #include "ClasNFe/TXmlNFe.h"
 
 #include <string>
 #include <string_view>
 
 namespace luvenor {
+
+struct VerificacaoNFe;
 
 struct ResultadoCarga {
     // Why the file could not be loaded; the record was not touched. Empty when the reader ran.
@@ -18,12 +21,18 @@ struct ResultadoCarga {
     bool Carregado() const { return ErroCarga.empty(); }
 };
 
-// Loads the file at `caminho` and reads it with `leitor` (whose NotaFiscal must be set).
+// Loads the file at `caminho` and reads it with `leitor` (whose NotaFiscal must be set). With
+// `verificacao`, the document is also checked into it (signature, protocol, key) before it is freed;
+// it is left untouched when the file could not be loaded.
 ResultadoCarga CarregarArquivoNFe(TXmlNFe& leitor, const std::string& caminho,
-                                  bool incluirMsgVisualizador = true);
+                                  bool incluirMsgVisualizador = true, VerificacaoNFe* verificacao = nullptr);
 
 // The same for an XML text already in memory; `caminho` only names it in the messages.
 ResultadoCarga CarregarTextoNFe(TXmlNFe& leitor, std::string_view dados, const std::string& caminho,
-                                bool incluirMsgVisualizador = true);
+                                bool incluirMsgVisualizador = true, VerificacaoNFe* verificacao = nullptr);
+
+// Reads and parses the file at `caminho` with the same checks, for a caller that only looks at the
+// document; empty when it could not be loaded, with the message the user sees in `erro`.
+DocumentoXml AbrirDocumentoXml(const std::string& caminho, std::string& erro);
 
 }  // namespace luvenor

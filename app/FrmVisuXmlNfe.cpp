@@ -29,7 +29,7 @@ namespace {
 constexpr int larguraJanela = 819;
 constexpr int alturaComXml = 610;
 constexpr int alturaSemXml = 230;
-constexpr int alturaPainel1 = 170;
+constexpr int alturaPainel1 = 195;  // the key data, then the verification line
 
 // Panel1 stays disabled while a button's operation runs, so no second one starts from the window.
 class PainelOcupado {
@@ -131,17 +131,24 @@ void TFrmVisuXmlNfe::MontarPainel1() {
     BitBtn3 = Botao(p, QStringLiteral("Contato"), QStyle::SP_MessageBoxInformation, 496, 100, 98, 53);
     ckVerXml = new QCheckBox(QStringLiteral("Visualizar XML"), p);
     ckVerXml->setGeometry(695, 130, 110, 17);
+    LabAutenticidade = new QLabel(p);
+    LabAutenticidade->setGeometry(13, 167, 680, 21);
+    BtnDetalhes = new QPushButton(QStringLiteral("Detalhes"), p);
+    BtnDetalhes->setGeometry(700, 164, 90, 25);
+    BtnDetalhes->setToolTip(QStringLiteral("Assinatura, protocolo, certificado e chave da nota carregada"));
+    BtnDetalhes->setEnabled(false);
 
     // Tab order as designed: path, load, DANFE, the eight fields, the check box, contact.
     QWidget* ordem[] = {EdNomeArquivo, BitBtn1,     BitBtn2,    EdNumNota,  EdDataEmissao,
                         EdChaveNfe,    EdProtocolo, EdCnpjEmit, EdNomeEmit, EdCnpjDest,
-                        EdNomeDest,    ckVerXml,    BitBtn3};
+                        EdNomeDest,    ckVerXml,    BitBtn3,    BtnDetalhes};
     for (size_t i = 1; i < std::size(ordem); ++i) setTabOrder(ordem[i - 1], ordem[i]);
 
     connect(BitBtn1, &QPushButton::clicked, this, &TFrmVisuXmlNfe::BitBtn1Click);
     connect(BitBtn2, &QPushButton::clicked, this, &TFrmVisuXmlNfe::BitBtn2Click);
     connect(BitBtn3, &QPushButton::clicked, this, &TFrmVisuXmlNfe::BitBtn3Click);
     connect(ckVerXml, &QCheckBox::clicked, this, &TFrmVisuXmlNfe::ckVerXmlClick);
+    connect(BtnDetalhes, &QPushButton::clicked, this, &TFrmVisuXmlNfe::BtnDetalhesClick);
 }
 
 void TFrmVisuXmlNfe::FormCreate() {
@@ -191,7 +198,7 @@ void TFrmVisuXmlNfe::Abrir(const QString& caminho) {
 bool TFrmVisuXmlNfe::CarregarArquivo() {
     CursorOcupado cursor;
     const QString caminho = EdNomeArquivo->text();
-    const ResultadoCarga carga = CarregarArquivoNFe(*xmlNfe_, caminho.toStdString(), true);
+    const ResultadoCarga carga = CarregarArquivoNFe(*xmlNfe_, caminho.toStdString(), true, &verificacao_);
     if (!carga.Carregado()) {
         Notificar(carga.ErroCarga);
         return false;
@@ -199,6 +206,7 @@ bool TFrmVisuXmlNfe::CarregarArquivo() {
     // The fields always show the record just read, even when the XML view then fails: the DANFE
     // button prints that record, so fields left from the previous file would mislead.
     PreencherCampos();
+    MostrarVerificacao();
     try {
         WebBrowser1->Navigate(QStringLiteral("file:///") + caminho);
     } catch (const std::exception& e) {
@@ -225,6 +233,30 @@ void TFrmVisuXmlNfe::PreencherCampos() {
     EdNomeEmit->setText(razao(nf.CnpjFili));
     EdCnpjDest->setText(ParaQString(MascaraCnpjCpf(nf.Cnpj)));
     EdNomeDest->setText(razao(nf.Cnpj));
+}
+
+QColor TFrmVisuXmlNfe::CorAviso() {
+    return QColor(0xb0, 0x1c, 0x1c);
+}
+
+void TFrmVisuXmlNfe::MostrarVerificacao() {
+    QString detalhes;
+    for (const std::string& linha : DetalhesVerificacao(verificacao_))
+        detalhes += (detalhes.isEmpty() ? QString() : QStringLiteral("\n")) + ParaQString(linha);
+    LabAutenticidade->setText(ParaQString(LinhaVerificacao(verificacao_)));
+    LabAutenticidade->setToolTip(detalhes);
+    QPalette cores = LabAutenticidade->palette();
+    cores.setColor(QPalette::WindowText,
+                   verificacao_.Autentica() ? palette().color(QPalette::WindowText) : CorAviso());
+    LabAutenticidade->setPalette(cores);
+    BtnDetalhes->setEnabled(true);
+}
+
+void TFrmVisuXmlNfe::BtnDetalhesClick() {
+    PainelOcupado ocupado(Panel1);
+    std::string texto = LinhaVerificacao(verificacao_) + "\n";
+    for (const std::string& linha : DetalhesVerificacao(verificacao_)) texto += "\n" + linha;
+    Notificar(texto);
 }
 
 void TFrmVisuXmlNfe::BitBtn2Click() {

@@ -1,15 +1,19 @@
 #pragma once
 // The main window: the user picks an NF-e distribution file and loads it; the window shows the
-// invoice's key data in read-only fields and, on request, the XML itself, and asks for the DANFE.
+// invoice's key data in read-only fields, one line telling whether the file is the one that was
+// signed and authorised (details on demand) and, on request, the XML itself, and asks for the DANFE.
 #include "ClasDocFisc/TNotaFiscal.h"
 #include "ClasNFe/TXmlNFe.h"
+#include "ClasNFe/VerificacaoNFe.h"
 #include "danfe/ImprimirDanfe.h"
 
+#include <QColor>
 #include <QWidget>
 
 #include <memory>
 
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -30,6 +34,7 @@ public:
     void BitBtn1Click();
     void BitBtn2Click();
     void BitBtn3Click();
+    void BtnDetalhesClick();
     void ckVerXmlClick();
     bool CarregarArquivo();
     void ControleTela();
@@ -39,6 +44,10 @@ public:
     void Abrir(const QString& caminho);
 
     const TNotaFiscal& NotaFiscal() const { return *notaFiscal_; }
+    const VerificacaoNFe& Verificacao() const { return verificacao_; }
+
+    // The text colour of a verification that failed.
+    static QColor CorAviso();
 
     QWidget* Panel1 = nullptr;
     QWidget* Panel2 = nullptr;
@@ -56,16 +65,20 @@ public:
     QLineEdit* EdCnpjDest = nullptr;
     QLineEdit* EdNomeDest = nullptr;
     QCheckBox* ckVerXml = nullptr;
+    QLabel* LabAutenticidade = nullptr;
+    QPushButton* BtnDetalhes = nullptr;
 
 private:
     void FormCreate();
     void MontarPainel1();
     void PreencherCampos();
+    void MostrarVerificacao();
     void FocarNomeArquivo();
 
     VisualizarDanfe visualizar_;
     std::unique_ptr<TNotaFiscal> notaFiscal_;
     std::unique_ptr<TXmlNFe> xmlNfe_;
+    VerificacaoNFe verificacao_;
 };
 
 }  // namespace luvenor

@@ -39,6 +39,9 @@ the input's name without its extension.
                   built-in logo
   --sem-credito   leave the viewer's credit line out of the additional information
   --parcial       also write the DANFE of a file whose read stopped early
+  --exigir-assinatura
+                  write no DANFE for a file that is not the signed and authorised one
+                  (as luvenor-cli verify checks it: signature, protocol, access key)
   --dpi N         resolution of PNG pages, 10 to 600 (default 150)
   --verbose       progress and timing on stderr
   --help          show this help
@@ -50,6 +53,7 @@ Exit codes (the highest of all files):
   3  a read stopped early: its message goes to stderr and, without --parcial,
      nothing is written for that file
   4  a DANFE could not be prepared or written
+  5  with --exigir-assinatura, a file did not verify: nothing is written for it
 )";
 
 enum class Formato { Pdf, Png, Rpf };

@@ -1,4 +1,5 @@
 #include "ClasNFe/DadosPrincipais.h"
+#include "ClasNFe/VerificacaoNFe.h"
 #include "cli/Comandos.h"
 #include "util/UString.h"
 
@@ -11,7 +12,10 @@ constexpr const char* ajudaInfo = R"(usage: luvenor-cli info [--sem-credito] FIL
 
 Reads an NF-e distribution file (nfeProc) and prints the key data the main window
 shows: number, issue date, access key, protocol, and issuer and recipient with
-their masked tax numbers and names.
+their masked tax numbers and names; then whether it is the file that was signed
+and authorised (signature, protocol digest, access key) with the details: the
+digests, the protocol, the certificate's holder and validity ('luvenor-cli
+verify' checks many files for scripts).
 
   --help   show this help
 
@@ -39,7 +43,8 @@ int ComandoInfo(int argc, char** argv) {
     }
     TNotaFiscal nf;
     ResultadoCarga resultado;
-    if (!CarregarParaCli(nf, args, resultado)) return SaidaNaoCarregada;
+    VerificacaoNFe verificacao;
+    if (!CarregarParaCli(nf, args, resultado, &verificacao)) return SaidaNaoCarregada;
 
     DadosPrincipais dados = MontarDadosPrincipais(nf);
     Linha("Nº Nota:", dados.NumNota);
@@ -48,6 +53,9 @@ int ComandoInfo(int argc, char** argv) {
     Linha("Protocolo:", dados.Protocolo);
     Linha("Emissor:", dados.CnpjEmit + "  " + dados.NomeEmit);
     Linha("Destinatário:", dados.CnpjDest + "  " + dados.NomeDest);
+    Linha("Autenticidade:", LinhaVerificacao(verificacao));
+    if (verificacao.Erro.empty())
+        for (const std::string& detalhe : DetalhesVerificacao(verificacao)) Linha("", detalhe);
     if (!resultado.MsgErro.empty()) {
         std::fprintf(stderr, "%s\n", resultado.MsgErro.c_str());
         return SaidaLeituraInterrompida;

@@ -48,10 +48,11 @@ ArgumentosLeitura LerArgumentos(const char* comando, int argc, char** argv) {
     return args;
 }
 
-bool CarregarParaCli(TNotaFiscal& nf, const ArgumentosLeitura& args, ResultadoCarga& resultado) {
+bool CarregarParaCli(TNotaFiscal& nf, const ArgumentosLeitura& args, ResultadoCarga& resultado,
+                     VerificacaoNFe* verificacao) {
     TXmlNFe leitor;
     leitor.NotaFiscal = &nf;
-    resultado = CarregarArquivoNFe(leitor, args.arquivo, !args.semCredito);
+    resultado = CarregarArquivoNFe(leitor, args.arquivo, !args.semCredito, verificacao);
     if (!resultado.Carregado()) {
         std::fprintf(stderr, "%s\n", resultado.ErroCarga.c_str());
         return false;

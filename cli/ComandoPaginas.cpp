@@ -16,6 +16,7 @@ namespace {
 
 constexpr const char* ajudaPaginas =
     R"(usage: luvenor-cli pages FILE.xml [--logo IMAGE] [--sem-credito] [--parcial]
+                         [--exigir-assinatura]
        luvenor-cli pages FILE.rpf
 
 Prints every prepared page as text on stdout: a line with the store's macros, then for
@@ -29,6 +30,8 @@ them; a FILE.rpf gives the pages saved in it. Compare two outputs with diff.
                   built-in logo
   --sem-credito   leave the viewer's credit line out of the additional information
   --parcial       also print the pages of a file whose read stopped early
+  --exigir-assinatura
+                  print nothing for a file that is not the signed and authorised one
   --help          show this help
 
 Exit codes:
@@ -39,6 +42,7 @@ Exit codes:
   3  the read stopped early: its message goes to stderr and, without --parcial,
      nothing is printed
   4  the DANFE could not be prepared, or stdout could not be written
+  5  with --exigir-assinatura, the file did not verify: nothing is printed
 )";
 
 bool PaginasSalvas(const std::string& arquivo) {
@@ -75,7 +79,8 @@ std::string LerArgumentosPaginas(int argc, char** argv, Argumentos& a) {
     if (a.ajuda) return {};
     if (a.arquivo.empty()) return "no input file given";
     if (opcaoDanfe && PaginasSalvas(a.arquivo))
-        return "--logo, --sem-credito and --parcial shape a DANFE; a page file's pages are printed as saved";
+        return "--logo, --sem-credito, --parcial and --exigir-assinatura shape a DANFE; a page file's pages "
+               "are printed as saved";
     return {};
 }
 

@@ -3,6 +3,7 @@
 // process exit code.
 #include "ClasDocFisc/TNotaFiscal.h"
 #include "ClasNFe/CarregarNFe.h"
+#include "ClasNFe/VerificacaoNFe.h"
 #include "cli/CodigosSaida.h"
 
 #include <string>
@@ -12,9 +13,9 @@ namespace luvenor::cli {
 int ComandoLer(int argc, char** argv);         // luvenor-cli read
 int ComandoInfo(int argc, char** argv);        // luvenor-cli info
 int ComandoRenderizar(int argc, char** argv);  // luvenor-cli render
+int ComandoVerificar(int argc, char** argv);   // luvenor-cli verify
 
 // Shared by read and info: their arguments and the load of the file.
-
 struct ArgumentosLeitura {
     std::string arquivo;
     bool temArquivo = false;
@@ -25,8 +26,9 @@ struct ArgumentosLeitura {
 
 ArgumentosLeitura LerArgumentos(const char* comando, int argc, char** argv);
 
-// Loads the file into `nf`. On a load failure it prints the main window's message on stderr and
-// returns false.
-bool CarregarParaCli(TNotaFiscal& nf, const ArgumentosLeitura& args, ResultadoCarga& resultado);
+// Loads the file into `nf`, and checks it into `verificacao` when given. On a load failure it
+// prints the main window's message on stderr and returns false.
+bool CarregarParaCli(TNotaFiscal& nf, const ArgumentosLeitura& args, ResultadoCarga& resultado,
+                     VerificacaoNFe* verificacao = nullptr);
 
 }  // namespace luvenor::cli

@@ -2,6 +2,7 @@
 
 #include "ClasDocFisc/TNotaFiscal.h"
 #include "ClasNFe/CarregarNFe.h"
+#include "ClasNFe/VerificacaoNFe.h"
 #include "danfe/ImprimirDanfe.h"
 #include "danfe/TFrtDanfe.h"
 
@@ -21,6 +22,8 @@ bool LerOpcaoDanfe(int argc, char** argv, int& i, OpcoesDanfe& o, std::string& e
         o.semCredito = true;
     } else if (arg == "--parcial") {
         o.parcial = true;
+    } else if (arg == "--exigir-assinatura") {
+        o.exigirAssinatura = true;
     } else {
         return false;
     }
@@ -60,11 +63,18 @@ int PrepararDanfe(const char* comando, const EntradaDanfe& entrada, const Opcoes
     TNotaFiscal nf;
     TXmlNFe leitor;
     leitor.NotaFiscal = &nf;
-    const ResultadoCarga carga = CarregarArquivoNFe(leitor, entrada.arquivo, !o.semCredito);
+    VerificacaoNFe verificacao;
+    const ResultadoCarga carga = CarregarArquivoNFe(leitor, entrada.arquivo, !o.semCredito,
+                                                    o.exigirAssinatura ? &verificacao : nullptr);
     if (!carga.Carregado()) {
         if (entrada.nomear) std::fprintf(stderr, "%s: ", entrada.arquivo.c_str());
         std::fprintf(stderr, "%s\n", carga.ErroCarga.c_str());
         return SaidaNaoCarregada;
+    }
+    if (o.exigirAssinatura && !verificacao.Autentica()) {
+        std::fprintf(stderr, "%s: DANFE não gerado: %s\n", entrada.arquivo.c_str(),
+                     LinhaVerificacao(verificacao).c_str());
+        return SaidaNaoVerificada;
     }
     if (entrada.verbose)
         std::fprintf(

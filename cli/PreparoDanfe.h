@@ -19,10 +19,11 @@ struct OpcoesDanfe {
     std::string logo;  // a picture for the issuer box instead of the built-in logo
     bool semCredito = false;
     bool parcial = false;
+    bool exigirAssinatura = false;  // no pages for a file that is not the signed, authorised one
 };
 
-// When argv[i] is --logo, --sem-credito or --parcial, reads it (and the value it takes) into `o`
-// and returns true; `erro` then holds a usage error or stays empty.
+// When argv[i] is --logo, --sem-credito, --parcial or --exigir-assinatura, reads it (and the value it takes)
+// into `o` and returns true; `erro` then holds a usage error or stays empty.
 bool LerOpcaoDanfe(int argc, char** argv, int& i, OpcoesDanfe& o, std::string& erro);
 
 // The --logo picture in `logo` (left null without --logo); false, with the message on stderr, when
@@ -41,7 +42,8 @@ struct EntradaDanfe {
 
 // Loads the file as the viewer does, prepares its DANFE in the layout tpImp asks and hands the
 // pages to `usar`. Returns the file's exit code: SaidaNaoCarregada (the message went to stderr),
-// SaidaLeituraInterrompida when the read stopped early (the pages are used only with --parcial),
+// SaidaNaoVerificada when --exigir-assinatura refused it, SaidaLeituraInterrompida when the read
+// stopped early (the pages are used only with --parcial),
 // SaidaNaoGravada when no pages could be prepared or `usar` failed, SaidaOk otherwise.
 int PrepararDanfe(const char* comando, const EntradaDanfe& entrada, const OpcoesDanfe& o, const QImage& logo,
                   const UsarDanfe& usar);

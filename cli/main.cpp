@@ -35,6 +35,7 @@ constexpr Comando comandos[] = {
     {"danfe", luvenor::cli::ComandoDanfe, "write the DANFE of NF-e files as PDF, PNG pages or a page file"},
     {"render", luvenor::cli::ComandoRenderizar, "render a prepared-page file (.rpf) to PDF or PNG"},
     {"pages", luvenor::cli::ComandoPaginas, "print the pages of a DANFE or of a page file as text, for diff"},
+    {"verify", luvenor::cli::ComandoVerificar, "check that NF-e files are the signed and authorised ones"},
 };
 
 void MostrarAjuda(std::FILE* saida) {

@@ -154,3 +154,70 @@ TEST(CliUso, HelpAndWrongUsage) {
     EXPECT_EQ(Rodar("read --nao-existe x.xml").codigo, 1);
     EXPECT_NE(Rodar("--help").saida.find("info"), std::string::npos);
 }
+
+namespace {
+
+const std::string Assinadas = std::string(LUVENOR_FIXTURES_DIR) + "/assinatura/";
+const std::string Alterada = "v400-retrato-3itens-icms40-2dup.xml";  // issuer changed after signing
+
+}  // namespace
+
+TEST(CliVerificar, OneLinePerFileAndExitZeroOnlyWhenEveryFileVerifies) {
+    const std::string validas =
+        "'" + Assinadas + "assinada-sha1.xml' '" + Assinadas + "assinada-sha256.xml' " + Exemplo;
+    Execucao todas = Rodar("verify " + validas);
+    EXPECT_EQ(todas.codigo, 0) << todas.saida;
+    EXPECT_EQ(todas.saida,
+              Assinadas + "assinada-sha1.xml: Assinatura válida · Protocolo confere · Chave correta\n" +
+                  Assinadas + "assinada-sha256.xml: Assinatura válida · Protocolo confere · Chave correta\n" +
+                  LUVENOR_SOURCE_DIR +
+                  "/samples/nfe-exemplo.xml: Assinatura válida · Protocolo confere · "
+                  "Chave correta\n");
+    EXPECT_EQ(todas.erros, "");
+
+    Execucao uma = Rodar("verify " + validas + " " + Amostras + Alterada + "'");
+    EXPECT_EQ(uma.codigo, 5);
+    EXPECT_NE(uma.saida.find(Alterada + ": Assinatura inválida: conteúdo alterado após a assinatura"),
+              std::string::npos)
+        << uma.saida;
+
+    Execucao ausente = Rodar("verify /nao/existe.xml");
+    EXPECT_EQ(ausente.codigo, 5) << "a file that cannot be loaded is not verified";
+    EXPECT_EQ(ausente.saida, "/nao/existe.xml: Arquivo XML não encontrado.\n");
+}
+
+TEST(CliVerificar, DetailsHelpAndWrongUsage) {
+    Execucao detalhes = Rodar("verify --detalhes " + Exemplo);
+    EXPECT_EQ(detalhes.codigo, 0);
+    EXPECT_NE(detalhes.saida.find("\n  Certificado: FERRAGENS AURORA INDUSTRIA E COMERCIO LTDA"),
+              std::string::npos)
+        << detalhes.saida;
+    EXPECT_NE(detalhes.saida.find("\n  Cadeia não verificada"), std::string::npos);
+
+    Execucao ajuda = Rodar("verify --help");
+    EXPECT_EQ(ajuda.codigo, 0);
+    EXPECT_NE(ajuda.saida.find("Exit codes"), std::string::npos);
+    EXPECT_EQ(Rodar("verify").codigo, 1);
+    EXPECT_EQ(Rodar("verify --nao-existe " + Exemplo).codigo, 1);
+    EXPECT_NE(Rodar("--help").saida.find("verify"), std::string::npos);
+}
+
+TEST(CliInfo, TellsWhetherTheFileIsTheOneThatWasSignedAndAuthorised) {
+    Execucao exemplo = Rodar("info " + Exemplo);
+    EXPECT_EQ(exemplo.codigo, 0);
+    EXPECT_NE(
+        exemplo.saida.find("\nAutenticidade:   Assinatura válida · Protocolo confere · Chave correta\n"),
+        std::string::npos)
+        << exemplo.saida;
+    EXPECT_NE(exemplo.saida.find("\n                 Validade: 01/01/2024 a 31/12/2030"), std::string::npos);
+
+    // An altered file is still shown; the read itself went well.
+    Execucao alterada = Rodar("info " + Amostras + Alterada + "'");
+    EXPECT_EQ(alterada.codigo, 0);
+    EXPECT_NE(
+        alterada.saida.find("Autenticidade:   Assinatura inválida: conteúdo alterado após a assinatura · "
+                            "Protocolo confere · Chave não confere com: CNPJ/CPF do emitente"),
+        std::string::npos)
+        << alterada.saida;
+    EXPECT_NE(alterada.saida.find("O certificado não é do emitente da nota"), std::string::npos);
+}

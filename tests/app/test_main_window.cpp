@@ -7,7 +7,9 @@
 #include "danfe/TFrtDanfe.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 
@@ -22,6 +24,12 @@ using luvenor::teste::MensagensCapturadas;
 namespace {
 
 const std::string Exemplo = LUVENOR_SOURCE_DIR "/samples/nfe-exemplo.xml";
+
+std::string Trocar(std::string texto, const std::string& de, const std::string& para) {
+    const size_t pos = texto.find(de);
+    EXPECT_NE(pos, std::string::npos) << de;
+    return pos == std::string::npos ? texto : texto.replace(pos, de.size(), para);
+}
 
 std::string Ler(const std::string& caminho) {
     std::ifstream f(caminho, std::ios::binary);
@@ -168,6 +176,41 @@ TEST_F(JanelaPrincipal, AReadThatStopsEarlyShowsWhatWasReadAndTellsWhere) {
     EXPECT_NE(mensagens.mensagens[0].find("protNFe"), std::string::npos) << mensagens.mensagens[0];
     EXPECT_EQ(janela->EdNumNota->text(), QStringLiteral("4321"));
     EXPECT_EQ(janela->WebBrowser1->Endereco().toStdString(), "file:///" + Gravar("semprot.xml", xml));
+}
+
+TEST_F(JanelaPrincipal, TheVerificationLineTellsASignedFileFromAnAlteredOne) {
+    EXPECT_EQ(janela->LabAutenticidade->text(), QString());
+    EXPECT_FALSE(janela->BtnDetalhes->isEnabled()) << "nothing to detail before a load";
+
+    Carregar(Exemplo);
+    EXPECT_EQ(janela->LabAutenticidade->text().toStdString(),
+              "Assinatura válida \u00b7 Protocolo confere \u00b7 Chave correta");
+    EXPECT_NE(janela->LabAutenticidade->palette().color(QPalette::WindowText), TFrmVisuXmlNfe::CorAviso());
+    EXPECT_TRUE(janela->LabAutenticidade->toolTip().contains(QStringLiteral("Cadeia não verificada")));
+    EXPECT_TRUE(janela->LabAutenticidade->isVisible());
+
+    Carregar(Gravar("alterada.xml", Trocar(Ler(Exemplo), "<vNF>", "<vNF>1")));
+    EXPECT_TRUE(mensagens.mensagens.empty()) << "an altered file still loads and prints";
+    EXPECT_EQ(janela->LabAutenticidade->text().toStdString().rfind(
+                  "Assinatura inválida: conteúdo alterado após a assinatura", 0),
+              0u)
+        << janela->LabAutenticidade->text().toStdString();
+    EXPECT_EQ(janela->LabAutenticidade->palette().color(QPalette::WindowText), TFrmVisuXmlNfe::CorAviso());
+    EXPECT_TRUE(janela->LabAutenticidade->toolTip().contains(QStringLiteral("Digest do conteúdo atual")));
+
+    janela->BtnDetalhes->click();
+    ASSERT_EQ(mensagens.mensagens.size(), 1u);
+    EXPECT_NE(mensagens.mensagens[0].find("Certificado: FERRAGENS AURORA INDUSTRIA E COMERCIO LTDA"),
+              std::string::npos)
+        << mensagens.mensagens[0];
+    EXPECT_NE(mensagens.mensagens[0].find("Validade: 01/01/2024 a 31/12/2030"), std::string::npos);
+    EXPECT_TRUE(janela->Panel1->isEnabled());
+
+    // A file that cannot be loaded leaves the line of the invoice still shown.
+    mensagens.mensagens.clear();
+    Carregar(Gravar("quebrado.xml", "<nfeProc>"));
+    EXPECT_EQ(janela->NotaFiscal().NumLcto, 4321);
+    EXPECT_EQ(janela->Verificacao().Assinatura.Estado, EstadoAssinatura::ConteudoAlterado);
 }
 
 TEST_F(JanelaPrincipal, DanfeButtonAsksForAFileFirstThenShowsTheInvoicesLayout) {

@@ -107,6 +107,22 @@ TEST_F(CliDanfe, LeituraInterrompidaSai3EGravaSoComParcial) {
     EXPECT_NE(erro.find("cNF"), std::string::npos) << erro;
 }
 
+TEST_F(CliDanfe, ExigirAssinaturaRecusaOArquivoQueNaoVerificaESai5) {
+    const std::string valida = std::string(LUVENOR_FIXTURES_DIR) + "/assinatura/assinada-sha1.xml";
+    const std::string alterada = Amostra("v400-retrato-3itens-icms40-2dup.xml");
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(Executar({alterada, valida, "--outdir", Em("d"), "--exigir-assinatura"}), 5);
+    const std::string erro = testing::internal::GetCapturedStderr();
+    EXPECT_FALSE(fs::exists(Em("d/v400-retrato-3itens-icms40-2dup.pdf")));
+    EXPECT_TRUE(fs::exists(Em("d/assinada-sha1.pdf")));
+    EXPECT_EQ(erro, alterada +
+                        ": DANFE não gerado: Assinatura inválida: conteúdo alterado após a assinatura \u00b7 "
+                        "Protocolo confere \u00b7 Chave não confere com: CNPJ/CPF do emitente\n");
+    // Without the option an altered file still prints: users need to see it.
+    EXPECT_EQ(Executar({alterada, "-o", Em("x.pdf")}), 0);
+    EXPECT_TRUE(fs::exists(Em("x.pdf")));
+}
+
 TEST_F(CliDanfe, VariosArquivosContinuamDepoisDeUmaFalha) {
     testing::internal::CaptureStderr();
     EXPECT_EQ(Executar({Em("nao-existe.xml"), Amostra(retrato), "--outdir", Em("d")}), 2);
