@@ -7,10 +7,11 @@ set(CPACK_PACKAGE_VENDOR "Dozavoz Uvivov Eraruzazezu Radu")
 set(CPACK_PACKAGE_CONTACT "Dozavoz Uvivov Eraruzazezu Radu <contato@luvenor.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "viewer of NF-e electronic invoices and their DANFE")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Luvenor opens Brazilian electronic invoices (NF-e distribution files), shows their key data
-and the XML itself, and composes the invoice's DANFE, portrait or landscape as the invoice asks,
-for preview, printing or saving as PDF. Its luvenor-cli command writes the DANFE of many invoices
-at once, without a display.")
+    "Luvenor opens Brazilian electronic invoices (NF-e distribution files), shows
+their key data and the XML itself, and composes the invoice's DANFE, portrait
+or landscape as the invoice asks, for preview, printing or saving as PDF.
+Its luvenor-cli command writes the DANFE of many invoices at once, without a
+display.")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_PACKAGE_DIRECTORY ${PROJECT_BINARY_DIR}/pacote)
