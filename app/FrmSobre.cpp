@@ -3,6 +3,8 @@
 #include "app/FonteJanelas.h"
 #include "danfe/LogoPadrao.h"
 
+#include "LuvenorPrograma.h"
+
 #include <QApplication>
 #include <QDateTime>
 #include <QDesktopServices>
@@ -64,6 +66,10 @@ QString TextoVersaoDoArquivo(const QString& caminhoPrograma) {
     return QStringLiteral("Versão de ") + texto;
 }
 
+QString TextoVersaoPrograma() {
+    return QStringLiteral("Luvenor ") + QString::fromLatin1(VersaoPrograma);
+}
+
 TFrmSobre::TFrmSobre(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Informações de Contato"));
     setFont(FonteDasJanelas());
@@ -79,6 +85,10 @@ TFrmSobre::TFrmSobre(QWidget* parent) : QDialog(parent) {
     icone->setGeometry(5, 10, 120, 120);
     icone->setScaledContents(true);  // stretched, proportions not kept
     icone->setPixmap(QPixmap::fromImage(LogoPadrao()));
+    // The release under the logo; the date line beside it stays the program file's own date.
+    LbVersaoPrograma = RotuloNegrito(painel2, TextoVersaoPrograma(), 5, 136);
+    LbVersaoPrograma->setGeometry(5, 136, 120, 13);
+    LbVersaoPrograma->setAlignment(Qt::AlignHCenter);
 
     ProductName = RotuloNegrito(painel2, QString(), 140, 7);
     Version = RotuloNegrito(painel2, QString(), 140, 22);

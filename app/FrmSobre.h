@@ -20,6 +20,9 @@ QString GetWindowsVersion();
 // the file's time stamp falls exactly at midnight.
 QString TextoVersaoDoArquivo(const QString& caminhoPrograma);
 
+// "Luvenor " and the program's release number.
+QString TextoVersaoPrograma();
+
 class TFrmSobre : public QDialog {
     Q_OBJECT
 
@@ -32,6 +35,7 @@ public:
     QLabel* ProductName = nullptr;
     QLabel* Version = nullptr;
     QLabel* LbVersaoWindows = nullptr;
+    QLabel* LbVersaoPrograma = nullptr;
     QLabel* Label2 = nullptr;
 
 protected:

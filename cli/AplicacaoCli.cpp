@@ -1,6 +1,7 @@
 #include "cli/AplicacaoCli.h"
 
 #include "report/RLAplicacao.h"
+#include "report/RLFonts.h"
 
 #include <QString>
 
@@ -24,8 +25,7 @@ void IniciarQt(const char* comando, bool verbose) {
     mensagensQt = verbose;
     qInstallMessageHandler(FiltrarMensagensQt);
     if (!IniciarAplicacaoGrafica("luvenor-cli"))
-        std::fprintf(stderr, "luvenor-cli %s: warning: the Liberation Serif fonts could not be loaded\n",
-                     comando);
+        std::fprintf(stderr, "luvenor-cli %s: %s\n", comando, AvisoFonteAusente);
 }
 
 }  // namespace luvenor::cli

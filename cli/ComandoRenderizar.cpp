@@ -20,7 +20,7 @@ constexpr const char* uso =
     "usage: luvenor-cli render FILE.rpf -o OUT.pdf\n"
     "       luvenor-cli render FILE.rpf -o OUT.png [--dpi N]\n"
     "\n"
-    "Renders a saved prepared-page file. A PDF holds every page (A4, the pages' orientation);\n"
+    "Renders a saved prepared-page file. A PDF holds every page, each on its own paper;\n"
     "a PNG is written per page, its number in the name (OUT-1.png, OUT-2.png, ...), at N dots\n"
     "per inch (10 to 600, default 96).\n"
     "\n"

@@ -4,6 +4,8 @@
 #include "cli/ComandoPaginas.h"
 #include "cli/Comandos.h"
 
+#include "LuvenorPrograma.h"
+
 #include <cstdio>
 #include <cstring>
 
@@ -39,9 +41,11 @@ constexpr Comando comandos[] = {
 };
 
 void MostrarAjuda(std::FILE* saida) {
-    std::fprintf(saida, "usage: luvenor-cli COMMAND [ARGS...]\n\ncommands:\n");
+    std::fprintf(saida, "usage: luvenor-cli COMMAND [ARGS...]\n       luvenor-cli --version\n\ncommands:\n");
     for (const Comando& c : comandos) std::fprintf(saida, "  %-8s %s\n", c.nome, c.resumo);
-    std::fprintf(saida, "\n'luvenor-cli COMMAND --help' explains each command.\n");
+    std::fprintf(saida,
+                 "\noptions:\n  --help     show this help\n  --version  print the program's version\n"
+                 "\n'luvenor-cli COMMAND --help' explains each command.\n");
 }
 
 }  // namespace
@@ -55,6 +59,10 @@ int main(int argc, char** argv) {
     if (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
         MostrarAjuda(stdout);
         return luvenor::cli::SaidaOk;
+    }
+    if (std::strcmp(argv[1], "--version") == 0) {
+        std::printf("luvenor-cli %s\n", luvenor::VersaoPrograma);
+        return 0;
     }
     for (const Comando& c : comandos) {
         if (std::strcmp(argv[1], c.nome) == 0) return c.executar(argc - 2, argv + 2);

@@ -4,18 +4,62 @@
 #include <QFontDatabase>
 #include <QString>
 
+#include <fontconfig/fontconfig.h>
+
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <memory>
 #include <mutex>
 
 namespace luvenor {
 namespace {
 
-constexpr const char* pastaLiberation = "/usr/share/fonts/truetype/liberation2/";
-constexpr const char* arquivosSerif[] = {"LiberationSerif-Regular.ttf", "LiberationSerif-Bold.ttf",
-                                         "LiberationSerif-Italic.ttf", "LiberationSerif-BoldItalic.ttf"};
+template <typename T, void (*Liberar)(T*)>
+struct LiberarFc {
+    void operator()(T* p) const { Liberar(p); }
+};
+using PadraoFc = std::unique_ptr<FcPattern, LiberarFc<FcPattern, FcPatternDestroy>>;
+using ObjetosFc = std::unique_ptr<FcObjectSet, LiberarFc<FcObjectSet, FcObjectSetDestroy>>;
+using ConjuntoFc = std::unique_ptr<FcFontSet, LiberarFc<FcFontSet, FcFontSetDestroy>>;
+
+TArquivoFonte LerArquivo(FcPattern* fonte) {
+    TArquivoFonte a;
+    FcChar8* caminho = nullptr;
+    if (FcPatternGetString(fonte, FC_FILE, 0, &caminho) == FcResultMatch && caminho)
+        a.Caminho = reinterpret_cast<const char*>(caminho);
+    int peso = FC_WEIGHT_REGULAR;
+    int inclinacao = FC_SLANT_ROMAN;
+    FcPatternGetInteger(fonte, FC_WEIGHT, 0, &peso);
+    FcPatternGetInteger(fonte, FC_SLANT, 0, &inclinacao);
+    FcPatternGetInteger(fonte, FC_FONTVERSION, 0, &a.Versao);
+    a.Negrito = peso >= FC_WEIGHT_BOLD;
+    a.Italico = inclinacao != FC_SLANT_ROMAN;
+    return a;
+}
+
+// Regular, bold, italic, bold italic.
+int Estilo(const TArquivoFonte& a) {
+    return (a.Negrito ? 1 : 0) + (a.Italico ? 2 : 0);
+}
 
 }  // namespace
+
+std::vector<TArquivoFonte> ArquivosDaFamilia(const std::string& familia) {
+    // A listing, not a match: fontconfig would answer a match for any family with a look-alike.
+    PadraoFc padrao(FcPatternCreate());
+    ObjetosFc objetos(FcObjectSetBuild(FC_FILE, FC_WEIGHT, FC_SLANT, FC_FONTVERSION, nullptr));
+    if (!padrao || !objetos) return {};
+    FcPatternAddString(padrao.get(), FC_FAMILY, reinterpret_cast<const FcChar8*>(familia.c_str()));
+    ConjuntoFc conjunto(FcFontList(nullptr, padrao.get(), objetos.get()));
+    std::vector<TArquivoFonte> arquivos;
+    if (!conjunto) return arquivos;
+    for (int i = 0; i < conjunto->nfont; ++i) {
+        TArquivoFonte a = LerArquivo(conjunto->fonts[i]);
+        if (!a.Caminho.empty()) arquivos.push_back(std::move(a));
+    }
+    return arquivos;
+}
 
 bool RegistrarFontes() {
     // Without an application Qt has no font database yet; a later call registers them.
@@ -23,10 +67,17 @@ bool RegistrarFontes() {
     static bool registradas = false;
     static std::once_flag uma;
     std::call_once(uma, [] {
+        // One file per style; of two installed copies (liberation and liberation2) the newer.
+        std::array<const TArquivoFonte*, 4> escolhidos{};
+        const std::vector<TArquivoFonte> arquivos = ArquivosDaFamilia("Liberation Serif");
+        for (const TArquivoFonte& a : arquivos) {
+            const TArquivoFonte*& atual = escolhidos[Estilo(a)];
+            if (!atual || a.Versao > atual->Versao) atual = &a;
+        }
         bool todas = true;
-        for (const char* nome : arquivosSerif) {
-            const QString caminho = QString::fromLatin1(pastaLiberation) + QString::fromLatin1(nome);
-            if (QFontDatabase::addApplicationFont(caminho) < 0) todas = false;
+        for (const TArquivoFonte* a : escolhidos) {
+            if (!a || QFontDatabase::addApplicationFont(QString::fromStdString(a->Caminho)) < 0)
+                todas = false;
         }
         QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
         registradas = todas;

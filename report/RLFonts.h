@@ -1,15 +1,38 @@
 #pragma once
 // Fonts for drawing pages. "Times New Roman", which every DANFE text asks for, resolves to
-// Liberation Serif (metric-compatible), registered with Qt once at start-up.
+// Liberation Serif (metric-compatible), found through fontconfig and registered with Qt once at
+// start-up.
 #include "report/RLGraphics.h"
 
 #include <QFont>
 
+#include <string>
+#include <vector>
+
 namespace luvenor {
+
+// What the programs print when RegistrarFontes fails: names the package that brings the font.
+inline constexpr char AvisoFonteAusente[] =
+    "warning: the DANFE font Liberation Serif was not found through fontconfig; install the "
+    "fonts-liberation2 package (until then the DANFE is drawn with another font and its texts may "
+    "not fit their boxes)";
+
+// One file of a font family as fontconfig lists it.
+struct TArquivoFonte {
+    std::string Caminho;
+    bool Negrito = false;
+    bool Italico = false;
+    int Versao = 0;  // the font's own revision, to prefer the newer of two installed copies
+};
+
+// The files fontconfig knows for exactly this family, wherever the distribution installed them;
+// none when the family is not installed (no look-alike is offered in its place).
+std::vector<TArquivoFonte> ArquivosDaFamilia(const std::string& familia);
 
 // Registers the Liberation Serif files with Qt and makes "Times New Roman" resolve to them. Call
 // it once a QGuiApplication exists, from every entry point and test that measures or draws text;
-// later calls do nothing. Returns false when the font files could not be loaded.
+// later calls do nothing. Returns false unless its regular, bold, italic and bold italic files were
+// all found and loaded.
 bool RegistrarFontes();
 
 // The em height in design pixels a page font asks for: a negative height is the character height,

@@ -3,6 +3,8 @@
 
 #include "app/FrmSobre.h"
 
+#include "LuvenorPrograma.h"
+
 #include <QApplication>
 #include <QDateTime>
 #include <QEvent>
@@ -59,6 +61,10 @@ TEST(JanelaContato, ShowsTheProgramPathItsDateAndTheContactLines) {
     EXPECT_TRUE(sobre.ProductName->font().bold());
     EXPECT_EQ(sobre.Version->text(), TextoVersaoDoArquivo(QCoreApplication::applicationFilePath()));
     EXPECT_EQ(sobre.LbVersaoWindows->text(), GetWindowsVersion());
+    // The release number sits under the logo; the date line keeps the file's own date.
+    EXPECT_EQ(sobre.LbVersaoPrograma->text(),
+              QStringLiteral("Luvenor ") + QString::fromLatin1(VersaoPrograma));
+    EXPECT_FALSE(sobre.Version->text().contains(QString::fromLatin1(VersaoPrograma)));
     EXPECT_TRUE(sobre.Label2->text().startsWith(QStringLiteral("site: ")));
     EXPECT_EQ(TFrmSobre::EnderecoContato(),
               QStringLiteral("http://") + sobre.Label2->text().mid(6) + QStringLiteral("/contato.html"));
