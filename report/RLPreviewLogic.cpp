@@ -105,17 +105,30 @@ std::optional<int> LerPaginaDigitada(std::string_view texto) {
     return n - 1;
 }
 
-double ZoomLarguraDaPagina(TRLTamanho cliente, TRLTamanho pagina) {
-    if (pagina.Largura <= 0) return 0;
-    return Arredondar((cliente.Largura * 100.0 - 700.0) / pagina.Largura);
+int RolagemDaRoda(int graus, int linhasPorEntalhe) {
+    const long long pixels =
+        static_cast<long long>(graus) * std::max(1, linhasPorEntalhe) * PixelsPorLinhaDaRoda;
+    return static_cast<int>(std::clamp(pixels / 120, -1000000LL, 1000000LL));
 }
 
 namespace {
+// Rounded down: a zoom rounded up makes the boxes a few pixels wider than the pane, and a scroll
+// bar appears that moves by those pixels.
+double ParaBaixo(double v) {
+    if (!std::isfinite(v)) return 0;
+    return std::floor(std::clamp(v, -1e9, 1e9));
+}
+
 double ZoomAltura(TRLTamanho cliente, TRLTamanho pagina) {
     if (pagina.Altura <= 0) return 0;
-    return Arredondar((cliente.Altura * 100.0 - 700.0) / pagina.Altura);
+    return ParaBaixo((cliente.Altura * 100.0 - 700.0) / pagina.Altura);
 }
 }  // namespace
+
+double ZoomLarguraDaPagina(TRLTamanho cliente, TRLTamanho pagina) {
+    if (pagina.Largura <= 0) return 0;
+    return ParaBaixo((cliente.Largura * 100.0 - 700.0) / pagina.Largura);
+}
 
 double ZoomPaginaInteira(TRLTamanho cliente, TRLTamanho pagina) {
     return std::min(ZoomLarguraDaPagina(cliente, pagina), ZoomAltura(cliente, pagina));
@@ -123,7 +136,7 @@ double ZoomPaginaInteira(TRLTamanho cliente, TRLTamanho pagina) {
 
 double ZoomVariasPaginas(TRLTamanho cliente, TRLTamanho pagina) {
     if (pagina.Largura <= 0) return 0;
-    const double largura = Arredondar((cliente.Largura - 7.0) / CaixasVariasPaginas * 100.0 / pagina.Largura);
+    const double largura = ParaBaixo((cliente.Largura - 7.0) / CaixasVariasPaginas * 100.0 / pagina.Largura);
     return std::min(largura, ZoomAltura(cliente, pagina));
 }
 
@@ -181,10 +194,25 @@ bool TRLPreviewPane::DiminuirZoom() {
     return DefinirZoom(std::max(zoom_ - PassoZoom, ZoomMinimo));
 }
 
+namespace {
+// A width-limited fit whose pages come out taller than the pane is taken again on the width left
+// beside the vertical scroll bar.
+double ComBarra(double (*ajuste)(TRLTamanho, TRLTamanho), TRLTamanho cliente, TRLTamanho pagina, int barra) {
+    const double z = ajuste(cliente, pagina);
+    if (barra <= 0 || TamanhoDaCaixa(pagina, z).Altura <= cliente.Altura) return z;
+    return ajuste({cliente.Largura - barra, cliente.Altura}, pagina);
+}
+}  // namespace
+
 bool TRLPreviewPane::AjustarLarguraDaPagina(TRLTamanho cliente) {
     const bool vista = caixas_ != 1;
     caixas_ = 1;
-    return DefinirZoom(ZoomLarguraDaPagina(cliente, tamanhoPagina_)) || vista;
+    return DefinirZoom(ComBarra(ZoomLarguraDaPagina, cliente, tamanhoPagina_, barra_)) || vista;
+}
+
+bool TRLPreviewPane::AjustarAoAbrir(TRLTamanho cliente, double padrao) {
+    const double largura = ComBarra(ZoomLarguraDaPagina, cliente, tamanhoPagina_, barra_);
+    return DefinirZoom(std::max(padrao, largura));
 }
 
 bool TRLPreviewPane::AjustarPaginaInteira(TRLTamanho cliente) {
@@ -196,7 +224,7 @@ bool TRLPreviewPane::AjustarPaginaInteira(TRLTamanho cliente) {
 bool TRLPreviewPane::AjustarVariasPaginas(TRLTamanho cliente) {
     const bool vista = caixas_ != CaixasVariasPaginas;
     caixas_ = CaixasVariasPaginas;
-    return DefinirZoom(ZoomVariasPaginas(cliente, tamanhoPagina_)) || vista;
+    return DefinirZoom(ComBarra(ZoomVariasPaginas, cliente, tamanhoPagina_, barra_)) || vista;
 }
 
 bool TRLPreviewPane::AplicarItemZoom(TRLItemZoom item, TRLTamanho cliente) {
@@ -315,6 +343,46 @@ std::optional<TRLAchado> Procurar(const TRLGraphicStorage& paginas, std::string_
     return std::nullopt;
 }
 
+std::optional<TRLResultadoBusca> ProcurarComVolta(const TRLGraphicStorage& paginas,
+                                                  std::string_view procurado, int paginaAtual,
+                                                  TRLAchado ultimo, TRLOpcoesBusca opcoes) {
+    if (const auto achado = Procurar(paginas, procurado, paginaAtual, ultimo, opcoes))
+        return TRLResultadoBusca{*achado, false};
+    // From the other end, the whole store: a match after the start would have been found above.
+    const int inicio = opcoes.ParaCima ? paginas.Count() - 1 : 0;
+    if (const auto achado = Procurar(paginas, procurado, inicio, {}, opcoes))
+        return TRLResultadoBusca{*achado, true};
+    return std::nullopt;
+}
+
+std::optional<TRLRetangulo> RetanguloNoConteudo(const TRLLayoutPainel& layout, int pagina,
+                                                TRLTamanho tamanhoPagina, const TRLPageRect& r) {
+    for (const TRLCaixaPagina& c : layout.Caixas) {
+        if (c.Pagina != pagina) continue;
+        const double sx = tamanhoPagina.Largura > 0 ? double(c.Folha.Largura) / tamanhoPagina.Largura : 1.0;
+        const double sy = tamanhoPagina.Altura > 0 ? double(c.Folha.Altura) / tamanhoPagina.Altura : 1.0;
+        const int x = c.X + Arredondar(r.Left * sx);
+        const int y = c.Y + Arredondar(r.Top * sy);
+        return TRLRetangulo{x, y, c.X + Arredondar(r.Right * sx) - x, c.Y + Arredondar(r.Bottom * sy) - y};
+    }
+    return std::nullopt;
+}
+
+namespace {
+int RolagemNoEixo(int inicio, int tamanho, int rolagem, int visivel, int conteudo) {
+    const int maximo = std::max(0, conteudo - visivel);
+    if (inicio >= rolagem && inicio + tamanho <= rolagem + visivel) return std::clamp(rolagem, 0, maximo);
+    // Larger than the view: its start is shown.
+    const int alvo = tamanho >= visivel ? inicio : inicio + tamanho / 2 - visivel / 2;
+    return std::clamp(alvo, 0, maximo);
+}
+}  // namespace
+
+TRLPonto RolagemParaMostrar(TRLRetangulo alvo, TRLPonto rolagem, TRLTamanho cliente, TRLTamanho conteudo) {
+    return {RolagemNoEixo(alvo.X, alvo.Largura, rolagem.X, cliente.Largura, conteudo.Largura),
+            RolagemNoEixo(alvo.Y, alvo.Altura, rolagem.Y, cliente.Altura, conteudo.Altura)};
+}
+
 const std::vector<TRLTeclaPrevia>& TeclasDaPrevia() {
     using A = TRLAcaoPrevia;
     static const std::vector<TRLTeclaPrevia> teclas = {
@@ -342,6 +410,8 @@ const std::vector<TRLTeclaPrevia>& TeclasDaPrevia() {
         {Qt::Key_F3, true, A::AbrirBusca},
         {Qt::Key_F3, false, A::ProcurarProxima},
         {Qt::Key_Escape, false, A::Fechar},
+        {Qt::Key_P, true, A::Imprimir},
+        {Qt::Key_S, true, A::Salvar},
     };
     return teclas;
 }

@@ -22,8 +22,14 @@ constexpr double PassoZoom = 10.0;
 constexpr int MargemCaixa = 7;
 constexpr int CaixasVariasPaginas = 3;
 
-// Pixels the wheel and the arrow keys scroll.
+// Pixels the arrow keys scroll.
 constexpr int PassoRolagem = 10;
+// Pixels of one line the wheel scrolls; the desktop says how many lines a notch is (3 by default),
+// so a notch moves about three lines of text, as in other document viewers.
+constexpr int PixelsPorLinhaDaRoda = 20;
+// The wheel's scroll for `graus` (eighths of a degree, 120 a notch) at `linhasPorEntalhe` lines a
+// notch; a fraction of a notch (a touchpad) scrolls its share.
+int RolagemDaRoda(int graus, int linhasPorEntalhe);
 
 // The zoom list's items, in list order; the first eight are percentages.
 enum class TRLItemZoom {
@@ -63,8 +69,8 @@ struct TRLTamanho {
     bool operator==(const TRLTamanho&) const = default;
 };
 
-// Zooms that fit the store's page size into a client area; they may come out below the minimum,
-// which the pane then refuses.
+// Zooms that fit the store's page size into a client area, rounded down so the boxes never
+// outgrow it; they may come out below the minimum, which the pane then refuses.
 double ZoomLarguraDaPagina(TRLTamanho cliente, TRLTamanho pagina);
 double ZoomPaginaInteira(TRLTamanho cliente, TRLTamanho pagina);
 double ZoomVariasPaginas(TRLTamanho cliente, TRLTamanho pagina);
@@ -119,10 +125,16 @@ public:
     bool DefinirZoom(double zoom);
     bool AumentarZoom() { return DefinirZoom(zoom_ + PassoZoom); }
     bool DiminuirZoom();
-    // Fits in `cliente` with one box (width, whole page) or three (multiple pages).
+    // Fits in `cliente` with one box (width, whole page) or three (multiple pages). `cliente` is
+    // the pane with no scroll bar shown: a fit whose pages are taller than it leaves room for the
+    // vertical bar (DefinirLarguraDaBarra), so no horizontal bar appears.
     bool AjustarLarguraDaPagina(TRLTamanho cliente);
     bool AjustarPaginaInteira(TRLTamanho cliente);
     bool AjustarVariasPaginas(TRLTamanho cliente);
+    void DefinirLarguraDaBarra(int pixels) { barra_ = pixels; }
+    // On opening: the default zoom, or the page width when that is larger (a wide screen), so the
+    // small print of a page is legible at once.
+    bool AjustarAoAbrir(TRLTamanho cliente, double padrao);
     // A list item: a percentage or one of the fits.
     bool AplicarItemZoom(TRLItemZoom item, TRLTamanho cliente);
     // The list's edit text: a typed zoom, else the selected item (when there is one).
@@ -156,6 +168,7 @@ private:
     int pagina_ = 0;
     double zoom_ = ZoomPadrao;
     int caixas_ = 1;
+    int barra_ = 0;
     bool editando_ = false;
     TRLAchado selecao_;
     TRLAchado achado_;
@@ -180,6 +193,37 @@ bool TextoContem(std::string_view texto, std::string_view procurado, bool difere
 // page by page to the last (first) page. Nothing when there is no match or the text is empty.
 std::optional<TRLAchado> Procurar(const TRLGraphicStorage& paginas, std::string_view procurado,
                                   int paginaAtual, TRLAchado ultimo, TRLOpcoesBusca opcoes);
+
+// A find that goes on from the first page (upwards: the last) when the end is reached without a
+// match, up to where it started; `DeuVolta` tells the user it did.
+struct TRLResultadoBusca {
+    TRLAchado Achado;
+    bool DeuVolta = false;
+};
+std::optional<TRLResultadoBusca> ProcurarComVolta(const TRLGraphicStorage& paginas,
+                                                  std::string_view procurado, int paginaAtual,
+                                                  TRLAchado ultimo, TRLOpcoesBusca opcoes);
+
+struct TRLPonto {
+    int X = 0;
+    int Y = 0;
+    bool operator==(const TRLPonto&) const = default;
+};
+struct TRLRetangulo {
+    int X = 0;
+    int Y = 0;
+    int Largura = 0;
+    int Altura = 0;
+    bool operator==(const TRLRetangulo&) const = default;
+};
+// Where a rectangle of page `pagina` (design pixels of a page of `tamanhoPagina`) lies in the
+// pane's content, through the box that shows the page; nothing when no box shows it.
+std::optional<TRLRetangulo> RetanguloNoConteudo(const TRLLayoutPainel& layout, int pagina,
+                                                TRLTamanho tamanhoPagina, const TRLPageRect& retangulo);
+// The scroll position that shows `alvo` (content coordinates) in a view of `cliente` scrolled to
+// `rolagem`: unchanged on an axis where it is already wholly visible, else centred on it, within
+// the scroll range (0 to conteudo - cliente).
+TRLPonto RolagemParaMostrar(TRLRetangulo alvo, TRLPonto rolagem, TRLTamanho cliente, TRLTamanho conteudo);
 
 // What the preview's keys and tool-bar buttons do; the window carries each out on its active pane.
 enum class TRLAcaoPrevia {

@@ -58,11 +58,11 @@ TEST(ZoomDoPainel, StepsStopAtTheMinimum) {
 }
 
 TEST(ZoomAjustado, FormulasOfTheThreeFits) {
-    // (1000 * 100 - 700) / 794 = 125.06; (800 * 100 - 700) / 1123 = 70.61
+    // (1000 * 100 - 700) / 794 = 125.06; (800 * 100 - 700) / 1123 = 70.61, rounded down
     EXPECT_EQ(ZoomLarguraDaPagina({1000, 800}, a4), 125);
-    EXPECT_EQ(ZoomPaginaInteira({1000, 800}, a4), 71);
+    EXPECT_EQ(ZoomPaginaInteira({1000, 800}, a4), 70);
     // (1000 - 7) / 3 * 100 / 794 = 41.69
-    EXPECT_EQ(ZoomVariasPaginas({1000, 800}, a4), 42);
+    EXPECT_EQ(ZoomVariasPaginas({1000, 800}, a4), 41);
     EXPECT_EQ(ZoomVariasPaginas({1000, 300}, a4), 26);  // the height limits it
     EXPECT_EQ(ZoomLarguraDaPagina({1000, 800}, {0, 0}), 0);
 }
@@ -71,12 +71,55 @@ TEST(ZoomAjustado, ItemsSetBoxesAndRefuseTooSmallZoom) {
     auto p = Painel(10);
     EXPECT_TRUE(p.AplicarItemZoom(TRLItemZoom::VariasPaginas, {1000, 800}));
     EXPECT_EQ(p.Caixas(), 3);
-    EXPECT_EQ(p.Zoom(), 42);
+    EXPECT_EQ(p.Zoom(), 41);
     EXPECT_TRUE(p.AplicarItemZoom(TRLItemZoom::PaginaInteira, {1000, 800}));
     EXPECT_EQ(p.Caixas(), 1);
-    EXPECT_EQ(p.Zoom(), 71);
+    EXPECT_EQ(p.Zoom(), 70);
     p.AplicarItemZoom(TRLItemZoom::LarguraDaPagina, {50, 50});  // would be below 10
-    EXPECT_EQ(p.Zoom(), 71);
+    EXPECT_EQ(p.Zoom(), 70);
+}
+
+// Over many pane sizes, portrait and landscape: a fitted box never outgrows the room it is fitted
+// to (which brought a scroll bar that moved a few pixels), and leaves at most a few pixels unused.
+TEST(ZoomAjustado, FittedBoxesFillThePaneWithoutOutgrowingIt) {
+    constexpr int barra = 15;
+    for (const TRLTamanho pagina : {a4, TRLTamanho{1123, 794}}) {
+        for (int largura = 300; largura <= 2600; largura += 37) {
+            for (int altura : {400, 700, 1000, 1500}) {
+                TRLPreviewPane p(4, pagina);
+                p.DefinirLarguraDaBarra(barra);
+                const TRLTamanho area{largura, altura};
+                p.AjustarLarguraDaPagina(area);
+                const TRLTamanho caixa = TamanhoDaCaixa(pagina, p.Zoom());
+                EXPECT_LE(caixa.Largura, caixa.Altura > altura ? largura - barra : largura)
+                    << largura << "x" << altura;
+                EXPECT_GE(caixa.Largura, largura - barra - pagina.Largura / 100 - 1)
+                    << largura << "x" << altura;
+                p.AjustarPaginaInteira(area);
+                const TRLTamanho inteira = TamanhoDaCaixa(pagina, p.Zoom());
+                EXPECT_LE(inteira.Largura, largura);
+                EXPECT_LE(inteira.Altura, altura);
+            }
+        }
+    }
+}
+
+TEST(ZoomAjustado, OpensAtPageWidthOnlyWhenThatIsLargerThanTheDefault) {
+    TRLPreviewPane larga(2, a4);
+    larga.DefinirLarguraDaBarra(15);
+    EXPECT_TRUE(larga.AjustarAoAbrir({1000, 800}, ZoomPadrao));
+    EXPECT_EQ(larga.Zoom(), 123) << "the width beside the vertical bar: (985 * 100 - 700) / 794";
+    TRLPreviewPane estreita(2, a4);
+    EXPECT_FALSE(estreita.AjustarAoAbrir({700, 500}, ZoomPadrao));
+    EXPECT_EQ(estreita.Zoom(), ZoomPadrao);
+}
+
+TEST(Roda, ANotchScrollsThreeLinesOfTheDesktopAndAPartialNotchItsShare) {
+    EXPECT_EQ(RolagemDaRoda(-120, 3), -3 * PixelsPorLinhaDaRoda);
+    EXPECT_EQ(RolagemDaRoda(240, 3), 6 * PixelsPorLinhaDaRoda);
+    EXPECT_EQ(RolagemDaRoda(120, 1), PixelsPorLinhaDaRoda);
+    EXPECT_EQ(RolagemDaRoda(60, 3), 30);
+    EXPECT_EQ(RolagemDaRoda(120, 0), PixelsPorLinhaDaRoda) << "a desktop that says 0 lines still scrolls";
 }
 
 TEST(Layout, BoxesAreScaledPagePlusShadowSideBySide) {
@@ -152,7 +195,7 @@ TEST(Vista, DoubleClickTogglesMultipleAndPageWidthOnTheClickedPage) {
     auto p = Painel(10);
     p.AlternarVista(0, {1000, 800});
     EXPECT_EQ(p.Caixas(), 3);
-    EXPECT_EQ(p.Zoom(), 42);
+    EXPECT_EQ(p.Zoom(), 41);
     p.AlternarVista(2, {1000, 800});
     EXPECT_EQ(p.Caixas(), 1);
     EXPECT_EQ(p.PaginaAtual(), 2);
@@ -241,6 +284,69 @@ TEST_F(Busca, LastMatchOnAnotherPageStartsAtTheCurrentPagesFirstObject) {
     EXPECT_EQ(Procurar(store, "nota", 2, {0, 1}, {}), (TRLAchado{2, 2}));
 }
 
+struct CasoVolta {
+    const char* nome;
+    std::string texto;
+    int pagina;
+    TRLAchado ultimo;
+    bool paraCima;
+    std::optional<TRLAchado> achado;
+    bool deuVolta;
+};
+
+class BuscaComVolta : public Busca, public testing::WithParamInterface<CasoVolta> {};
+
+TEST_P(BuscaComVolta, GoesOnFromTheOtherEndAndSaysSo) {
+    const CasoVolta& c = GetParam();
+    const auto r = ProcurarComVolta(store, c.texto, c.pagina, c.ultimo, {false, c.paraCima});
+    ASSERT_EQ(r.has_value(), c.achado.has_value());
+    if (!r) return;
+    EXPECT_EQ(r->Achado, *c.achado);
+    EXPECT_EQ(r->DeuVolta, c.deuVolta);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Voltas, BuscaComVolta,
+    testing::Values(
+        CasoVolta{"BeforeTheEndNoWrap", "nota", 0, {0, 1}, false, TRLAchado{2, 2}, false},
+        CasoVolta{"PastTheLastMatchWrapsToTheFirst", "nota", 2, {2, 2}, false, TRLAchado{0, 1}, true},
+        CasoVolta{"UpwardsPastTheFirstWrapsToTheLast", "nota", 0, {0, 1}, true, TRLAchado{2, 2}, true},
+        CasoVolta{"TheOnlyMatchIsFoundAgain", "geral", 2, {2, 1}, false, TRLAchado{2, 1}, true},
+        CasoVolta{"NoMatchAnywhere", "inexistente", 1, {}, false, std::nullopt, false}),
+    [](const testing::TestParamInfo<CasoVolta>& i) { return std::string(i.param.nome); });
+
+TEST(RetanguloNoConteudo, ScalesThePageRectangleIntoItsBox) {
+    const auto l = CalcularLayout({a4, a4}, 3, 200, {500, 500});
+    EXPECT_EQ(RetanguloNoConteudo(l, 4, a4, {40, 40, 300, 60}),
+              (TRLRetangulo{l.Caixas[1].X + 80, 80, 520, 40}));
+    EXPECT_FALSE(RetanguloNoConteudo(l, 2, a4, {40, 40, 300, 60})) << "no box shows page 2";
+}
+
+struct CasoRolar {
+    const char* nome;
+    TRLRetangulo alvo;
+    TRLPonto rolagem;
+    TRLPonto esperada;
+};
+
+class RolarParaMostrar : public testing::TestWithParam<CasoRolar> {};
+
+// A view of 400 x 300 over content of 2000 x 3000.
+TEST_P(RolarParaMostrar, KeepsAVisibleTargetElseCentresItWithinTheRange) {
+    EXPECT_EQ(RolagemParaMostrar(GetParam().alvo, GetParam().rolagem, {400, 300}, {2000, 3000}),
+              GetParam().esperada);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rolagens, RolarParaMostrar,
+    testing::Values(CasoRolar{"AlreadyVisibleStays", {100, 100, 50, 20}, {50, 50}, {50, 50}},
+                    CasoRolar{"BelowTheViewIsCentred", {1000, 2000, 100, 20}, {0, 0}, {850, 1860}},
+                    CasoRolar{"NearTheStartStopsAtZero", {10, 10, 20, 20}, {500, 500}, {0, 0}},
+                    CasoRolar{"NearTheEndStopsAtTheMaximum", {1990, 2990, 10, 10}, {0, 0}, {1600, 2700}},
+                    CasoRolar{"WiderThanTheViewShowsItsStart", {700, 100, 900, 20}, {0, 0}, {700, 0}},
+                    CasoRolar{"PartlyVisibleIsCentred", {380, 100, 40, 20}, {0, 0}, {200, 0}}),
+    [](const testing::TestParamInfo<CasoRolar>& i) { return std::string(i.param.nome); });
+
 // ---- keys ----
 
 struct CasoTecla {
@@ -277,6 +383,9 @@ INSTANTIATE_TEST_SUITE_P(
                     CasoTecla{"CtrlF3OpensTheFind", Qt::Key_F3, true, A::AbrirBusca},
                     CasoTecla{"F3FindsTheNext", Qt::Key_F3, false, A::ProcurarProxima},
                     CasoTecla{"EscapeCloses", Qt::Key_Escape, false, A::Fechar},
+                    CasoTecla{"CtrlPPrints", Qt::Key_P, true, A::Imprimir},
+                    CasoTecla{"CtrlSSaves", Qt::Key_S, true, A::Salvar},
+                    CasoTecla{"PWithoutCtrlIsLeftAlone", Qt::Key_P, false, std::nullopt},
                     CasoTecla{"PlusWithoutCtrlIsLeftAlone", Qt::Key_Plus, false, std::nullopt},
                     CasoTecla{"FWithoutCtrlIsLeftAlone", Qt::Key_F, false, std::nullopt},
                     CasoTecla{"ZeroWithoutCtrlIsLeftAlone", Qt::Key_0, false, std::nullopt},
