@@ -1,10 +1,16 @@
 #include "app/FrmVisuXmlNfe.h"
 
 #include "report/RLQtTexto.h"
+#include "app/AberturaArquivo.h"
+#include "app/ArquivosRecentes.h"
 #include "app/FonteJanelas.h"
+#include "app/Ocupado.h"
 #include "ClasNFe/CarregarNFe.h"
 #include "app/FrmSobre.h"
 #include "app/VisualizadorXml.h"
+#include "danfe/TFrtDanfe.h"
+#include "report/RLReport.h"
+#include "reportui/RLPreview.h"
 #include "util/Notificador.h"
 #include "util/UDatas.h"
 #include "util/UMascara.h"
@@ -18,6 +24,7 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -30,26 +37,6 @@ constexpr int larguraJanela = 819;
 constexpr int alturaComXml = 610;
 constexpr int alturaSemXml = 230;
 constexpr int alturaPainel1 = 195;  // the key data, then the verification line
-
-// Panel1 stays disabled while a button's operation runs, so no second one starts from the window.
-class PainelOcupado {
-public:
-    explicit PainelOcupado(QWidget* painel) : painel_(painel) { painel_->setEnabled(false); }
-    ~PainelOcupado() { painel_->setEnabled(true); }
-    PainelOcupado(const PainelOcupado&) = delete;
-    PainelOcupado& operator=(const PainelOcupado&) = delete;
-
-private:
-    QWidget* painel_;
-};
-
-class CursorOcupado {
-public:
-    CursorOcupado() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~CursorOcupado() { QApplication::restoreOverrideCursor(); }
-    CursorOcupado(const CursorOcupado&) = delete;
-    CursorOcupado& operator=(const CursorOcupado&) = delete;
-};
 
 QLabel* Rotulo(QWidget* pai, const QString& texto, int x, int y) {
     auto* r = new QLabel(texto, pai);
@@ -78,9 +65,27 @@ QPushButton* Botao(QWidget* pai, const QString& texto, QStyle::StandardPixmap fi
 
 }  // namespace
 
+std::string TituloDoDanfe(const TNotaFiscal& nf) {
+    std::string titulo = "DANFE NF-e " + std::to_string(nf.NumLcto);
+    const TParticipante* destinatario = nf.Participantes.BuscarCnpj(nf.Cnpj);
+    if (destinatario && !Vazio(destinatario->Razao)) titulo += " - " + TirarEspacos(destinatario->Razao);
+    return titulo;
+}
+
 TFrmVisuXmlNfe::TFrmVisuXmlNfe(VisualizarDanfe visualizar, QWidget* parent)
-    : QWidget(parent), visualizar_(std::move(visualizar)) {
-    setWindowTitle(QApplication::applicationDisplayName());
+    : QWidget(parent),
+      // Print queues and PDF printers show the job under the invoice's name.
+      visualizar_([v = std::move(visualizar)](TFrtDanfe& f) {
+          if (f.NotaFiscalDanfe) f.RLReport1().JobTitle = TituloDoDanfe(*f.NotaFiscalDanfe);
+          v(f);
+      }),
+      settings_(std::make_unique<QSettings>(QStringLiteral("Luvenor"), QStringLiteral("Luvenor"))),
+      recentes_(std::make_unique<TArquivosRecentes>(*settings_)) {
+    setWindowTitle(TituloDaJanela({}, QApplication::applicationDisplayName()));
+    PerguntarDanfe = [this](const QString& carregado, const QString& campo) {
+        return PerguntarNaJanela(carregado, campo);
+    };
+    VisualizarPaginas = [this](const TRLGraphicStorage& paginas) { MostrarPaginas(paginas, this); };
     setFont(FonteDasJanelas());
     move(271, 50);
     resize(larguraJanela, alturaSemXml);
@@ -95,6 +100,8 @@ TFrmVisuXmlNfe::TFrmVisuXmlNfe(VisualizarDanfe visualizar, QWidget* parent)
     janela->setSpacing(0);
     janela->addWidget(Panel1);
     janela->addWidget(Panel2, 1);
+    MontarAbertura();
+    CriarAtalhos();
     FormCreate();
 }
 
@@ -104,16 +111,19 @@ void TFrmVisuXmlNfe::MontarPainel1() {
     Panel1 = new QWidget(this);
     Panel1->setMinimumSize(larguraJanela, alturaPainel1);
     QWidget* p = Panel1;
-    Rotulo(p, QStringLiteral("Arquivo XML"), 13, 5);
+    QLabel* rotuloArquivo = Rotulo(p, QStringLiteral("&Arquivo XML"), 13, 5);
     EdNomeArquivo = new QLineEdit(p);
     EdNomeArquivo->setGeometry(10, 20, 600, 21);
+    rotuloArquivo->setBuddy(EdNomeArquivo);
     QAction* reticencias =
         EdNomeArquivo->addAction(style()->standardIcon(QStyle::SP_DirOpenIcon), QLineEdit::TrailingPosition);
     reticencias->setToolTip(QStringLiteral("Escolher o arquivo"));
     connect(reticencias, &QAction::triggered, this, &TFrmVisuXmlNfe::EdNomeArquivoButtonClick);
-    BitBtn1 = Botao(p, QStringLiteral("Carregar\nXML"), QStyle::SP_DialogOpenButton, 700, 10, 90, 35);
+    BitBtn1 = Botao(p, QStringLiteral("&Carregar\nXML"), QStyle::SP_DialogOpenButton, 700, 10, 90, 35);
     BitBtn2 =
-        Botao(p, QStringLiteral("Visualizar\nDANFE"), QStyle::SP_FileDialogContentsView, 700, 60, 90, 35);
+        Botao(p, QStringLiteral("&Visualizar\nDANFE"), QStyle::SP_FileDialogContentsView, 700, 60, 90, 35);
+    BitBtn1->setToolTip(QStringLiteral("Carregar o arquivo do campo (Enter no campo)"));
+    BitBtn2->setToolTip(QStringLiteral("Visualizar o DANFE da nota carregada (Ctrl+P)"));
     Rotulo(p, QStringLiteral("Nº Nota"), 13, 45);
     EdNumNota = CampoInformativo(p, 10, 60, 70);
     Rotulo(p, QStringLiteral("Data de Emissão"), 90, 45);
@@ -128,12 +138,13 @@ void TFrmVisuXmlNfe::MontarPainel1() {
     Rotulo(p, QStringLiteral("Destinatário"), 13, 125);
     EdCnpjDest = CampoInformativo(p, 10, 140, 120);
     EdNomeDest = CampoInformativo(p, 130, 140, 340);
-    BitBtn3 = Botao(p, QStringLiteral("Contato"), QStyle::SP_MessageBoxInformation, 496, 100, 98, 53);
-    ckVerXml = new QCheckBox(QStringLiteral("Visualizar XML"), p);
+    BitBtn3 = Botao(p, QStringLiteral("C&ontato"), QStyle::SP_MessageBoxInformation, 496, 100, 98, 53);
+    BitBtn3->setToolTip(QStringLiteral("Informações de contato (F1)"));
+    ckVerXml = new QCheckBox(QStringLiteral("Visualizar &XML"), p);
     ckVerXml->setGeometry(695, 130, 110, 17);
     LabAutenticidade = new QLabel(p);
     LabAutenticidade->setGeometry(13, 167, 680, 21);
-    BtnDetalhes = new QPushButton(QStringLiteral("Detalhes"), p);
+    BtnDetalhes = new QPushButton(QStringLiteral("&Detalhes"), p);
     BtnDetalhes->setGeometry(700, 164, 90, 25);
     BtnDetalhes->setToolTip(QStringLiteral("Assinatura, protocolo, certificado e chave da nota carregada"));
     BtnDetalhes->setEnabled(false);
@@ -142,6 +153,8 @@ void TFrmVisuXmlNfe::MontarPainel1() {
     QWidget* ordem[] = {EdNomeArquivo, BitBtn1,     BitBtn2,    EdNumNota,  EdDataEmissao,
                         EdChaveNfe,    EdProtocolo, EdCnpjEmit, EdNomeEmit, EdCnpjDest,
                         EdNomeDest,    ckVerXml,    BitBtn3,    BtnDetalhes};
+    // The path field loads on Enter, as the load button does.
+    connect(EdNomeArquivo, &QLineEdit::returnPressed, this, &TFrmVisuXmlNfe::BitBtn1Click);
     for (size_t i = 1; i < std::size(ordem); ++i) setTabOrder(ordem[i - 1], ordem[i]);
 
     connect(BitBtn1, &QPushButton::clicked, this, &TFrmVisuXmlNfe::BitBtn1Click);
@@ -159,21 +172,15 @@ void TFrmVisuXmlNfe::FormCreate() {
     ControleTela();
 }
 
-void TFrmVisuXmlNfe::EdNomeArquivoButtonClick() {
-    QFileDialog dialogo(this);
-    dialogo.setNameFilter(QStringLiteral("Arquivos NFe (*.xml)"));
-    dialogo.setDefaultSuffix(QStringLiteral("xml"));
-    dialogo.setFileMode(QFileDialog::ExistingFile);
-    if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty()) return;
-    EdNomeArquivo->setText(dialogo.selectedFiles().constFirst());
-    BitBtn1->setFocus();  // the next control in tab order
-}
-
 void TFrmVisuXmlNfe::FocarNomeArquivo() {
     if (EdNomeArquivo->isEnabled() && EdNomeArquivo->isVisible()) EdNomeArquivo->setFocus();
 }
 
 void TFrmVisuXmlNfe::BitBtn1Click() {
+    AbrirCampo();
+}
+
+bool TFrmVisuXmlNfe::AbrirCampo() {
     bool carregado = false;
     {
         PainelOcupado ocupado(Panel1);
@@ -183,16 +190,12 @@ void TFrmVisuXmlNfe::BitBtn1Click() {
         } else if (!QFileInfo(EdNomeArquivo->text()).isFile()) {
             Notificar("Arquivo XML não encontrado.");
         } else {
-            carregado = CarregarArquivo();
+            carregado = AbrirDoCampo();
         }
     }
     // Focus moves once Panel1 takes it again.
     if (!carregado) FocarNomeArquivo();
-}
-
-void TFrmVisuXmlNfe::Abrir(const QString& caminho) {
-    EdNomeArquivo->setText(caminho);
-    BitBtn1Click();
+    return carregado;
 }
 
 bool TFrmVisuXmlNfe::CarregarArquivo() {
@@ -204,7 +207,12 @@ bool TFrmVisuXmlNfe::CarregarArquivo() {
         return false;
     }
     // The fields always show the record just read, even when the XML view then fails: the DANFE
-    // button prints that record, so fields left from the previous file would mislead.
+    // button prints that record, so fields left from the previous file would mislead. The title
+    // names the file they belong to.
+    carregado_ = QFileInfo(caminho).absoluteFilePath();
+    setWindowTitle(TituloDaJanela(carregado_, QApplication::applicationDisplayName()));
+    recentes_->Adicionar(carregado_);
+    AtualizarRecentes();
     PreencherCampos();
     MostrarVerificacao();
     try {
@@ -256,10 +264,12 @@ void TFrmVisuXmlNfe::BtnDetalhesClick() {
     PainelOcupado ocupado(Panel1);
     std::string texto = LinhaVerificacao(verificacao_) + "\n";
     for (const std::string& linha : DetalhesVerificacao(verificacao_)) texto += "\n" + linha;
-    Notificar(texto);
+    Informar(texto);
 }
 
 void TFrmVisuXmlNfe::BitBtn2Click() {
+    // Asked before the operation starts: the answer may be to load the field's file first.
+    if (notaFiscal_->NumLcto != 0 && !ConfirmarArquivoDoDanfe()) return;
     bool semNota = false;
     {
         PainelOcupado ocupado(Panel1);

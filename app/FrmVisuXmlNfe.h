@@ -10,16 +10,28 @@
 #include <QColor>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
 class QCheckBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
+class QSettings;
+class QToolButton;
 
 namespace luvenor {
 
+class TArquivosRecentes;
+class TRLGraphicStorage;
 class TVisualizadorXml;
+
+// The print job's title of an invoice's DANFE: "DANFE NF-e 4321 - " and the recipient's name.
+std::string TituloDoDanfe(const TNotaFiscal& nf);
+
+// What the DANFE button does when the path field no longer names the file of the loaded invoice.
+enum class TEscolhaDanfe { NotaCarregada, CarregarOCampo, Cancelar };
 
 class TFrmVisuXmlNfe : public QWidget {
     Q_OBJECT
@@ -39,9 +51,19 @@ public:
     bool CarregarArquivo();
     void ControleTela();
 
-    // Puts `caminho` in the path field and loads it, as the load button does (a file named on the
-    // command line).
-    void Abrir(const QString& caminho);
+    // Puts `caminho` in the path field and loads it, as the load button does: a file named on the
+    // command line, dropped on the window or picked from the recent files. The load button opens
+    // each file by what it is (TipoDoArquivo): an invoice, or a page file shown in the preview.
+    bool Abrir(const QString& caminho);
+    // The file of the invoice record the fields and the DANFE show; empty before a load.
+    const QString& ArquivoCarregado() const { return carregado_; }
+    TArquivosRecentes& Recentes() { return *recentes_; }
+
+    // Asked when the DANFE button is pressed while the path field names another file than the
+    // loaded one (a refused load, a path typed and not loaded); a question box, replaced in tests.
+    std::function<TEscolhaDanfe(const QString& carregado, const QString& campo)> PerguntarDanfe;
+    // Shows the pages of a page file (the preview window in the program, a probe in tests).
+    std::function<void(const TRLGraphicStorage& paginas)> VisualizarPaginas;
 
     const TNotaFiscal& NotaFiscal() const { return *notaFiscal_; }
     const VerificacaoNFe& Verificacao() const { return verificacao_; }
@@ -67,15 +89,36 @@ public:
     QCheckBox* ckVerXml = nullptr;
     QLabel* LabAutenticidade = nullptr;
     QPushButton* BtnDetalhes = nullptr;
+    QToolButton* BtnRecentes = nullptr;
+    QMenu* MenuRecentes = nullptr;
+
+protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void FormCreate();
     void MontarPainel1();
+    void MontarAbertura();
+    void CriarAtalhos();
     void PreencherCampos();
     void MostrarVerificacao();
     void FocarNomeArquivo();
+    // The load button's work: the path checks, then the field's file by what it is; false when it
+    // was not opened.
+    bool AbrirCampo();
+    bool AbrirDoCampo();
+    bool AbrirPaginasSalvas(const QString& caminho);
+    // Whether the DANFE may go ahead with the loaded record, asking when the field names another file.
+    bool ConfirmarArquivoDoDanfe();
+    TEscolhaDanfe PerguntarNaJanela(const QString& carregado, const QString& campo);
+    void AtualizarRecentes();
 
     VisualizarDanfe visualizar_;
+    std::unique_ptr<QSettings> settings_;
+    std::unique_ptr<TArquivosRecentes> recentes_;
+    QString carregado_;
     std::unique_ptr<TNotaFiscal> notaFiscal_;
     std::unique_ptr<TXmlNFe> xmlNfe_;
     VerificacaoNFe verificacao_;

@@ -6,9 +6,16 @@
 namespace luvenor {
 
 void TNotificadorJanela::Mostrar(const std::string& mensagem, bool bipe) {
+    MostrarComo(mensagem, bipe, Gravidade::Aviso);
+}
+
+void TNotificadorJanela::MostrarComo(const std::string& mensagem, bool bipe, Gravidade gravidade) {
     if (bipe) QApplication::beep();
-    QMessageBox::information(QApplication::activeWindow(), QApplication::applicationDisplayName(),
-                             QString::fromStdString(mensagem));
+    QMessageBox caixa(gravidade == Gravidade::Aviso ? QMessageBox::Warning : QMessageBox::Information,
+                      QApplication::applicationDisplayName(), QString::fromStdString(mensagem),
+                      QMessageBox::Ok, QApplication::activeWindow());
+    caixa.setObjectName(QStringLiteral("mensagem"));
+    caixa.exec();
 }
 
 }  // namespace luvenor

@@ -2,6 +2,7 @@
 // --version prints the version without opening a window.
 #include "app/FrmVisuXmlNfe.h"
 #include "app/NotificadorJanela.h"
+#include "app/TraducoesQt.h"
 #include "reportui/RLPreview.h"
 #include "danfe/TFrtDanfe.h"
 #include "report/RLFonts.h"
@@ -23,6 +24,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Luvenor"));
     QApplication::setApplicationDisplayName(QStringLiteral("Luvenor"));
     QApplication::setApplicationVersion(QString::fromLatin1(luvenor::VersaoPrograma));
+    luvenor::InstalarTraducoesQt(aplicacao);
     // The desktop shows the installed entry's name and icon for these windows.
     QApplication::setDesktopFileName(QString::fromLatin1(luvenor::IdAplicacao));
     QApplication::setWindowIcon(QIcon::fromTheme(QString::fromLatin1(luvenor::IdAplicacao)));

@@ -159,6 +159,27 @@ constexpr std::array<LinhaTexto, QuantidadeTextos> tabela = {{
     {TextoRL::BordaCurta, "Short edge", "Borda curta", "Borde corto"},
     {TextoRL::Encadernacao, "Binding", "Encadernação", "Encuadernación"},
     {TextoRL::AjustarAPagina, "Fit to page", "Ajustar à página", "Ajustar a la página"},
+    {TextoRL::BuscaContinuouDoInicio, "End of the pages reached: continued from the first page.",
+     "Fim das páginas: a busca continuou da primeira página.",
+     "Fin de las páginas: la búsqueda continuó desde la primera página."},
+    {TextoRL::BuscaContinuouDoFim, "Start of the pages reached: continued from the last page.",
+     "Início das páginas: a busca continuou da última página.",
+     "Inicio de las páginas: la búsqueda continuó desde la última página."},
+    {TextoRL::ArquivoPdf, "PDF file", "Arquivo PDF", "Archivo PDF"},
+    {TextoRL::ImpressaoNaoIniciadaNaImpressora, "The print job could not be started on the printer %s.",
+     "A impressão não pôde ser iniciada na impressora %s.",
+     "La impresión no se pudo iniciar en la impresora %s."},
+    {TextoRL::ImpressaoNaoIniciadaNoArquivo,
+     "The print job could not be started: the file %s cannot be written.",
+     "A impressão não pôde ser iniciada: não foi possível gravar o arquivo %s.",
+     "La impresión no se pudo iniciar: no se puede escribir el archivo %s."},
+    {TextoRL::ImpressaoInterrompidaNaImpressora, "Printing stopped on the printer %s",
+     "A impressão foi interrompida na impressora %s", "La impresión se interrumpió en la impresora %s"},
+    {TextoRL::ImpressaoInterrompidaNoArquivo, "Printing stopped while writing the file %s",
+     "A impressão foi interrompida ao gravar o arquivo %s",
+     "La impresión se interrumpió al escribir el archivo %s"},
+    {TextoRL::PastaInexistente, "The folder %s does not exist or cannot be written to.",
+     "A pasta %s não existe ou não permite gravar.", "La carpeta %s no existe o no permite escribir."},
 }};
 
 constexpr bool EmOrdemDeNumero() {
@@ -237,6 +258,13 @@ TRLIdioma IdiomaEscolhido() {
 
 const std::string& LSTexto(TextoRL texto) {
     return TextoNoIdioma(IdiomaEscolhido(), texto);
+}
+
+std::string LSTextoCom(TextoRL texto, const std::string& valor) {
+    std::string t = LSTexto(texto);
+    const auto pos = t.find("%s");
+    if (pos != std::string::npos) t.replace(pos, 2, valor);
+    return t;
 }
 
 }  // namespace luvenor

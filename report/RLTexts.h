@@ -10,7 +10,8 @@ namespace luvenor {
 
 enum class TRLIdioma { Ingles, Portugues, Espanhol };
 
-constexpr int QuantidadeTextos = 118;
+// Texts 0 to 117 are the engine's numbered table; the viewer's own texts follow them.
+constexpr int QuantidadeTextos = 126;
 
 // Each text by name, with its number in the table.
 enum class TextoRL : int {
@@ -132,7 +133,18 @@ enum class TextoRL : int {
     BordaCurta = 115,
     Encadernacao = 116,
     AjustarAPagina = 117,
+    BuscaContinuouDoInicio = 118,
+    BuscaContinuouDoFim = 119,
+    ArquivoPdf = 120,
+    ImpressaoNaoIniciadaNaImpressora = 121,
+    ImpressaoNaoIniciadaNoArquivo = 122,
+    ImpressaoInterrompidaNaImpressora = 123,
+    ImpressaoInterrompidaNoArquivo = 124,
+    PastaInexistente = 125,
 };
+
+// A text of the table with its "%s" replaced by `valor`.
+std::string LSTextoCom(TextoRL texto, const std::string& valor);
 
 // The text of the table chosen for this run (empty for a number outside 0..117).
 const std::string& LSTexto(TextoRL texto);

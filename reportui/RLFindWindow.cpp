@@ -2,6 +2,7 @@
 
 #include "report/RLQtTexto.h"
 #include "report/RLTexts.h"
+#include "util/Notificador.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -46,6 +47,11 @@ TRLFindWindow::TRLFindWindow(QWidget* parent) : QDialog(parent, Qt::Tool) {
     grade->addWidget(cancelar_, 1, 3);
     grade->addWidget(maiusculas_, 2, 0, 1, 2);
     grade->addWidget(direcao, 2, 2, 2, 2);
+    situacao_ = new QLabel(this);
+    situacao_->setObjectName(QStringLiteral("situacao"));
+    situacao_->setWordWrap(true);
+    situacao_->hide();
+    grade->addWidget(situacao_, 4, 0, 1, 4);
 
     connect(proxima_, &QPushButton::clicked, this, &TRLFindWindow::ProcurarProxima);
     connect(cancelar_, &QPushButton::clicked, this, &QDialog::close);
@@ -59,10 +65,26 @@ TRLOpcoesBusca TRLFindWindow::Opcoes() const {
     return {maiusculas_->isChecked(), acima_->isChecked()};
 }
 
+void TRLFindWindow::MostrarSituacao(const QString& texto) {
+    situacao_->setText(texto);
+    situacao_->setVisible(!texto.isEmpty());
+}
+
+void TRLFindWindow::Avisar(const std::string& mensagem) {
+    avisando_ = true;
+    Informar(mensagem);
+    avisando_ = false;
+    if (!isVisible()) return;
+    activateWindow();
+    texto_->setFocus();
+    texto_->selectAll();
+}
+
 void TRLFindWindow::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
-    // Like a menu, it goes away when the user turns to another window.
-    if (event->type() == QEvent::ActivationChange && isVisible() && !isActiveWindow()) close();
+    // Like a menu, it goes away when the user turns to another window; its own message box is not
+    // another window.
+    if (event->type() == QEvent::ActivationChange && !avisando_ && isVisible() && !isActiveWindow()) close();
 }
 
 }  // namespace luvenor

@@ -6,6 +6,7 @@
 #include <QDialog>
 
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -20,11 +21,19 @@ public:
     QString Texto() const;
     TRLOpcoesBusca Opcoes() const;
 
+    // A line under the fields telling how the last find went (it went on from the other end);
+    // empty hides it.
+    void MostrarSituacao(const QString& texto);
+    // A message box over the window that leaves it open, with its text ready for a new search:
+    // otherwise the box taking the focus would close it.
+    void Avisar(const std::string& mensagem);
+
     QLineEdit* CampoTexto() const { return texto_; }
     QPushButton* BotaoProxima() const { return proxima_; }
     QCheckBox* CaixaMaiusculas() const { return maiusculas_; }
     QRadioButton* OpcaoAcima() const { return acima_; }
     QRadioButton* OpcaoAbaixo() const { return abaixo_; }
+    QLabel* Situacao() const { return situacao_; }
 
 signals:
     void ProcurarProxima();
@@ -40,6 +49,8 @@ private:
     QCheckBox* maiusculas_;
     QRadioButton* acima_;
     QRadioButton* abaixo_;
+    QLabel* situacao_;
+    bool avisando_ = false;
 };
 
 }  // namespace luvenor

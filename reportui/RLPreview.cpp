@@ -159,20 +159,21 @@ void TRLPreviewWindow::Navegar(bool (TRLPreviewPane::*passo)()) {
 }
 
 void TRLPreviewWindow::MudarZoom(bool mudou) {
+    ativo_->ManterZoom();  // the user's zoom: a resize no longer fits the page width
     ativo_->Atualizar(mudou, false);
     Sincronizar();
 }
 
 void TRLPreviewWindow::ZoomDaLista(int indice) {
     if (indice < 0 || indice >= QuantidadeItensZoom) return;
-    MudarZoom(ativo_->Estado().AplicarItemZoom(static_cast<TRLItemZoom>(indice), ativo_->Cliente()));
+    MudarZoom(ativo_->Estado().AplicarItemZoom(static_cast<TRLItemZoom>(indice), ativo_->Area()));
 }
 
 void TRLPreviewWindow::ZoomDigitado() {
     const QString texto = zoom_->currentText();
     const int item = zoom_->findText(texto);
     const auto selecionado = item >= 0 ? std::optional(static_cast<TRLItemZoom>(item)) : std::nullopt;
-    MudarZoom(ativo_->Estado().AplicarTextoZoom(ParaUtf8(texto), selecionado, ativo_->Cliente()));
+    MudarZoom(ativo_->Estado().AplicarTextoZoom(ParaUtf8(texto), selecionado, ativo_->Area()));
 }
 
 void TRLPreviewWindow::PaginaDigitada() {
@@ -217,21 +218,27 @@ void TRLPreviewWindow::AbrirBusca() {
 void TRLPreviewWindow::ProcurarProxima() {
     if (!busca_ || busca_->Texto().isEmpty()) return;
     TRLPreviewPane& e = ativo_->Estado();
-    const auto achado =
-        Procurar(paginas_, ParaUtf8(busca_->Texto()), e.PaginaAtual(), e.UltimoAchado(), busca_->Opcoes());
-    if (!achado) {
-        Notificar(LSTexto(TextoRL::NaoEncontrado));
+    const TRLOpcoesBusca opcoes = busca_->Opcoes();
+    const auto r =
+        ProcurarComVolta(paginas_, ParaUtf8(busca_->Texto()), e.PaginaAtual(), e.UltimoAchado(), opcoes);
+    if (!r) {
+        busca_->MostrarSituacao({});
+        busca_->Avisar(LSTexto(TextoRL::NaoEncontrado));
         return;
     }
-    e.DefinirAchado(*achado);
-    const bool mudou = e.IrPara(achado->Pagina);
+    const TextoRL volta = opcoes.ParaCima ? TextoRL::BuscaContinuouDoFim : TextoRL::BuscaContinuouDoInicio;
+    busca_->MostrarSituacao(r->DeuVolta ? ParaQString(LSTexto(volta)) : QString());
+    e.DefinirAchado(r->Achado);
+    const bool mudou = e.IrPara(r->Achado.Pagina);
     ativo_->Atualizar(true, mudou);
+    ativo_->MostrarAchado();
 }
 
 void TRLPreviewWindow::Imprimir() {
     QWidget* foco = QApplication::focusWidget();
     ConfiguracaoImpressao().ParImpar = TRLParImpar::Todas;
     TRLPrintDialog dialogo(paginas_.Count(), this);
+    dialogo.SugerirArquivoPdf(ParaQString(TituloDaTarefa(paginas_.Macros())));
     if (ExecutarDialogo(dialogo)) {
         try {
             QPrinter printer(QPrinter::HighResolution);
@@ -324,15 +331,19 @@ bool ShowPreview(TRLCustomReport& report, QWidget* parent) {
         report.Progress = anterior;
         if (!pronto) return false;
     }
-    TRLPreviewWindow janela(report.Pages(), parent);
+    MostrarPaginas(report.Pages(), parent);
+    return true;
+}
+
+void MostrarPaginas(const TRLGraphicStorage& paginas, QWidget* parent) {
+    TRLPreviewWindow janela(paginas, parent);
     const TRLPreviewSettings& settings = PreviewSettings();
     if (!settings.Caption.isEmpty()) janela.setWindowTitle(settings.Caption);
     if (const QScreen* tela = janela.screen())
         janela.move(tela->availableGeometry().center() - janela.rect().center());
-    janela.PainelAtivo()->Estado().DefinirZoom(settings.Zoom);
+    janela.PainelAtivo()->AjustarAoAbrir(settings.Zoom);
     janela.setWindowState(settings.EstadoJanela);
     janela.exec();
-    return true;
 }
 
 }  // namespace luvenor

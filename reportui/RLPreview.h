@@ -35,6 +35,9 @@ TRLPreviewSettings& PreviewSettings();
 // Prepares the report when needed and shows its pages in the modal preview window. False when the
 // pages could not be prepared (nothing is shown); true once the user has closed the window.
 bool ShowPreview(TRLCustomReport& report, QWidget* parent = nullptr);
+// Shows prepared pages (a report's, or a page file's) in the modal preview window with the shared
+// settings, opening at page width when that is larger than the default zoom.
+void MostrarPaginas(const TRLGraphicStorage& paginas, QWidget* parent = nullptr);
 
 class TRLPreviewWindow : public QDialog {
     Q_OBJECT

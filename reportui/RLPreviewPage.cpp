@@ -12,6 +12,7 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QScrollBar>
+#include <QStyle>
 #include <QWheelEvent>
 
 #include <cmath>
@@ -32,6 +33,7 @@ TRLPreviewPage::TRLPreviewPage(const TRLGraphicStorage& paginas, QWidget* parent
         tamanho = {p->Width(), p->Height()};
     }
     estado_.DefinirPaginas(paginas_.Count(), tamanho);
+    estado_.DefinirLarguraDaBarra(style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this));
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setMouseTracking(true);
     horizontalScrollBar()->setSingleStep(PassoRolagem);
@@ -42,6 +44,13 @@ TRLPreviewPage::~TRLPreviewPage() = default;
 
 TRLTamanho TRLPreviewPage::Cliente() const {
     return {viewport()->width(), viewport()->height()};
+}
+
+TRLTamanho TRLPreviewPage::Area() const {
+    TRLTamanho a = Cliente();
+    if (verticalScrollBar()->isVisible()) a.Largura += verticalScrollBar()->width();
+    if (horizontalScrollBar()->isVisible()) a.Altura += horizontalScrollBar()->height();
+    return a;
 }
 
 TRLLayoutPainel TRLPreviewPage::Layout() const {
@@ -76,6 +85,35 @@ void TRLPreviewPage::Atualizar(bool mudou, bool zerarRolagem) {
     emit Mudou();
 }
 
+void TRLPreviewPage::AjustarAoAbrir(double padrao) {
+    zoomDeAbertura_ = padrao;
+    AplicarZoomDeAbertura();
+}
+
+void TRLPreviewPage::AplicarZoomDeAbertura() {
+    if (!zoomDeAbertura_) return;
+    // The default first, so a pane made smaller goes back to it rather than keeping a larger fit.
+    const double antes = estado_.Zoom();
+    estado_.DefinirZoom(*zoomDeAbertura_);
+    estado_.AjustarAoAbrir(Area(), *zoomDeAbertura_);
+    Atualizar(estado_.Zoom() != antes, true);
+}
+
+void TRLPreviewPage::MostrarAchado() {
+    const TRLAchado& a = estado_.UltimoAchado();
+    if (a.Pagina < 0 || a.Pagina >= paginas_.Count()) return;
+    const auto pagina = paginas_.Page(a.Pagina);
+    if (a.Objeto < 0 || a.Objeto >= static_cast<int>(pagina->Objects().size())) return;
+    const TRLLayoutPainel l = Layout();
+    const auto alvo = RetanguloNoConteudo(l, a.Pagina, {pagina->Width(), pagina->Height()},
+                                          pagina->Objects()[static_cast<size_t>(a.Objeto)].BoundsRect);
+    if (!alvo) return;
+    const TRLPonto agora{horizontalScrollBar()->value(), verticalScrollBar()->value()};
+    const TRLPonto novo = RolagemParaMostrar(*alvo, agora, Cliente(), l.Conteudo);
+    horizontalScrollBar()->setValue(novo.X);
+    verticalScrollBar()->setValue(novo.Y);
+}
+
 void TRLPreviewPage::Rolar(int dx, int dy) {
     horizontalScrollBar()->setValue(horizontalScrollBar()->value() + dx);
     verticalScrollBar()->setValue(verticalScrollBar()->value() + dy);
@@ -98,7 +136,7 @@ int TRLPreviewPage::PaginaNoPonto(QPoint ponto) const {
 std::optional<QPoint> TRLPreviewPage::PontoNaPagina(QPoint ponto, int& pagina) const {
     const QPoint conteudo = ponto + QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value());
     for (const TRLCaixaPagina& c : Layout().Caixas) {
-        const QRect dentro(c.X + 1, c.Y + 1, c.Folha.Largura - 2, c.Folha.Altura - 2);
+        const QRect dentro(c.X, c.Y, c.Folha.Largura, c.Folha.Altura);
         if (!dentro.contains(conteudo) || dentro.width() <= 0 || dentro.height() <= 0) continue;
         const auto p = paginas_.Page(c.Pagina);
         pagina = c.Pagina;
@@ -110,6 +148,9 @@ std::optional<QPoint> TRLPreviewPage::PontoNaPagina(QPoint ponto, int& pagina) c
 
 void TRLPreviewPage::paintEvent(QPaintEvent*) {
     QPainter p(viewport());
+    // Smoothed letters keep small print legible; rules stay unsmoothed, each on whole pixels.
+    p.setRenderHint(QPainter::TextAntialiasing, true);
+    p.setRenderHint(QPainter::Antialiasing, false);
     p.fillRect(viewport()->rect(), palette().color(QPalette::Window));
     const QPoint origem(-horizontalScrollBar()->value(), -verticalScrollBar()->value());
     for (const TRLCaixaPagina& c : Layout().Caixas) DesenharCaixa(p, c, origem);
@@ -123,17 +164,20 @@ void TRLPreviewPage::DesenharCaixa(QPainter& p, const TRLCaixaPagina& c, QPoint 
     p.fillRect(x + w, y + 5, 5, h - 5, cinzaSombra);
     p.fillRect(x + 5, y + h, w, 5, cinzaSombra);
     p.fillRect(x, y, w, h, Qt::white);
+    const QRect folha(x, y, w, h);
+    if (w > 2 && h > 2) {
+        // The page takes the whole sheet, so at 100% a design pixel is a screen pixel and no rule
+        // shifts by rounding; the frame is drawn over the sheet's edge, where pages have margins.
+        const auto pagina = paginas_.Page(c.Pagina);
+        p.save();
+        p.setClipRect(folha.adjusted(1, 1, -1, -1));
+        desenhista_->Desenhar(*pagina, paginas_.Macros(), p, QRectF(folha));
+        p.restore();
+        DesenharMarcas(p, *pagina, c.Pagina, folha);
+    }
     p.setPen(Qt::black);
     p.setBrush(Qt::NoBrush);
     p.drawRect(x, y, w - 1, h - 1);
-    const QRect folha(x + 1, y + 1, w - 2, h - 2);
-    if (folha.width() <= 0 || folha.height() <= 0) return;
-    const auto pagina = paginas_.Page(c.Pagina);
-    p.save();
-    p.setClipRect(folha);
-    desenhista_->Desenhar(*pagina, paginas_.Macros(), p, QRectF(folha));
-    p.restore();
-    DesenharMarcas(p, *pagina, c.Pagina, folha);
 }
 
 void TRLPreviewPage::DesenharMarcas(QPainter& p, const TRLGraphicSurface& pagina, int indice,
@@ -174,6 +218,7 @@ void TRLPreviewPage::DesenharMarcas(QPainter& p, const TRLGraphicSurface& pagina
 void TRLPreviewPage::resizeEvent(QResizeEvent* event) {
     QAbstractScrollArea::resizeEvent(event);
     AjustarBarras();
+    AplicarZoomDeAbertura();
 }
 
 void TRLPreviewPage::DefinirCursorDeArraste(bool ctrl) {
@@ -230,19 +275,22 @@ void TRLPreviewPage::mouseReleaseEvent(QMouseEvent* event) {
 void TRLPreviewPage::mouseDoubleClickEvent(QMouseEvent* event) {
     const int pagina = PaginaNoPonto(event->position().toPoint());
     if (pagina < 0 || event->button() != Qt::LeftButton) return;
-    estado_.AlternarVista(pagina, Cliente());
+    ManterZoom();
+    estado_.AlternarVista(pagina, Area());
     Atualizar(true, true);
 }
 
 void TRLPreviewPage::wheelEvent(QWheelEvent* event) {
     const QPoint graus = event->angleDelta();
     if (event->modifiers() & Qt::ControlModifier) {
+        ManterZoom();
         if (graus.y() > 0)
             Atualizar(estado_.AumentarZoom(), false);
         else if (graus.y() < 0)
             Atualizar(estado_.DiminuirZoom(), false);
     } else {
-        Rolar(-graus.x() * PassoRolagem / 120, -graus.y() * PassoRolagem / 120);
+        const int linhas = QApplication::wheelScrollLines();
+        Rolar(-RolagemDaRoda(graus.x(), linhas), -RolagemDaRoda(graus.y(), linhas));
     }
     event->accept();
 }

@@ -22,7 +22,15 @@ public:
     TRLPreviewPane& Estado() { return estado_; }
     const TRLPreviewPane& Estado() const { return estado_; }
     TRLTamanho Cliente() const;
+    // The pane's whole area, as if no scroll bar were shown: what the zoom fits fill.
+    TRLTamanho Area() const;
     TRLLayoutPainel Layout() const;
+    // Until the user changes the zoom, every resize opens the pane again at the zoom of
+    // TRLPreviewPane::AjustarAoAbrir (the window reaches its size only once shown).
+    void AjustarAoAbrir(double padrao);
+    void ManterZoom() { zoomDeAbertura_.reset(); }
+    // Scrolls so the find's last match is in view.
+    void MostrarAchado();
 
     // After a change of the state: lays out, resets the scroll when asked, repaints and tells the
     // window; nothing happens when `mudou` is false.
@@ -58,6 +66,7 @@ protected:
 
 private:
     void AjustarBarras();
+    void AplicarZoomDeAbertura();
     void DesenharCaixa(QPainter& p, const TRLCaixaPagina& caixa, QPoint origem);
     // The find's frame and edit mode's marks over page `indice`.
     void DesenharMarcas(QPainter& p, const TRLGraphicSurface& pagina, int indice, QRect folha) const;
@@ -65,6 +74,7 @@ private:
     const TRLGraphicStorage& paginas_;
     TRLPreviewPane estado_;
     std::unique_ptr<TRLPagePainter> desenhista_;
+    std::optional<double> zoomDeAbertura_;
     bool arrastando_ = false;
     QPoint ultimoPonto_;
 };

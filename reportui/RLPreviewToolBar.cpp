@@ -11,6 +11,8 @@
 #include <QStyle>
 #include <QToolButton>
 
+#include <algorithm>
+
 #include <string>
 
 namespace luvenor {
@@ -96,11 +98,12 @@ QToolButton* CriarBotao(QWidget* barra, const TRLItemBarra& item, QObject* filtr
     return b;
 }
 
-void CriarSeparador(QWidget* barra, const TRLItemBarra& item) {
+QFrame* CriarSeparador(QWidget* barra, const TRLItemBarra& item) {
     auto* f = new QFrame(barra);
     f->setFrameShape(QFrame::VLine);
     f->setFrameShadow(QFrame::Sunken);
     f->setGeometry(item.X, 2, item.Largura, AlturaDaBarra - 4);
+    return f;
 }
 
 QLabel* CriarRotulo(QWidget* barra, const TRLItemBarra& item) {
@@ -133,6 +136,8 @@ QComboBox* CriarListaZoom(QWidget* barra, const TRLItemBarra& item, QObject* fil
     zoom->setGeometry(item.X, 0, item.Largura, AlturaDaBarra);
     zoom->setEditable(true);
     zoom->setInsertPolicy(QComboBox::NoInsert);
+    // No completion: "5" would be completed to "500%" as it is typed, and taken as such.
+    zoom->setCompleter(nullptr);
     zoom->setMaxVisibleItems(11);
     for (const std::string& t : TextosDaListaDeZoom()) zoom->addItem(ParaQString(t));
     zoom->lineEdit()->installEventFilter(filtro);
@@ -140,7 +145,7 @@ QComboBox* CriarListaZoom(QWidget* barra, const TRLItemBarra& item, QObject* fil
 }
 
 // Kept at the bar's right end by a layout, whatever the window's width.
-void CriarInformacao(QWidget* barra, const TRLItemBarra& item, QObject* filtro) {
+QToolButton* CriarInformacao(QWidget* barra, const TRLItemBarra& item, QObject* filtro) {
     QToolButton* info = CriarBotao(barra, item, filtro);
     info->setIcon(barra->style()->standardIcon(QStyle::SP_MessageBoxInformation));
     info->setToolTip(QString::fromLatin1(versaoMotor));
@@ -148,6 +153,28 @@ void CriarInformacao(QWidget* barra, const TRLItemBarra& item, QObject* filtro) 
     direita->setContentsMargins(0, 0, 0, 0);
     direita->addStretch(1);
     direita->addWidget(info);
+    return info;
+}
+
+// Rows whose text is wider than their designed width (a language's longer caption, a larger
+// font) grow to it and push the rows after them along, keeping the designed gaps; the bar then
+// never gets narrower than its rows, so the information button cannot cover them.
+void Posicionar(QWidget* barra, std::vector<std::pair<const TRLItemBarra*, QWidget*>> itens,
+                int larguraInformacao) {
+    std::sort(itens.begin(), itens.end(),
+              [](const auto& a, const auto& b) { return a.first->X < b.first->X; });
+    int fim = 0;
+    int fimProjetado = 0;
+    for (const auto& [item, w] : itens) {
+        const int x = fim + std::max(0, item->X - fimProjetado);
+        const auto* botao = qobject_cast<QToolButton*>(w);
+        const bool temTexto = qobject_cast<QLabel*>(w) || (botao && !botao->text().isEmpty());
+        const int largura = temTexto ? std::max(item->Largura, w->sizeHint().width()) : item->Largura;
+        w->setGeometry(x, w->y(), largura, w->height());
+        fim = x + largura;
+        fimProjetado = item->X + item->Largura;
+    }
+    barra->setMinimumWidth(fim + larguraInformacao + 4);
 }
 
 }  // namespace
@@ -188,34 +215,40 @@ TRLBarraPrevia CriarBarraPrevia(QWidget* barra, QObject* filtro) {
     TRLBarraPrevia r;
     const std::vector<std::string> legendas = LegendasDosBotoes();
     size_t legenda = 0;
+    std::vector<std::pair<const TRLItemBarra*, QWidget*>> colocados;
+    int larguraInformacao = 0;
     for (const TRLItemBarra& item : ItensDaBarra()) {
+        QWidget* w = nullptr;
         switch (item.Tipo) {
             case TRLTipoItemBarra::Botao: {
                 QToolButton* b = CriarBotao(barra, item, filtro);
                 if (item.Legenda) b->setText(ParaQString(legendas[legenda++]));
                 if (item.Acao) r.Botoes.emplace_back(b, *item.Acao);
+                w = b;
                 break;
             }
             case TRLTipoItemBarra::Separador:
-                CriarSeparador(barra, item);
+                w = CriarSeparador(barra, item);
                 break;
             case TRLTipoItemBarra::Rotulo:
-                CriarRotulo(barra, item);
+                w = CriarRotulo(barra, item);
                 break;
             case TRLTipoItemBarra::CampoPagina:
-                r.CampoPagina = CriarCampoPagina(barra, item, filtro);
+                w = r.CampoPagina = CriarCampoPagina(barra, item, filtro);
                 break;
             case TRLTipoItemBarra::TotalDePaginas:
-                r.Total = CriarTotal(barra, item);
+                w = r.Total = CriarTotal(barra, item);
                 break;
             case TRLTipoItemBarra::ListaZoom:
-                r.Zoom = CriarListaZoom(barra, item, filtro);
+                w = r.Zoom = CriarListaZoom(barra, item, filtro);
                 break;
             case TRLTipoItemBarra::Informacao:
-                CriarInformacao(barra, item, filtro);
+                larguraInformacao = CriarInformacao(barra, item, filtro)->width();
                 break;
         }
+        if (w) colocados.emplace_back(&item, w);
     }
+    Posicionar(barra, std::move(colocados), larguraInformacao);
     return r;
 }
 

@@ -38,6 +38,25 @@ W* Em(W* w, int x, int y, int largura, int altura) {
     return w;
 }
 
+// A label as wide as its text, whatever the language: a fixed width cut "from:" to "fron".
+QLabel* RotuloEm(QWidget* pai, const QString& texto, int x, int y, int larguraMinima = 0) {
+    auto* r = new QLabel(texto, pai);
+    r->setGeometry(x, y, std::max(larguraMinima, r->sizeHint().width()), 22);
+    return r;
+}
+
+template <class W>
+W* Ajustado(W* w, int x, int y, int altura, int larguraMinima = 0) {
+    w->setGeometry(x, y, std::max(larguraMinima, w->sizeHint().width()), altura);
+    return w;
+}
+
+int Direita(const QWidget* w) {
+    return w->x() + w->width();
+}
+
+constexpr int folga = 6;  // between a label and its field
+
 bool AceitaDuplex(const QString& impressora) {
     const QPrinterInfo info = QPrinterInfo::printerInfo(impressora);
     if (info.isNull()) return false;
@@ -68,39 +87,71 @@ TRLPrintDialog::TRLPrintDialog(int maiorPagina, QWidget* parent)
     setObjectName(QStringLiteral("dialogoImpressao"));
     setWindowTitle(ParaQString(LSTexto(TextoRL::Imprimir)));
     setFixedSize(560 + 16, 280 + 16);
-    const TRLConfigImpressao& config = ConfiguracaoImpressao();
+    MontarImpressora();
+    MontarFaixa();
+    MontarCopias();
 
-    auto* impressora = Em(new QGroupBox(Grupo(TextoRL::Impressora), this), 8, 8, 560, 100);
-    Em(new QLabel(Rotulo(TextoRL::Nome), impressora), 12, 22, 90, 22);
-    impressoras_ = Em(new QComboBox(impressora), 104, 20, 316, 24);
-    propriedades_ =
-        Em(new QPushButton(ParaQString(LSTexto(TextoRL::Propriedades)), impressora), 430, 20, 120, 25);
-    Em(new QLabel(Rotulo(TextoRL::UsarFiltro), impressora), 12, 50, 90, 22);
-    Em(ListaDeFiltros(impressora), 104, 48, 316, 24);
-    auto* arquivo =
-        Em(new QCheckBox(ParaQString(LSTexto(TextoRL::ImprimirEmArquivo)), impressora), 12, 76, 300, 20);
-    arquivo->setEnabled(false);
+    ok_ = Em(new QPushButton(ParaQString(LSTexto(TextoRL::Ok)), this), 412, 265, 75, 25);
+    ok_->setDefault(true);
+    auto* cancelar = Em(new QPushButton(ParaQString(LSTexto(TextoRL::Cancelar)), this), 493, 265, 75, 25);
+    ConfirmarSobrescrita = [this](const QString&) {
+        return QMessageBox::question(this, windowTitle(), ParaQString(LSTexto(TextoRL::ArquivoJaExiste)),
+                                     QMessageBox::Ok | QMessageBox::Cancel,
+                                     QMessageBox::Cancel) == QMessageBox::Ok;
+    };
+    connect(ok_, &QPushButton::clicked, this, &TRLPrintDialog::accept);
+    connect(cancelar, &QPushButton::clicked, this, &TRLPrintDialog::reject);
+    IniciarImpressoras(ConfiguracaoImpressao());
+}
 
+void TRLPrintDialog::MontarImpressora() {
+    auto* grupo = Em(new QGroupBox(Grupo(TextoRL::Impressora), this), 8, 8, 560, 100);
+    QLabel* nome = RotuloEm(grupo, Rotulo(TextoRL::Nome), 12, 22, 90);
+    QLabel* filtro = RotuloEm(grupo, Rotulo(TextoRL::UsarFiltro), 12, 50, 90);
+    const int campos = std::max(Direita(nome), Direita(filtro)) + folga;
+    propriedades_ = new QPushButton(ParaQString(LSTexto(TextoRL::Propriedades)), grupo);
+    const int larguraPropriedades = std::max(120, propriedades_->sizeHint().width());
+    propriedades_->setGeometry(550 - larguraPropriedades, 20, larguraPropriedades, 25);
+    impressoras_ = Em(new QComboBox(grupo), campos, 20, propriedades_->x() - 10 - campos, 24);
+    impressoras_->setObjectName(QStringLiteral("impressoras"));
+    Em(ListaDeFiltros(grupo), campos, 48, impressoras_->width(), 24);
+    emArquivo_ = Ajustado(new QCheckBox(ParaQString(LSTexto(TextoRL::ImprimirEmArquivo)), grupo), 12, 76, 20);
+    emArquivo_->setEnabled(false);  // shows whether the PDF file is chosen; the list chooses it
+    procurarPdf_ = Em(new QPushButton(QStringLiteral("..."), grupo), 523, 73, 27, 24);
+    const int campoPdf = Direita(emArquivo_) + folga;
+    arquivoPdf_ = Em(new QLineEdit(grupo), campoPdf, 73, procurarPdf_->x() - 4 - campoPdf, 24);
+    arquivoPdf_->setObjectName(QStringLiteral("arquivoPdf"));
+}
+
+void TRLPrintDialog::MontarFaixa() {
     auto* faixa = Em(new QGroupBox(Grupo(TextoRL::IntervaloDePaginas), this), 8, 116, 240, 140);
     tudo_ = Em(new QRadioButton(ParaQString(LSTexto(TextoRL::Tudo)), faixa), 10, 18, 220, 20);
     tudo_->setChecked(true);
-    paginas_ = Em(new QRadioButton(ParaQString(LSTexto(TextoRL::Paginas)), faixa), 10, 40, 80, 20);
-    Em(new QLabel(Rotulo(TextoRL::DaPagina), faixa), 92, 40, 22, 20);
-    de_ = Em(new QLineEdit(QStringLiteral("1"), faixa), 114, 38, 44, 22);
-    Em(new QLabel(Rotulo(TextoRL::AtePagina), faixa), 162, 40, 26, 20);
-    ate_ = Em(new QLineEdit(QString::number(maiorPagina_), faixa), 188, 38, 44, 22);
-    opSelecao_ = Em(new QRadioButton(ParaQString(LSTexto(TextoRL::Selecao)), faixa), 10, 64, 80, 20);
-    selecao_ = Em(new QLineEdit(faixa), 92, 62, 140, 22);
+    paginas_ = Ajustado(new QRadioButton(ParaQString(LSTexto(TextoRL::Paginas)), faixa), 10, 40, 20, 80);
+    opSelecao_ = Ajustado(new QRadioButton(ParaQString(LSTexto(TextoRL::Selecao)), faixa), 10, 64, 20, 80);
+    const int inicio = std::max(Direita(paginas_), Direita(opSelecao_)) + 2;
+    QLabel* de = RotuloEm(faixa, Rotulo(TextoRL::DaPagina), inicio, 39);
+    QLabel* ate = new QLabel(Rotulo(TextoRL::AtePagina), faixa);
+    // The two page fields share what the labels leave of the group's width.
+    const int campo = std::max(30, (232 - Direita(de) - 2 - folga - ate->sizeHint().width() - 2) / 2);
+    de_ = Em(new QLineEdit(QStringLiteral("1"), faixa), Direita(de) + 2, 38, campo, 22);
+    ate->setGeometry(Direita(de_) + folga, 39, ate->sizeHint().width(), 22);
+    ate_ = Em(new QLineEdit(QString::number(maiorPagina_), faixa), Direita(ate) + 2, 38, campo, 22);
+    selecao_ = Em(new QLineEdit(faixa), inicio, 62, Direita(ate_) - inicio, 22);
     auto* dica = Em(new QLabel(ParaQString(LSTexto(TextoRL::DicaDaSelecao)), faixa), 10, 88, 222, 48);
     dica->setWordWrap(true);
+}
 
+void TRLPrintDialog::MontarCopias() {
+    const TRLConfigImpressao& config = ConfiguracaoImpressao();
     auto* copias = Em(new QGroupBox(Grupo(TextoRL::Copias), this), 256, 116, 312, 70);
-    Em(new QLabel(Rotulo(TextoRL::NumeroDeCopias), copias), 10, 18, 170, 22);
-    copias_ = Em(new QLineEdit(QString::number(config.Copias), copias), 184, 18, 60, 22);
+    QLabel* numero = RotuloEm(copias, Rotulo(TextoRL::NumeroDeCopias), 10, 18);
+    QLabel* parImpar = RotuloEm(
+        copias, ParaQString(LSTexto(TextoRL::Impares) + "/" + LSTexto(TextoRL::Pares) + ":"), 10, 42);
+    const int campos = std::max({174, Direita(numero), Direita(parImpar)}) + folga;
+    copias_ = Em(new QLineEdit(QString::number(config.Copias), copias), campos, 18, 60, 22);
     copias_->setValidator(new QIntValidator(0, MaximoCopias, copias_));
-    Em(new QLabel(ParaQString(LSTexto(TextoRL::Impares) + "/" + LSTexto(TextoRL::Pares) + ":"), copias), 10,
-       42, 170, 22);
-    parImpar_ = Em(new QComboBox(copias), 184, 42, 120, 22);
+    parImpar_ = Em(new QComboBox(copias), campos, 42, 302 - campos, 22);
     parImpar_->addItems({ParaQString(LSTexto(TextoRL::SomenteImpares)),
                          ParaQString(LSTexto(TextoRL::SomentePares)), ParaQString(LSTexto(TextoRL::Todas))});
     parImpar_->setCurrentIndex(config.ParImpar == TRLParImpar::Impares ? 0
@@ -109,37 +160,70 @@ TRLPrintDialog::TRLPrintDialog(int maiorPagina, QWidget* parent)
 
     auto* grupoDuplex = Em(new QGroupBox(QStringLiteral("Duplex"), this), 256, 190, 312, 70);
     duplex_ = Em(new QCheckBox(ParaQString(LSTexto(TextoRL::FrenteEVerso)), grupoDuplex), 10, 24, 290, 22);
-
-    ok_ = Em(new QPushButton(ParaQString(LSTexto(TextoRL::Ok)), this), 412, 265, 75, 25);
-    ok_->setDefault(true);
-    auto* cancelar = Em(new QPushButton(ParaQString(LSTexto(TextoRL::Cancelar)), this), 493, 265, 75, 25);
-
-    connect(ok_, &QPushButton::clicked, this, &TRLPrintDialog::accept);
-    connect(cancelar, &QPushButton::clicked, this, &TRLPrintDialog::reject);
-    IniciarImpressoras(config.Impressora);
 }
 
-void TRLPrintDialog::IniciarImpressoras(const QString& impressoraAnterior) {
+void TRLPrintDialog::IniciarImpressoras(const TRLConfigImpressao& config) {
     const QStringList nomes = QPrinterInfo::availablePrinterNames();
     impressoras_->addItems(nomes);
-    const QString atual = ImpressoraInicial(nomes, impressoraAnterior);
-    impressoras_->setCurrentText(atual);
-    EscolherImpressora(atual);
+    // Printing to a PDF file is always offered, so the dialog prints on a machine with no printer.
+    impressoras_->addItem(ParaQString(LSTexto(TextoRL::ArquivoPdf)));
+    indicePdf_ = impressoras_->count() - 1;
+    arquivoPdf_->setText(config.ArquivoPdf);
+    if (config.ImprimirEmPdf || nomes.isEmpty())
+        impressoras_->setCurrentIndex(indicePdf_);
+    else
+        impressoras_->setCurrentIndex(
+            std::max(0, static_cast<int>(nomes.indexOf(ImpressoraInicial(nomes, config.Impressora)))));
+    EscolherImpressora(impressoras_->currentIndex());
 
-    connect(impressoras_, &QComboBox::currentTextChanged, this, &TRLPrintDialog::EscolherImpressora);
+    connect(impressoras_, &QComboBox::currentIndexChanged, this, &TRLPrintDialog::EscolherImpressora);
     connect(propriedades_, &QPushButton::clicked, this, &TRLPrintDialog::AbrirPropriedades);
+    connect(procurarPdf_, &QPushButton::clicked, this, &TRLPrintDialog::ProcurarPdf);
     connect(de_, &QLineEdit::textEdited, paginas_, [this] { paginas_->setChecked(true); });
     connect(ate_, &QLineEdit::textEdited, paginas_, [this] { paginas_->setChecked(true); });
     connect(selecao_, &QLineEdit::textEdited, opSelecao_, [this] { opSelecao_->setChecked(true); });
 }
 
-void TRLPrintDialog::EscolherImpressora(const QString& nome) {
-    propriedades_->setEnabled(!nome.isEmpty());
-    const bool aceita = AceitaDuplex(nome);
+void TRLPrintDialog::SugerirArquivoPdf(const QString& titulo) {
+    const QString pasta =
+        arquivoPdf_->text().isEmpty() ? QDir::homePath() : QFileInfo(arquivoPdf_->text()).absolutePath();
+    QString nome = NomeDeArquivoDoTitulo(titulo);
+    if (nome.isEmpty()) nome = QStringLiteral("impressao");
+    arquivoPdf_->setText(QDir(pasta).absoluteFilePath(nome + QStringLiteral(".pdf")));
+}
+
+bool TRLPrintDialog::ImprimirEmPdf() const {
+    return impressoras_->currentIndex() == indicePdf_;
+}
+
+QString TRLPrintDialog::ArquivoPdf() const {
+    QString nome = arquivoPdf_->text().trimmed();
+    if (!nome.isEmpty() && QFileInfo(nome).suffix().isEmpty()) nome += QStringLiteral(".pdf");
+    return nome;
+}
+
+void TRLPrintDialog::EscolherImpressora(int indice) {
+    const bool pdf = indice == indicePdf_;
+    const QString nome = pdf ? QString() : impressoras_->itemText(indice);
+    propriedades_->setEnabled(!pdf && !nome.isEmpty());
+    emArquivo_->setChecked(pdf);
+    arquivoPdf_->setEnabled(pdf);
+    procurarPdf_->setEnabled(pdf);
+    const bool aceita = !pdf && AceitaDuplex(nome);
     duplex_->setEnabled(aceita);
     const QPrinterInfo info = QPrinterInfo::printerInfo(nome);
     duplex_->setChecked(aceita && (ConfiguracaoImpressao().Duplex ||
                                    (!info.isNull() && info.defaultDuplexMode() != QPrinter::DuplexNone)));
+}
+
+void TRLPrintDialog::ProcurarPdf() {
+    QFileDialog escolha(this, ParaQString(LSTexto(TextoRL::ArquivoPdf)), ArquivoPdf());
+    escolha.setAcceptMode(QFileDialog::AcceptSave);
+    escolha.setNameFilter(QStringLiteral("PDF (*.pdf)"));
+    escolha.setDefaultSuffix(QStringLiteral("pdf"));
+    escolha.setOption(QFileDialog::DontConfirmOverwrite);  // OK asks, for a typed name too
+    if (escolha.exec() == QDialog::Accepted && !escolha.selectedFiles().isEmpty())
+        arquivoPdf_->setText(escolha.selectedFiles().constFirst());
 }
 
 void TRLPrintDialog::AbrirPropriedades() {
@@ -181,7 +265,7 @@ TRLPedidoImpressao TRLPrintDialog::Pedido() const {
 }
 
 QString TRLPrintDialog::Impressora() const {
-    return impressoras_->currentText();
+    return ImprimirEmPdf() ? QString() : impressoras_->currentText();
 }
 
 bool TRLPrintDialog::Duplex() const {
@@ -189,15 +273,42 @@ bool TRLPrintDialog::Duplex() const {
 }
 
 void TRLPrintDialog::Configurar(QPrinter& printer) const {
-    if (!Impressora().isEmpty()) printer.setPrinterName(Impressora());
+    if (ImprimirEmPdf()) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(ArquivoPdf());
+    } else if (!Impressora().isEmpty()) {
+        printer.setPrinterName(Impressora());
+    }
     printer.setCopyCount(std::max(0, Pedido().Copias));
     if (duplex_->isEnabled()) printer.setDuplex(Duplex() ? QPrinter::DuplexLongSide : QPrinter::DuplexNone);
 }
 
+bool TRLPrintDialog::ArquivoPdfAceito() {
+    const QString arquivo = ArquivoPdf();
+    if (arquivo.isEmpty()) {
+        arquivoPdf_->setFocus();
+        return false;
+    }
+    const QFileInfo pasta(QFileInfo(arquivo).absolutePath());
+    if (!pasta.isDir() || !pasta.isWritable()) {
+        Notificar(LSTextoCom(TextoRL::PastaInexistente, ParaUtf8(pasta.filePath())));
+        arquivoPdf_->setFocus();
+        return false;
+    }
+    if (QFileInfo::exists(arquivo) && !(ConfirmarSobrescrita && ConfirmarSobrescrita(arquivo))) return false;
+    arquivoPdf_->setText(arquivo);
+    return true;
+}
+
 void TRLPrintDialog::accept() {
+    if (ImprimirEmPdf() && !ArquivoPdfAceito()) return;
     TRLConfigImpressao& config = ConfiguracaoImpressao();
     const TRLPedidoImpressao p = Pedido();
-    config.Impressora = Impressora();
+    config.ImprimirEmPdf = ImprimirEmPdf();
+    if (config.ImprimirEmPdf)
+        config.ArquivoPdf = ArquivoPdf();
+    else
+        config.Impressora = Impressora();
     config.Copias = p.Copias;
     if (duplex_->isEnabled()) config.Duplex = duplex_->isChecked();
     config.ParImpar = p.ParImpar;
@@ -208,20 +319,21 @@ TRLSaveDialog::TRLSaveDialog(int maiorPagina, const QString& nomeInicial, QWidge
     setObjectName(QStringLiteral("dialogoSalvar"));
     setWindowTitle(ParaQString(LSTexto(TextoRL::Salvar)));
     setFixedSize(391, 224);
-    Em(new QLabel(ParaQString(LSTexto(TextoRL::UsarFiltro)), this), 8, 10, 110, 22);
+    RotuloEm(this, ParaQString(LSTexto(TextoRL::UsarFiltro)), 8, 10, 110);
     Em(ListaDeFiltros(this), 120, 8, 263, 24);
-    Em(new QLabel(ParaQString(LSTexto(TextoRL::NomeDoArquivo)), this), 8, 42, 110, 22);
+    RotuloEm(this, ParaQString(LSTexto(TextoRL::NomeDoArquivo)), 8, 42, 110);
     nome_ = Em(new QLineEdit(nomeInicial, this), 120, 40, 232, 24);
     auto* procurar = Em(new QPushButton(QStringLiteral("..."), this), 356, 40, 27, 24);
 
     auto* faixa = Em(new QGroupBox(Grupo(TextoRL::IntervaloDePaginas), this), 8, 74, 375, 104);
     tudo_ = Em(new QRadioButton(ParaQString(LSTexto(TextoRL::Tudo)), faixa), 10, 20, 200, 20);
     tudo_->setChecked(true);
-    paginas_ = Em(new QRadioButton(ParaQString(LSTexto(TextoRL::Paginas)), faixa), 10, 46, 90, 20);
-    Em(new QLabel(Rotulo(TextoRL::DaPagina), faixa), 104, 46, 26, 20);
-    de_ = Em(new QLineEdit(QStringLiteral("1"), faixa), 132, 44, 60, 22);
-    Em(new QLabel(Rotulo(TextoRL::AtePagina), faixa), 200, 46, 30, 20);
-    ate_ = Em(new QLineEdit(QString::number(std::max(0, maiorPagina)), faixa), 232, 44, 60, 22);
+    paginas_ = Ajustado(new QRadioButton(ParaQString(LSTexto(TextoRL::Paginas)), faixa), 10, 46, 20, 90);
+    QLabel* de = RotuloEm(faixa, Rotulo(TextoRL::DaPagina), Direita(paginas_) + 4, 45);
+    de_ = Em(new QLineEdit(QStringLiteral("1"), faixa), Direita(de) + folga, 44, 60, 22);
+    QLabel* ate = RotuloEm(faixa, Rotulo(TextoRL::AtePagina), Direita(de_) + 2 * folga, 45);
+    ate_ =
+        Em(new QLineEdit(QString::number(std::max(0, maiorPagina)), faixa), Direita(ate) + folga, 44, 60, 22);
     selecao_ = Em(new QRadioButton(ParaQString(LSTexto(TextoRL::Selecao)), faixa), 10, 72, 200, 20);
     selecao_->setEnabled(false);
 
@@ -249,13 +361,18 @@ QString TRLSaveDialog::ComExtensao(const QString& nome) {
     return nome + QStringLiteral(".rpf");
 }
 
-QString TRLSaveDialog::NomeDoTitulo(const QString& titulo) {
+QString NomeDeArquivoDoTitulo(const QString& titulo) {
     QString limpo;
     for (const QChar c : titulo)
         if (c.unicode() >= 32 && !QStringLiteral("\\/:*?\"<>|").contains(c)) limpo += c;
     limpo = limpo.trimmed();
-    if (limpo.isEmpty() || limpo == QStringLiteral(".") || limpo == QStringLiteral("..")) return {};
-    return QDir::current().absoluteFilePath(limpo);
+    if (limpo == QStringLiteral(".") || limpo == QStringLiteral("..")) return {};
+    return limpo;
+}
+
+QString TRLSaveDialog::NomeDoTitulo(const QString& titulo) {
+    const QString limpo = NomeDeArquivoDoTitulo(titulo);
+    return limpo.isEmpty() ? QString() : QDir::current().absoluteFilePath(limpo);
 }
 
 void TRLSaveDialog::Procurar() {

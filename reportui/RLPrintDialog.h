@@ -17,6 +17,8 @@ class QRadioButton;
 
 namespace luvenor {
 
+struct TRLConfigImpressao;
+
 enum class TRLTipoFaixa { Tudo, Intervalo, Selecao };
 
 class TRLPrintDialog : public QDialog {
@@ -28,7 +30,14 @@ public:
     // The values chosen (valid after OK).
     TRLPedidoImpressao Pedido() const;
     TRLTipoFaixa TipoFaixa() const;
+    // The chosen printer's name; empty when the PDF file is chosen (or for the system's default).
     QString Impressora() const;
+    // The list's last entry, always there: print to the PDF file named in the field.
+    bool ImprimirEmPdf() const;
+    // The field's file name, ".pdf" added when it has no extension.
+    QString ArquivoPdf() const;
+    // Names the PDF file after the job's title, in the folder of the last one (else the home folder).
+    void SugerirArquivoPdf(const QString& titulo);
     bool Duplex() const;
     // Points `printer` at the chosen printer with the chosen copies and duplex.
     void Configurar(QPrinter& printer) const;
@@ -44,14 +53,27 @@ public:
     QRadioButton* OpcaoSelecao() const { return opSelecao_; }
     QCheckBox* CaixaDuplex() const { return duplex_; }
     QPushButton* BotaoOk() const { return ok_; }
+    QLineEdit* CampoArquivoPdf() const { return arquivoPdf_; }
+    QCheckBox* CaixaEmArquivo() const { return emArquivo_; }
+
+    // Asks whether an existing PDF file may be replaced (OK/Cancel box with text 13); tests replace it.
+    std::function<bool(const QString& arquivo)> ConfirmarSobrescrita;
 
     void accept() override;
 
 private:
-    // Fills the printer list (the previous choice first) and ties the fields to their options.
-    void IniciarImpressoras(const QString& impressoraAnterior);
-    void EscolherImpressora(const QString& nome);
+    void MontarImpressora();
+    void MontarFaixa();
+    void MontarCopias();
+    // Fills the printer list (the previous choice first, the PDF file last) and ties the fields to
+    // their options.
+    void IniciarImpressoras(const TRLConfigImpressao& config);
+    void EscolherImpressora(int indice);
     void AbrirPropriedades();
+    void ProcurarPdf();
+    // A PDF file that can be written: named, in a folder that exists, replacing a file only when
+    // the user agrees. Otherwise the dialog stays, with the reason.
+    bool ArquivoPdfAceito();
 
     int maiorPagina_;
     QComboBox* impressoras_;
@@ -65,8 +87,15 @@ private:
     QLineEdit* copias_;
     QComboBox* parImpar_;
     QCheckBox* duplex_;
+    QCheckBox* emArquivo_;
+    QLineEdit* arquivoPdf_;
+    QPushButton* procurarPdf_;
     QPushButton* ok_;
+    int indicePdf_ = -1;
 };
+
+// A title as a file name: without the characters file names refuse; empty when nothing is left.
+QString NomeDeArquivoDoTitulo(const QString& titulo);
 
 class TRLSaveDialog : public QDialog {
     Q_OBJECT

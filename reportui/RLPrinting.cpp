@@ -2,6 +2,7 @@
 
 #include "report/RLPagedOutput.h"
 #include "report/RLQtTexto.h"
+#include "report/RLTexts.h"
 
 #include <QPrinter>
 
@@ -11,9 +12,21 @@
 namespace luvenor {
 namespace {
 
-std::string NomeDaImpressora(const QPrinter& printer) {
+// Where the job went, in the words of the message: the PDF file or the printer (the system's default
+// when it has no name).
+std::runtime_error ErroDeImpressao(const QPrinter& printer, bool iniciada, const std::string& motivo) {
+    if (printer.outputFormat() == QPrinter::PdfFormat) {
+        const std::string arquivo = ParaUtf8(printer.outputFileName());
+        if (!iniciada) return std::runtime_error(LSTextoCom(TextoRL::ImpressaoNaoIniciadaNoArquivo, arquivo));
+        return std::runtime_error(LSTextoCom(TextoRL::ImpressaoInterrompidaNoArquivo, arquivo) + ": " +
+                                  motivo);
+    }
     const QString nome = printer.printerName();
-    return nome.isEmpty() ? std::string("padrão") : "\"" + ParaUtf8(nome) + "\"";
+    const std::string impressora = nome.isEmpty() ? LSTexto(TextoRL::Padrao) : "\"" + ParaUtf8(nome) + "\"";
+    if (!iniciada)
+        return std::runtime_error(LSTextoCom(TextoRL::ImpressaoNaoIniciadaNaImpressora, impressora));
+    return std::runtime_error(LSTextoCom(TextoRL::ImpressaoInterrompidaNaImpressora, impressora) + ": " +
+                              motivo);
 }
 
 }  // namespace
@@ -37,11 +50,7 @@ int ImprimirPaginas(const TRLGraphicStorage& paginas, QPrinter& printer, const T
     try {
         return DesenharPaginas(paginas, printer, saida, progresso).Folhas;
     } catch (const ERLDispositivoRecusou& e) {
-        if (e.FolhasFeitas == 0)
-            throw std::runtime_error("A impressão não pôde ser iniciada na impressora " +
-                                     NomeDaImpressora(printer));
-        throw std::runtime_error("A impressão foi interrompida na impressora " + NomeDaImpressora(printer) +
-                                 ": " + e.what());
+        throw ErroDeImpressao(printer, e.FolhasFeitas > 0, e.what());
     }
 }
 

@@ -14,6 +14,8 @@ namespace luvenor {
 // Printer settings kept for the program run; the print dialog starts from them.
 struct TRLConfigImpressao {
     QString Impressora;  // empty: the system's default
+    bool ImprimirEmPdf = false;
+    QString ArquivoPdf;  // the last PDF file printed to: its folder is offered again
     int Copias = 1;
     bool Duplex = false;
     TRLParImpar ParImpar = TRLParImpar::Todas;
@@ -22,8 +24,9 @@ TRLConfigImpressao& ConfiguracaoImpressao();
 
 // Prints pages pedido.De to pedido.Ate of `paginas` on `printer`. The copies are the printer's copy
 // count (pedido.Copias is not used), and the printer is left asking for one copy. Returns the
-// number of sheets drawn. Throws std::runtime_error ("A impressão não pôde ser iniciada na
-// impressora ...") when the job cannot start or the printer stops taking pages; a cancel in
+// number of sheets drawn. Throws std::runtime_error naming the printer or the PDF file ("A impressão
+// não pôde ser iniciada na impressora ...") when the job cannot start or the device stops taking
+// pages; a cancel in
 // `progresso` ends the current copy after its page.
 int ImprimirPaginas(const TRLGraphicStorage& paginas, QPrinter& printer, const TRLPedidoImpressao& pedido,
                     TRLProgress& progresso);

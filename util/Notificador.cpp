@@ -24,7 +24,11 @@ Notificador* InstalarNotificador(Notificador* notificador) {
 }
 
 void Notificar(const std::string& mensagem, bool bipe) {
-    atual->Mostrar(mensagem, bipe);
+    atual->MostrarComo(mensagem, bipe, Gravidade::Aviso);
+}
+
+void Informar(const std::string& mensagem) {
+    atual->MostrarComo(mensagem, false, Gravidade::Informacao);
 }
 
 }  // namespace luvenor

@@ -6,19 +6,27 @@
 
 namespace luvenor {
 
+// What a message is: something that went wrong and stopped what the user asked (the windows show
+// it with the warning icon), or information the user asked for.
+enum class Gravidade { Aviso, Informacao };
+
 class Notificador {
 public:
     virtual ~Notificador() = default;
     // Shows one message to the user; `bipe` asks for the system beep before it.
     virtual void Mostrar(const std::string& mensagem, bool bipe) = 0;
+    // The same with its kind; a notifier that shows every kind alike leaves this one alone.
+    virtual void MostrarComo(const std::string& mensagem, bool bipe, Gravidade) { Mostrar(mensagem, bipe); }
 };
 
 // Installs the program's notifier (nullptr restores the default, which writes to stderr) and
 // returns the previous one.
 Notificador* InstalarNotificador(Notificador* notificador);
 
-// Shows a message through the installed notifier.
+// Shows a message through the installed notifier: a warning, as nearly all messages are.
 void Notificar(const std::string& mensagem, bool bipe = false);
+// Shows information the user asked for (a detail, a find that found nothing).
+void Informar(const std::string& mensagem);
 
 // Ends the current user operation without a further message; no layer reports it.
 class AbortoSilencioso : public std::exception {

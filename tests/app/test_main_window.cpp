@@ -1,6 +1,6 @@
 // The main window's load flow, fields, layout and DANFE button, driven headless through its
 // event operations, with message boxes captured.
-#include "reportui/JanelasTeste.h"
+#include "app/JanelaPrincipalTeste.h"
 
 #include "app/FrmVisuXmlNfe.h"
 #include "app/VisualizadorXml.h"
@@ -23,60 +23,7 @@ using luvenor::teste::MensagensCapturadas;
 
 namespace {
 
-const std::string Exemplo = LUVENOR_SOURCE_DIR "/samples/nfe-exemplo.xml";
-
-std::string Trocar(std::string texto, const std::string& de, const std::string& para) {
-    const size_t pos = texto.find(de);
-    EXPECT_NE(pos, std::string::npos) << de;
-    return pos == std::string::npos ? texto : texto.replace(pos, de.size(), para);
-}
-
-std::string Ler(const std::string& caminho) {
-    std::ifstream f(caminho, std::ios::binary);
-    std::stringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
-
-class JanelaPrincipal : public ::testing::Test {
-protected:
-    void SetUp() override {
-        teste::GarantirAplicacaoComJanelas();
-        ASSERT_TRUE(pasta.isValid());
-        janela = std::make_unique<TFrmVisuXmlNfe>([this](TFrtDanfe& f) {
-            ++previas;
-            ASSERT_TRUE(f.RLReport1().PreparePages());
-            paginas = f.RLReport1().Pages().Count();
-            paisagem = f.Paisagem();
-        });
-        janela->show();
-        QApplication::setActiveWindow(janela.get());
-    }
-
-    std::string Gravar(const std::string& nome, const std::string& conteudo) {
-        const std::string caminho = pasta.filePath(QString::fromStdString(nome)).toStdString();
-        std::ofstream(caminho, std::ios::binary) << conteudo;
-        return caminho;
-    }
-
-    void Carregar(const std::string& caminho) { janela->Abrir(QString::fromStdString(caminho)); }
-
-    std::vector<std::string> Campos() const {
-        std::vector<std::string> v;
-        for (QLineEdit* e :
-             {janela->EdNumNota, janela->EdDataEmissao, janela->EdChaveNfe, janela->EdProtocolo,
-              janela->EdCnpjEmit, janela->EdNomeEmit, janela->EdCnpjDest, janela->EdNomeDest})
-            v.push_back(e->text().toStdString());
-        return v;
-    }
-
-    QTemporaryDir pasta;
-    MensagensCapturadas mensagens;
-    std::unique_ptr<TFrmVisuXmlNfe> janela;
-    int previas = 0;
-    int paginas = 0;
-    bool paisagem = false;
-};
+using namespace luvenor::teste;
 
 TEST_F(JanelaPrincipal, OpensWithEmptyFieldsTheXmlViewHiddenAndTheShortHeight) {
     EXPECT_EQ(Campos(), std::vector<std::string>(8));

@@ -5,6 +5,8 @@
 #include "util/Notificador.h"
 
 #include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
 
 #include <string>
 #include <vector>
@@ -20,6 +22,10 @@ inline void GarantirAplicacaoComJanelas() {
     static char* argv[] = {nome, nullptr};
     new QApplication(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("Luvenor"));
+    // The windows' settings (recent files) go to a folder of the run, never to the user's own.
+    static QTemporaryDir configuracoes;
+    for (const auto formato : {QSettings::NativeFormat, QSettings::IniFormat})
+        QSettings::setPath(formato, QSettings::UserScope, configuracoes.path());
     RegistrarFontes();
 }
 
@@ -27,7 +33,12 @@ class MensagensCapturadas : public Notificador {
 public:
     MensagensCapturadas() : instalado_(this) {}
     void Mostrar(const std::string& mensagem, bool) override { mensagens.push_back(mensagem); }
+    void MostrarComo(const std::string& mensagem, bool bipe, Gravidade gravidade) override {
+        gravidades.push_back(gravidade);
+        Mostrar(mensagem, bipe);
+    }
     std::vector<std::string> mensagens;
+    std::vector<Gravidade> gravidades;
 
 private:
     NotificadorInstalado instalado_;

@@ -9,8 +9,10 @@
 #include "report/RLQtTexto.h"
 #include "report/RLTexts.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -30,6 +32,8 @@ protected:
     void SetUp() override {
         Previa::SetUp();
         ConfiguracaoImpressao() = {};
+        // The PDF file the dialog suggests lies in the test's folder, never in the user's.
+        ConfiguracaoImpressao().ArquivoPdf = pasta.filePath(QStringLiteral("anterior.pdf"));
         pdf = pasta.filePath(QStringLiteral("impresso.pdf"));
         janela->PrepararImpressora = [this](QPrinter& p) {
             p.setOutputFormat(QPrinter::PdfFormat);
@@ -100,6 +104,8 @@ TEST_F(Impressao, CopiesAreMadeByTheEngineAndThePrinterAskedForOne) {
     EXPECT_EQ(PaginasNoPdf(pdf), 6);
     ASSERT_NE(impressora, nullptr);
     EXPECT_EQ(ConfiguracaoImpressao().Copias, 2);
+    // The next dialog (of this preview or the next invoice's) starts at two copies.
+    Imprimir([](TRLPrintDialog& d) { EXPECT_EQ(d.CampoCopias()->text(), QStringLiteral("2")); });
 }
 
 TEST_F(Impressao, FromZeroOrNotANumberPrintsNothing) {
@@ -117,11 +123,87 @@ TEST_F(Impressao, ToPageBeyondTheLastPrintsToTheLast) {
     EXPECT_EQ(PaginasNoPdf(pdf), 2);
 }
 
-TEST_F(Impressao, NoPrinterIsAnErrorMessageAndTheWindowStays) {
-    if (!QPrinterInfo::availablePrinterNames().isEmpty()) GTEST_SKIP() << "a real printer is installed";
+// With no print queue the dialog listed nothing and OK failed; the PDF file is always the list's
+// last entry, chosen at once when there is no printer, named after the job in the last folder.
+TEST_F(Impressao, ThePdfFileIsAlwaysOfferedAndPrintsOnAMachineWithoutPrinters) {
     janela->PrepararImpressora = nullptr;
+    const bool semImpressoras = QPrinterInfo::availablePrinterNames().isEmpty();
+    const QString destino = pasta.filePath(QStringLiteral("danfe"));
+    Imprimir([&](TRLPrintDialog& d) {
+        QComboBox* lista = d.ListaImpressoras();
+        EXPECT_EQ(lista->itemText(lista->count() - 1), QStringLiteral("Arquivo PDF"));
+        if (semImpressoras) {
+            EXPECT_TRUE(d.ImprimirEmPdf());
+        }
+        lista->setCurrentIndex(lista->count() - 1);
+        EXPECT_TRUE(d.CaixaEmArquivo()->isChecked());
+        EXPECT_TRUE(d.CampoArquivoPdf()->isEnabled());
+        EXPECT_EQ(d.CampoArquivoPdf()->text(), pasta.filePath(QStringLiteral("Nota 12.pdf")));
+        d.CampoArquivoPdf()->setText(destino);
+    });
+    EXPECT_TRUE(mensagens.mensagens.empty()) << mensagens.mensagens.front();
+    EXPECT_EQ(PaginasNoPdf(destino + QStringLiteral(".pdf")), 5);
+    EXPECT_TRUE(ConfiguracaoImpressao().ImprimirEmPdf);
+    // The next dialog starts on the PDF file again, in the same folder.
+    janela->ExecutarDialogo = [&](QDialog& d) {
+        auto& dialogo = dynamic_cast<TRLPrintDialog&>(d);
+        EXPECT_TRUE(dialogo.ImprimirEmPdf());
+        EXPECT_EQ(QFileInfo(dialogo.ArquivoPdf()).absolutePath(), pasta.path());
+        return false;
+    };
+    janela->Imprimir();
+}
+
+TEST_F(Impressao, APdfFileThatCannotBeWrittenKeepsTheDialogWithTheReason) {
+    janela->PrepararImpressora = nullptr;
+    QFile(pasta.filePath(QStringLiteral("existe.pdf"))).open(QIODevice::WriteOnly);
+    int perguntas = 0;
+    struct Caso {
+        QString arquivo;
+        std::string mensagem;
+    };
+    const Caso casos[] = {
+        {QStringLiteral("/nao/existe/x.pdf"), "A pasta /nao/existe não existe ou não permite gravar."},
+        {pasta.filePath(QStringLiteral("existe.pdf")), ""},  // asked first, and the answer was no
+        {QString(), ""},
+    };
+    for (const Caso& c : casos) {
+        mensagens.mensagens.clear();
+        mensagens.gravidades.clear();
+        bool aceito = true;
+        janela->ExecutarDialogo = [&](QDialog& d) {
+            auto& dialogo = dynamic_cast<TRLPrintDialog&>(d);
+            dialogo.ConfirmarSobrescrita = [&](const QString&) { return ++perguntas, false; };
+            dialogo.ListaImpressoras()->setCurrentIndex(dialogo.ListaImpressoras()->count() - 1);
+            dialogo.CampoArquivoPdf()->setText(c.arquivo);
+            dialogo.BotaoOk()->click();
+            aceito = dialogo.result() == QDialog::Accepted;
+            return aceito;
+        };
+        janela->Imprimir();
+        EXPECT_FALSE(aceito) << c.arquivo.toStdString();
+        if (c.mensagem.empty()) {
+            EXPECT_TRUE(mensagens.mensagens.empty());
+        } else {
+            EXPECT_EQ(mensagens.mensagens, std::vector<std::string>{c.mensagem});
+            EXPECT_EQ(mensagens.gravidades, std::vector<Gravidade>{Gravidade::Aviso});
+        }
+    }
+    EXPECT_EQ(perguntas, 1);
+}
+
+TEST_F(Impressao, AJobThatCannotStartIsAWarningNamingWhereItWentAndTheWindowStays) {
+    const QString inalcancavel = pasta.filePath(QStringLiteral("sumiu/x.pdf"));
+    janela->PrepararImpressora = [&](QPrinter& p) {
+        p.setOutputFormat(QPrinter::PdfFormat);
+        p.setOutputFileName(inalcancavel);
+    };
     Imprimir([](TRLPrintDialog&) {});
-    EXPECT_EQ(mensagens.mensagens.size(), 1u);
+    EXPECT_EQ(
+        mensagens.mensagens,
+        std::vector<std::string>{"A impressão não pôde ser iniciada: não foi possível gravar o arquivo " +
+                                 inalcancavel.toStdString() + "."});
+    EXPECT_EQ(mensagens.gravidades, std::vector<Gravidade>{Gravidade::Aviso});
     EXPECT_TRUE(janela->isVisible());
 }
 
