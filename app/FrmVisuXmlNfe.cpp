@@ -3,6 +3,7 @@
 #include "report/RLQtTexto.h"
 #include "app/AberturaArquivo.h"
 #include "app/ArquivosRecentes.h"
+#include "app/BuscaXml.h"
 #include "app/FonteJanelas.h"
 #include "app/Ocupado.h"
 #include "ClasNFe/CarregarNFe.h"
@@ -95,6 +96,8 @@ TFrmVisuXmlNfe::TFrmVisuXmlNfe(VisualizarDanfe visualizar, QWidget* parent)
     auto* dentro = new QVBoxLayout(Panel2);
     dentro->setContentsMargins(0, 0, 0, 0);
     dentro->addWidget(WebBrowser1);
+    BuscaXml = new TBuscaXml(WebBrowser1, Panel2);
+    dentro->addWidget(BuscaXml);
     auto* janela = new QVBoxLayout(this);
     janela->setContentsMargins(0, 0, 0, 0);
     janela->setSpacing(0);

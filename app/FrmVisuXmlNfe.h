@@ -24,6 +24,7 @@ class QToolButton;
 namespace luvenor {
 
 class TArquivosRecentes;
+class TBuscaXml;
 class TRLGraphicStorage;
 class TVisualizadorXml;
 
@@ -74,6 +75,7 @@ public:
     QWidget* Panel1 = nullptr;
     QWidget* Panel2 = nullptr;
     TVisualizadorXml* WebBrowser1 = nullptr;
+    TBuscaXml* BuscaXml = nullptr;
     QLineEdit* EdNomeArquivo = nullptr;
     QPushButton* BitBtn1 = nullptr;
     QPushButton* BitBtn2 = nullptr;

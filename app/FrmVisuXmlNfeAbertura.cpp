@@ -5,6 +5,7 @@
 
 #include "app/AberturaArquivo.h"
 #include "app/ArquivosRecentes.h"
+#include "app/BuscaXml.h"
 #include "app/Ocupado.h"
 #include "app/VisualizadorXml.h"
 #include "report/RLPageFile.h"
@@ -13,6 +14,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -93,6 +95,10 @@ void TFrmVisuXmlNfe::CriarAtalhos() {
         {QKeySequence(Qt::CTRL | Qt::Key_D), [this] { BitBtn2Click(); }},
         {QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { close(); }},
         {QKeySequence(Qt::Key_F1), [this] { BitBtn3Click(); }},
+        {QKeySequence(Qt::CTRL | Qt::Key_F),
+         [this] {
+             if (ckVerXml->isChecked()) BuscaXml->Abrir();
+         }},
     };
     for (const Atalho& a : atalhos) {
         auto* acao = new QAction(this);
