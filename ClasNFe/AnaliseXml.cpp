@@ -1,5 +1,7 @@
 #include "ClasNFe/AnaliseXml.h"
 
+#include "ClasNFe/MensagensXml.h"
+
 #include <libxml/parser.h>
 #include <libxml/xmlerror.h>
 
@@ -22,17 +24,9 @@ EstadoAnalise& Estado(void* contexto) {
     return *static_cast<EstadoAnalise*>(static_cast<xmlParserCtxt*>(contexto)->_private);
 }
 
-std::string SemQuebraFinal(const char* texto) {
-    std::string mensagem = texto ? texto : "";
-    while (!mensagem.empty() && (mensagem.back() == '\n' || mensagem.back() == '\r')) mensagem.pop_back();
-    return mensagem;
-}
-
 void Guardar(EstadoAnalise& estado, const xmlError* erro) {
     if (!erro || erro->level < XML_ERR_ERROR || !estado.primeiroErro.empty()) return;
-    // Encoding errors come without a position.
-    std::string linha = erro->line > 0 ? "linha " + std::to_string(erro->line) + ": " : "";
-    estado.primeiroErro = linha + SemQuebraFinal(erro->message);
+    estado.primeiroErro = MensagemDoErroXml(*erro);
 }
 
 void GuardarErro(void* contexto, xmlError* erro) {

@@ -85,7 +85,8 @@ TEST_F(CargaNFe, PathChecksComeFirst) {
 TEST_F(CargaNFe, MalformedFileGivesTheParserMessageWithItsLine) {
     std::string caminho = Gravar("quebrado.xml", "<?xml version=\"1.0\"?>\n<nfeProc>\n<NFe></nfe>");
     ResultadoCarga r = Carregar(caminho);
-    EXPECT_EQ(r.ErroCarga.rfind("Erro ao abrir arquivo " + caminho + " - linha 3: ", 0), 0u) << r.ErroCarga;
+    EXPECT_EQ(r.ErroCarga.rfind("Erro ao abrir arquivo " + caminho + " - linha 3, coluna ", 0), 0u)
+        << r.ErroCarga;
     ExpectRegistroAnterior();
 
     // The next load knows nothing of the previous one's error.
@@ -93,12 +94,14 @@ TEST_F(CargaNFe, MalformedFileGivesTheParserMessageWithItsLine) {
     EXPECT_TRUE(bom.Carregado()) << bom.ErroCarga;
     EXPECT_EQ(bom.MsgErro, "");
 
-    // Bytes the declared encoding lacks: the conversion error itself is the message.
+    // Bytes the declared encoding lacks: the conversion error is the message.
     std::string cp1252 = Gravar("cp1252.xml",
                                 "<?xml version=\"1.0\" encoding=\"windows-1252\"?>\n"
                                 "<nfeProc versao=\"4.00\">\x81\x8d</nfeProc>");
     EXPECT_EQ(
-        Carregar(cp1252).ErroCarga.rfind("Erro ao abrir arquivo " + cp1252 + " - input conversion failed", 0),
+        Carregar(cp1252).ErroCarga.rfind(
+            "Erro ao abrir arquivo " + cp1252 + " - o texto tem bytes que a codificação declarada não admite",
+            0),
         0u);
 
     EXPECT_FALSE(Carregar(Gravar("vazio.xml", "")).Carregado());
