@@ -33,6 +33,7 @@ private:
     // Parties (LeitorParticipantes.cpp).
     void LerDestinatario(NoXml infNFe);
     void LerEmitente(NoXml infNFe);
+    void LerLocais(NoXml infNFe);
     void LerTransportadora(NoXml transp);
 
     // Items (LeitorItens.cpp, LeitorImpostos.cpp).
@@ -49,7 +50,10 @@ private:
 
     // Totals, transport, billing, additional information (LeitorTotais.cpp).
     void LerTotais(NoXml infNFe);
+    void LerTotaisIcms(NoXml total);
+    void LerTotaisIssqn(NoXml total);
     void LerTransporte(NoXml infNFe);
+    void LerVeiculo(NoXml transp);
     void LerVolume(NoXml transp);
     void LerCobranca(NoXml infNFe);
     void LerDuplicata(NoXml dup);
@@ -92,8 +96,8 @@ private:
 // Step message of an element: "Tag <nome> não encontrada.".
 std::string MensagemTag(std::string_view nome);
 
-// Fills one party entry from its element; never throws and never touches the step message.
-// tipoParticipante: 0 issuer, 1 recipient, anything else another party (the carrier).
-void LerDadosFiscais(TParticipante& entrada, NoXml elemento, int tipoParticipante, TNotaFiscal* notaFiscal);
+// Fills one party entry from its element and gives it its role (Papel*); never throws and never
+// touches the step message. The role decides where the address is and what the party needs.
+void LerDadosFiscais(TParticipante& entrada, NoXml elemento, std::string_view papel, TNotaFiscal* notaFiscal);
 
 }  // namespace luvenor
