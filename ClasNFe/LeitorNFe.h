@@ -41,6 +41,7 @@ private:
     void LerItem(NoXml det, NoXml prod, const std::string& nItem);
     void LerProduto(NoXml prod, TItemNF& item);
     void LerRastro(NoXml prod, TItemNF& item);
+    void LerInfAdProd(NoXml det, TItemNF& item);
     void LerImpostos(NoXml det, TItemNF& item);
     void LerIcms(NoXml imposto, TItemNF& item);
     void LerGrupoIcms(NoXml grupo, bool simples, TItemNF& item);

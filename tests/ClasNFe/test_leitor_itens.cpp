@@ -13,8 +13,8 @@ TEST(LeitorItens, ItemsWithProductTaxesAndAdditionalText) {
     EXPECT_EQ(i1.SeqItem, 1);
     EXPECT_EQ(i1.CodItem, "P001");
     EXPECT_EQ(i1.CodProd, "P001");
-    EXPECT_EQ(i1.Descricao, "PARAFUSOLOTE 12");
-    EXPECT_EQ(i1.DescrOrig, "PARAFUSOLOTE 12");
+    EXPECT_EQ(i1.Descricao, "PARAFUSO\rLOTE 12");
+    EXPECT_EQ(i1.DescrOrig, "PARAFUSO\rLOTE 12");
     EXPECT_EQ(i1.CodNcm, "73181500");
     EXPECT_EQ(i1.CFCompleta, "73181500");
     EXPECT_EQ(i1.UnidMed, "KG");
@@ -198,6 +198,19 @@ TEST(LeitorTotais, FreeTextWithAndWithoutCreditLine) {
 
     auto quebras = Ler(Trocar(Base(), "TEXTO COMPLEMENTAR", "LINHA 1\r\nLINHA 2\n"), false);
     EXPECT_EQ(quebras->nf.Observacao, "TEXTO DO FISCO\rLINHA 1LINHA 2");
+}
+
+TEST(LeitorItens, AdditionalProductTextGoesOnALineOfItsOwn) {
+    auto texto =
+        Ler(Trocar(Base(), "<infAdProd>LOTE 12</infAdProd>", "<infAdProd> Caixa com 100 peças </infAdProd>"));
+    EXPECT_EQ(texto->nf.ItensNF[0].Descricao, "PARAFUSO\rCaixa com 100 peças");
+    EXPECT_EQ(texto->nf.ItensNF[1].Descricao, "ARRUELA");  // no text, no line break
+
+    // A blank text adds no empty line; an item without name still keeps the text on its line.
+    auto branco = Ler(Trocar(Base(), "<infAdProd>LOTE 12</infAdProd>", "<infAdProd>  </infAdProd>"));
+    EXPECT_EQ(branco->nf.ItensNF[0].DescrOrig, "PARAFUSO");
+    auto semNome = Ler(Trocar(Base(), "<xProd>PARAFUSO</xProd>", ""));
+    EXPECT_EQ(semNome->nf.ItensNF[0].DescrOrig, "\rLOTE 12");
 }
 
 TEST(LeitorTotais, ServiceTotals) {

@@ -72,6 +72,9 @@ const CasoDados casos[] = {
          {"TRANSPORTES RIO DAS ANTAS LTDA", 1},
          {"0 - Remetente", 1},
          {"RUA DAS OFICINAS, S/N", 1},
+         // The item's additional text on a line of its own.
+         {"BUCHA DE BRONZE TM-23 40 X 30 X 50 MM", 1},
+         {"Pedido do cliente 7781", 1},
          {"FLANGE USINADA SAE 1020", 1},
      }},
     {"retirada_no_cnpj_do_emitente_e_cliente_retira",
@@ -87,6 +90,7 @@ const CasoDados casos[] = {
          {"BRA2E19", 1},
          {"03/04/2025", 1},
          {"06:30:00", 1},
+         {"Lote SJ-2425-118, germinação 85%, pureza 99%", 1},
      }},
     {"totais_do_issqn_e_transportador_com_o_cnpj_do_emitente",
      "tests/fixtures/danfe/issqn-retrato.xml",
