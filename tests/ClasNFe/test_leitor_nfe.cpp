@@ -21,9 +21,10 @@ TEST(LeitorEnvelope, CompleteInvoiceReadsWholeWithEnvelopeValues) {
     EXPECT_EQ(nf.NumLcto, 1234);
     EXPECT_EQ(nf.DtDoc, Data(2019, 5, 10));
     EXPECT_EQ(nf.HrEmissao, "14:23:45");
+    // No exit date in the file: the bookkeeping date is the issue date, the exit date stays empty.
     EXPECT_EQ(nf.DtEmissao, Data(2019, 5, 10));
-    EXPECT_EQ(nf.DtEntSai, Data(2019, 5, 10));
-    EXPECT_EQ(nf.HrEntSai, "14:23:45");
+    EXPECT_EQ(nf.DtEntSai, 0.0);
+    EXPECT_EQ(nf.HrEntSai, "");
     EXPECT_EQ(nf.tpImp, "1");
     EXPECT_EQ(nf.tpAmb, "2");
     EXPECT_EQ(nf.verProc, "Teste 1.0");
@@ -39,6 +40,30 @@ TEST(LeitorEnvelope, ExitDateBecomesTheBookkeepingDate) {
     EXPECT_EQ(l->nf.DtEmissao, Data(2019, 5, 11));
     EXPECT_EQ(l->nf.DtEntSai, Data(2019, 5, 11));
     EXPECT_EQ(l->nf.HrEntSai, "08:00:00");
+}
+
+TEST(LeitorEnvelope, OlderLayoutsGiveTheExitDateAndTimeApart) {
+    auto l = Ler(Trocar(Base(), "<tpNF>", "<dSaiEnt>2019-05-12</dSaiEnt><hSaiEnt>07:15:30</hSaiEnt><tpNF>"));
+    EXPECT_EQ(l->resultado.MsgErro, "");
+    EXPECT_EQ(l->nf.DtEntSai, Data(2019, 5, 12));
+    EXPECT_EQ(l->nf.HrEntSai, "07:15:30");
+    EXPECT_EQ(l->nf.DtEmissao, Data(2019, 5, 12));
+    EXPECT_EQ(l->nf.DtDoc, Data(2019, 5, 10));
+
+    auto soData = Ler(Trocar(Base(), "<tpNF>", "<dSaiEnt>2019-05-12</dSaiEnt><tpNF>"));
+    EXPECT_EQ(soData->nf.DtEntSai, Data(2019, 5, 12));
+    EXPECT_EQ(soData->nf.HrEntSai, "");
+
+    // dhSaiEnt, when both are there, is the one read.
+    auto ambos =
+        Ler(Trocar(Base(), "<tpNF>",
+                   "<dSaiEnt>2019-05-12</dSaiEnt><dhSaiEnt>2019-05-11T08:00:00-03:00</dhSaiEnt><tpNF>"));
+    EXPECT_EQ(ambos->nf.DtEntSai, Data(2019, 5, 11));
+
+    auto invalida = Ler(Trocar(Base(), "<tpNF>", "<dSaiEnt>2019-02-30</dSaiEnt><tpNF>"));
+    EXPECT_EQ(invalida->resultado.MsgErro, "Tag <dSaiEnt> não encontrada.");
+    EXPECT_EQ(invalida->nf.DtDoc, Data(2019, 5, 10));
+    EXPECT_EQ(invalida->nf.tpNF, "");
 }
 
 TEST(LeitorEnvelope, SeriesIsPaddedOrCutToThreeCharacters) {

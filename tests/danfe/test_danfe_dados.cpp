@@ -72,6 +72,9 @@ const CasoDados casos[] = {
          {"TRANSPORTES RIO DAS ANTAS LTDA", 1},
          {"0 - Remetente", 1},
          {"RUA DAS OFICINAS, S/N", 1},
+         // The issue date once, in its own box; the exit boxes stay empty.
+         {"12/03/2025", 1},
+         {"08:15:00", 0},
          // The item's additional text on a line of its own.
          {"BUCHA DE BRONZE TM-23 40 X 30 X 50 MM", 1},
          {"Pedido do cliente 7781", 1},
