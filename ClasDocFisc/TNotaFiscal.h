@@ -175,6 +175,8 @@ namespace luvenor {
     CAMPO(Texto, IndFrete)                                          \
     CAMPO(Texto, PlacaVeic)                                         \
     CAMPO(Texto, EstadoVeic)                                        \
+    /* The vehicle's cargo-carrier registration (RNTC). */          \
+    CAMPO(Texto, RntcVeic)                                          \
     CAMPO(Texto, Quantidade)                                        \
     CAMPO(Texto, EspecieEmb)                                        \
     CAMPO(Texto, MarcaEmb)                                          \

@@ -27,6 +27,21 @@ const TParticipante* TColeParticipante::BuscarCnpj(std::string_view chave) const
     return nullptr;
 }
 
+const TParticipante* TColeParticipante::BuscarPapel(std::string_view papel, std::string_view chave) const {
+    const std::string procurado = TirarEspacos(chave);
+    for (int i = 0; i < Count(); ++i) {
+        const TParticipante& p = (*this)[i];
+        if (p.Papel == papel && TirarEspacos(p.Cnpj) == procurado) return &p;
+    }
+    return BuscarCnpj(chave);
+}
+
+bool TColeParticipante::TemPapel(std::string_view papel) const {
+    for (int i = 0; i < Count(); ++i)
+        if ((*this)[i].Papel == papel) return true;
+    return false;
+}
+
 TParticipante* TColeParticipante::BuscarCnpj(std::string_view chave) {
     return const_cast<TParticipante*>(std::as_const(*this).BuscarCnpj(chave));
 }

@@ -1,6 +1,7 @@
 #pragma once
 // One party of an invoice (issuer, recipient, carrier, pick-up or delivery place). The invoice
-// holds the parties' tax numbers and finds them with BuscarCnpj.
+// holds the parties' tax numbers and finds them with BuscarCnpj, or with BuscarPapel where two
+// parties may share a tax number.
 #include <string>
 #include <string_view>
 
@@ -31,7 +32,9 @@ namespace luvenor {
     CAMPO(Texto, Cep)                                           \
     CAMPO(Texto, InscrMun)                                      \
     CAMPO(Texto, Fone)                                          \
-    CAMPO(Texto, Fax)
+    CAMPO(Texto, Fax)                                           \
+    /* The element it was read from (emit, dest, ...). */       \
+    CAMPO(Texto, Papel)
 
 class TParticipante : public TItemColecao {
 public:
@@ -54,6 +57,19 @@ public:
     // less and compared exactly (no punctuation removed); nullptr when none matches.
     TParticipante* BuscarCnpj(std::string_view chave);
     const TParticipante* BuscarCnpj(std::string_view chave) const;
+    // The first party of that role (Papel) whose Cnpj equals the key as BuscarCnpj compares it;
+    // failing that, BuscarCnpj of the key. The role tells apart a delivery place from the
+    // recipient it shares its tax number with.
+    const TParticipante* BuscarPapel(std::string_view papel, std::string_view chave) const;
+    // Whether some party has that role; a place written with a blank tax number still is one.
+    bool TemPapel(std::string_view papel) const;
 };
+
+// The roles of the parties the reader adds, named after their NF-e elements.
+inline constexpr std::string_view PapelEmitente = "emit";
+inline constexpr std::string_view PapelDestinatario = "dest";
+inline constexpr std::string_view PapelTransportadora = "transporta";
+inline constexpr std::string_view PapelRetirada = "retirada";
+inline constexpr std::string_view PapelEntrega = "entrega";
 
 }  // namespace luvenor

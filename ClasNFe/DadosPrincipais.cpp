@@ -18,7 +18,7 @@ std::string NomeParticipante(TNotaFiscal& nf, const std::string& cnpj) {
 DadosPrincipais MontarDadosPrincipais(TNotaFiscal& nf) {
     DadosPrincipais dados;
     dados.NumNota = std::to_string(nf.NumLcto);
-    dados.DataEmissao = DataParaTexto(nf.DtEmissao);
+    dados.DataEmissao = DataParaTexto(nf.DtDoc);
     dados.ChaveNfe = nf.ChaveNfe;
     dados.Protocolo = nf.ProtocoloNfe;
     dados.CnpjEmit = MascaraCnpjCpf(nf.CnpjFili);

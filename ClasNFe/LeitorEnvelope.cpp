@@ -66,19 +66,19 @@ void LeitorNFe::LerDatasEmissao(NoXml ide) {
     nf_.DtDoc = ConverterData(texto);
     nf_.HrEmissao = ConverterHora(texto);
 
+    // The exit date and time, from dhSaiEnt or, in the older layouts, dSaiEnt and hSaiEnt.
     if (NoXml saida = Buscar(ide, "dhSaiEnt")) {
         texto = ConverterTexto(saida);
         nf_.DtEntSai = ConverterData(texto);
         nf_.HrEntSai = ConverterHora(texto);
+    } else if (NoXml dia = Buscar(ide, "dSaiEnt")) {
+        nf_.DtEntSai = ConverterData(ConverterTexto(dia));
+        if (NoXml hora = Buscar(ide, "hSaiEnt")) nf_.HrEntSai = Esquerda(ConverterTexto(hora), 8);
     }
 
-    // The bookkeeping date is the exit date when the invoice gives one.
-    bool semSaida = DataVazia(DataParaTexto(nf_.DtEntSai));
-    nf_.DtEmissao = semSaida ? nf_.DtDoc : nf_.DtEntSai;
-    if (semSaida) {
-        nf_.DtEntSai = nf_.DtEmissao;
-        nf_.HrEntSai = nf_.HrEmissao;
-    }
+    // The bookkeeping date is the exit date when the invoice gives one. Without one the exit date
+    // and time stay empty: the invoice does not say the goods left when it was issued.
+    nf_.DtEmissao = DataVazia(DataParaTexto(nf_.DtEntSai)) ? nf_.DtDoc : nf_.DtEntSai;
 }
 
 void LeitorNFe::LerReferencias(NoXml ide) {

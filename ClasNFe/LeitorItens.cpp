@@ -39,8 +39,17 @@ void LeitorNFe::LerItem(NoXml det, NoXml prod, const std::string& nItem) {
     LerProduto(prod, item);
     LerRastro(prod, item);
     LerImpostos(det, item);
-    if (NoXml infAdProd = det.Filho("infAdProd")) item.Descricao += ConverterTexto(infAdProd);
+    LerInfAdProd(det, item);
     item.DescrOrig = item.Descricao;
+}
+
+void LeitorNFe::LerInfAdProd(NoXml det, TItemNF& item) {
+    // The item's additional text goes on a line of its own below the product name, with the
+    // line break the free texts of the invoice use.
+    NoXml infAdProd = det.Filho("infAdProd");
+    if (!infAdProd) return;
+    const std::string texto = ConverterTexto(infAdProd);
+    if (!Vazio(texto)) item.Descricao += '\r' + texto;
 }
 
 void LeitorNFe::LerProduto(NoXml prod, TItemNF& item) {

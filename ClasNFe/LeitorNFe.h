@@ -33,6 +33,7 @@ private:
     // Parties (LeitorParticipantes.cpp).
     void LerDestinatario(NoXml infNFe);
     void LerEmitente(NoXml infNFe);
+    void LerLocais(NoXml infNFe);
     void LerTransportadora(NoXml transp);
 
     // Items (LeitorItens.cpp, LeitorImpostos.cpp).
@@ -40,6 +41,7 @@ private:
     void LerItem(NoXml det, NoXml prod, const std::string& nItem);
     void LerProduto(NoXml prod, TItemNF& item);
     void LerRastro(NoXml prod, TItemNF& item);
+    void LerInfAdProd(NoXml det, TItemNF& item);
     void LerImpostos(NoXml det, TItemNF& item);
     void LerIcms(NoXml imposto, TItemNF& item);
     void LerGrupoIcms(NoXml grupo, bool simples, TItemNF& item);
@@ -49,7 +51,10 @@ private:
 
     // Totals, transport, billing, additional information (LeitorTotais.cpp).
     void LerTotais(NoXml infNFe);
+    void LerTotaisIcms(NoXml total);
+    void LerTotaisIssqn(NoXml total);
     void LerTransporte(NoXml infNFe);
+    void LerVeiculo(NoXml transp);
     void LerVolume(NoXml transp);
     void LerCobranca(NoXml infNFe);
     void LerDuplicata(NoXml dup);
@@ -92,8 +97,8 @@ private:
 // Step message of an element: "Tag <nome> não encontrada.".
 std::string MensagemTag(std::string_view nome);
 
-// Fills one party entry from its element; never throws and never touches the step message.
-// tipoParticipante: 0 issuer, 1 recipient, anything else another party (the carrier).
-void LerDadosFiscais(TParticipante& entrada, NoXml elemento, int tipoParticipante, TNotaFiscal* notaFiscal);
+// Fills one party entry from its element and gives it its role (Papel*); never throws and never
+// touches the step message. The role decides where the address is and what the party needs.
+void LerDadosFiscais(TParticipante& entrada, NoXml elemento, std::string_view papel, TNotaFiscal* notaFiscal);
 
 }  // namespace luvenor

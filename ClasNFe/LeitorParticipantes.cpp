@@ -1,8 +1,7 @@
-// The parties: recipient and issuer (mandatory, with their tax numbers), the carrier (optional),
-// and the shared filling of one party entry.
+// The parties: recipient and issuer (mandatory, with their tax numbers), the pick-up and delivery
+// places and the carrier (optional), and the shared filling of one party entry.
 #include "ClasNFe/ConversoesNFe.h"
 #include "ClasNFe/LeitorNFe.h"
-#include "util/UNumber.h"
 #include "util/UString.h"
 #include "util/Utf8.h"
 
@@ -34,16 +33,31 @@ void DividirRuaLonga(TParticipante& entrada) {
     entrada.Endereco = rua.substr(0, corte);
 }
 
-void LerEndereco(TParticipante& entrada, NoXml elemento, int tipoParticipante) {
+// Where a party keeps its address and which of its elements it cannot do without. The issuer and
+// the recipient stop at a missing tax number, name or address group; the carrier and the places
+// have every element optional, so whatever they hold is read.
+struct FormaParticipante {
+    bool obrigatorios;
+    std::string_view grupoEndereco;  // empty: the address is in the element itself
+    std::string_view rua;
+};
+
+FormaParticipante FormaDe(std::string_view papel) {
+    if (papel == PapelEmitente) return {true, "enderEmit", "xLgr"};
+    if (papel == PapelDestinatario) return {true, "enderDest", "xLgr"};
+    if (papel == PapelTransportadora) return {false, {}, "xEnder"};
+    return {false, {}, "xLgr"};
+}
+
+void LerEndereco(TParticipante& entrada, NoXml elemento, const FormaParticipante& forma) {
     NoXml endereco = elemento;
-    if (tipoParticipante == 0 || tipoParticipante == 1) {
-        endereco = elemento.Filho(tipoParticipante == 0 ? "enderEmit" : "enderDest");
+    if (!forma.grupoEndereco.empty()) {
+        endereco = elemento.Filho(forma.grupoEndereco);
         if (!endereco) throw FaltaObrigatoria();
-        LerOpcional(endereco, "xLgr", entrada.Endereco);
-    } else {
-        LerOpcional(elemento, "xEnder", entrada.Endereco);
     }
-    if (NoXml nro = endereco.Filho("nro")) entrada.Numero = SoNumeros(ConverterTexto(nro));
+    LerOpcional(endereco, forma.rua, entrada.Endereco);
+    // As written: "77-B" and "S/N" are street numbers too.
+    LerOpcional(endereco, "nro", entrada.Numero);
     LerOpcional(endereco, "xCpl", entrada.Complemento);
     DividirRuaLonga(entrada);
 
@@ -59,18 +73,24 @@ void LerEndereco(TParticipante& entrada, NoXml elemento, int tipoParticipante) {
 
 }  // namespace
 
-void LerDadosFiscais(TParticipante& entrada, NoXml elemento, int tipoParticipante, TNotaFiscal* notaFiscal) {
+void LerDadosFiscais(TParticipante& entrada, NoXml elemento, std::string_view papel,
+                     TNotaFiscal* notaFiscal) {
     entrada.Limpar();
+    entrada.Papel = papel;
+    if (!elemento) return;
+    const FormaParticipante forma = FormaDe(papel);
     // A party that breaks off keeps what was read; the invoice goes on either way.
     try {
-        NoXml numero = NumeroFiscal(elemento, tipoParticipante == 1);
-        if (!numero) return;
-        entrada.Cnpj = ConverterTexto(numero);
-        NoXml nome = elemento.Filho("xNome");
-        if (!nome) return;
-        entrada.Razao = ConverterTexto(nome);
+        if (NoXml numero = NumeroFiscal(elemento, papel == PapelDestinatario))
+            entrada.Cnpj = ConverterTexto(numero);
+        else if (forma.obrigatorios)
+            return;
+        if (NoXml nome = elemento.Filho("xNome"))
+            entrada.Razao = ConverterTexto(nome);
+        else if (forma.obrigatorios)
+            return;
         LerOpcional(elemento, "xFant", entrada.Fantasia);
-        LerEndereco(entrada, elemento, tipoParticipante);
+        LerEndereco(entrada, elemento, forma);
         LerOpcional(elemento, "IE", entrada.InscrEst);
         LerOpcional(elemento, "ISUF", entrada.Suframa);
         LerOpcional(elemento, "IM", entrada.InscrMun);
@@ -88,7 +108,7 @@ void LeitorNFe::LerDestinatario(NoXml infNFe) {
     nf_.Cnpj = ConverterTexto(numero);
     TParticipante* entrada = nf_.Participantes.Add();
     entrada->Cnpj = nf_.Cnpj;
-    LerDadosFiscais(*entrada, dest, 1, &nf_);
+    LerDadosFiscais(*entrada, dest, PapelDestinatario, &nf_);
 }
 
 void LeitorNFe::LerEmitente(NoXml infNFe) {
@@ -99,7 +119,7 @@ void LeitorNFe::LerEmitente(NoXml infNFe) {
     nf_.CnpjFili = ConverterTexto(numero);
     TParticipante* entrada = nf_.Participantes.Add();
     entrada->Cnpj = nf_.CnpjFili;
-    LerDadosFiscais(*entrada, emit, 0, &nf_);
+    LerDadosFiscais(*entrada, emit, PapelEmitente, &nf_);
 }
 
 void LeitorNFe::LerTransportadora(NoXml transp) {
@@ -110,7 +130,21 @@ void LeitorNFe::LerTransportadora(NoXml transp) {
     // Even without a carrier the invoice gets its third, empty party entry.
     TParticipante* entrada = nf_.Participantes.Add();
     entrada->Cnpj = nf_.CnpjTransp;
-    LerDadosFiscais(*entrada, transporta, 2, &nf_);
+    LerDadosFiscais(*entrada, transporta, PapelTransportadora, &nf_);
+}
+
+void LeitorNFe::LerLocais(NoXml infNFe) {
+    // Each place gets its own entry, also when its tax number is the recipient's or the issuer's:
+    // the delivery to a recipient's other address prints that address.
+    auto local = [&](std::string_view papel, std::string& cnpj) {
+        NoXml elemento = Buscar(infNFe, papel);
+        if (!elemento) return;
+        TParticipante* entrada = nf_.Participantes.Add();
+        LerDadosFiscais(*entrada, elemento, papel, nullptr);
+        cnpj = entrada->Cnpj;
+    };
+    local(PapelRetirada, nf_.CnpjRetirada);
+    local(PapelEntrega, nf_.CnpjEntrega);
 }
 
 }  // namespace luvenor

@@ -1,5 +1,5 @@
-// After the items: totals, transport with the carrier and the first volume, the instalments and
-// the additional information with the viewer's credit line.
+// After the items: totals of goods and services, transport with the carrier, the vehicle and the
+// first volume, the instalments and the additional information with the viewer's credit line.
 #include "ClasNFe/ConversoesNFe.h"
 #include "ClasNFe/LeitorNFe.h"
 #include "ClasNFe/TXmlNFe.h"
@@ -10,6 +10,11 @@ namespace luvenor {
 
 void LeitorNFe::LerTotais(NoXml infNFe) {
     NoXml total = Exigir(infNFe, "total");
+    LerTotaisIcms(total);
+    LerTotaisIssqn(total);
+}
+
+void LeitorNFe::LerTotaisIcms(NoXml total) {
     NoXml icmsTot = Buscar(total, "ICMSTot");
     if (!icmsTot) return;
     LerDecimalEstrito(icmsTot, "vBC", nf_.BaseIcms);
@@ -34,11 +39,34 @@ void LeitorNFe::LerTotais(NoXml infNFe) {
     LerDecimalEstrito(icmsTot, "vTotTrib", nf_.TotTrib);
 }
 
+void LeitorNFe::LerTotaisIssqn(NoXml total) {
+    // The services of an invoice that also bills services (the ISSQN box of the DANFE).
+    NoXml issqnTot = Buscar(total, "ISSQNtot");
+    if (!issqnTot) return;
+    LerDecimalEstrito(issqnTot, "vServ", nf_.TotServ);
+    LerDecimalEstrito(issqnTot, "vBC", nf_.BaseIss);
+    LerDecimalEstrito(issqnTot, "vISS", nf_.TotIss);
+    LerDecimalEstrito(issqnTot, "vPIS", nf_.TotPisServ);
+    LerDecimalEstrito(issqnTot, "vCOFINS", nf_.TotCofinsServ);
+    LerDecimalEstrito(issqnTot, "vDescIncond", nf_.DescIncond);
+    LerDecimalEstrito(issqnTot, "vDescCond", nf_.DescCondic);
+    LerDecimalEstrito(issqnTot, "vISSRet", nf_.TotIssRet);
+}
+
 void LeitorNFe::LerTransporte(NoXml infNFe) {
     NoXml transp = Exigir(infNFe, "transp");
     LerTexto(transp, "modFrete", nf_.IndFrete);
     LerTransportadora(transp);
+    LerVeiculo(transp);
     LerVolume(transp);
+}
+
+void LeitorNFe::LerVeiculo(NoXml transp) {
+    NoXml veiculo = Buscar(transp, "veicTransp");
+    if (!veiculo) return;
+    LerTexto(veiculo, "placa", nf_.PlacaVeic);
+    LerTexto(veiculo, "UF", nf_.EstadoVeic);
+    LerTexto(veiculo, "RNTC", nf_.RntcVeic);
 }
 
 void LeitorNFe::LerVolume(NoXml transp) {

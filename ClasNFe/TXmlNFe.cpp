@@ -33,6 +33,7 @@ void LeitorNFe::Ler(NoXml nfeProc, bool incluirMsgVisualizador) {
     NoXml infNFe = LerEnvelope(nfeProc);
     LerDestinatario(infNFe);
     LerEmitente(infNFe);
+    LerLocais(infNFe);
     LerItens(infNFe);
     LerTotais(infNFe);
     LerTransporte(infNFe);

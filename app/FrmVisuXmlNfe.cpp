@@ -237,7 +237,7 @@ void TFrmVisuXmlNfe::PreencherCampos() {
         return p ? ParaQString(p->Razao) : QString();
     };
     EdNumNota->setText(QString::number(nf.NumLcto));
-    EdDataEmissao->setText(ParaQString(DataParaTexto(nf.DtEmissao)));
+    EdDataEmissao->setText(ParaQString(DataParaTexto(nf.DtDoc)));
     EdChaveNfe->setText(ParaQString(nf.ChaveNfe));
     EdProtocolo->setText(ParaQString(nf.ProtocoloNfe));
     EdCnpjEmit->setText(ParaQString(MascaraCnpjCpf(nf.CnpjFili)));

@@ -40,9 +40,10 @@ std::string FoneFax(const TParticipante& p) {
     return texto;
 }
 
-const TParticipante& ParticipanteOuVazio(const TColeParticipante& partes, std::string_view cnpj) {
+const TParticipante& ParticipanteOuVazio(const TColeParticipante& partes, std::string_view papel,
+                                         std::string_view cnpj) {
     static const TParticipante vazio;
-    const TParticipante* p = partes.BuscarCnpj(cnpj);
+    const TParticipante* p = partes.BuscarPapel(papel, cnpj);
     return p ? *p : vazio;
 }
 

@@ -19,7 +19,9 @@ std::string LinhaLocalidade(const TParticipante& p);
 // Phone, and "/" and the fax when there is one.
 std::string FoneFax(const TParticipante& p);
 
-// The party with `cnpj` among the invoice's parties, or an empty party when none matches.
-const TParticipante& ParticipanteOuVazio(const TColeParticipante& partes, std::string_view cnpj);
+// The party of that role with `cnpj` among the invoice's parties (BuscarPapel), or an empty party
+// when none matches.
+const TParticipante& ParticipanteOuVazio(const TColeParticipante& partes, std::string_view papel,
+                                         std::string_view cnpj);
 
 }  // namespace luvenor

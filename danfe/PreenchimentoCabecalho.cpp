@@ -82,8 +82,8 @@ void TFrtDanfe::PreencherDanfe() {
     PreencherTitulo();
     PreencherDatas();
     PreencherDestinatario();
-    PreencherLocal("labRetirada", "bandRetirada", NotaFiscalDanfe->CnpjRetirada);
-    PreencherLocal("labEntrega", "bandEntrega", NotaFiscalDanfe->CnpjEntrega);
+    PreencherLocal("labRetirada", "bandRetirada", PapelRetirada, NotaFiscalDanfe->CnpjRetirada);
+    PreencherLocal("labEntrega", "bandEntrega", PapelEntrega, NotaFiscalDanfe->CnpjEntrega);
     PreencherFatura();
     PreencherImpostos();
     PreencherTransporte();
@@ -109,7 +109,7 @@ void TFrtDanfe::PreencherLogo() {
 
 void TFrtDanfe::PreencherEmitente() {
     const TNotaFiscal& nf = *NotaFiscalDanfe;
-    const TParticipante& emitente = ParticipanteOuVazio(nf.Participantes, nf.CnpjFili);
+    const TParticipante& emitente = ParticipanteOuVazio(nf.Participantes, PapelEmitente, nf.CnpjFili);
     Legenda("labEmitente1", Maiusculas(TirarEspacos(emitente.Razao)));
     Legenda("labEmitente2", Maiusculas(LinhaRua(emitente)));
     Legenda("labEmitente3", Maiusculas(LinhaLocalidade(emitente)));
@@ -133,7 +133,7 @@ void TFrtDanfe::PreencherCanhoto() {
 
 void TFrtDanfe::PreencherIdentificacao() {
     const TNotaFiscal& nf = *NotaFiscalDanfe;
-    const TParticipante& emitente = ParticipanteOuVazio(nf.Participantes, nf.CnpjFili);
+    const TParticipante& emitente = ParticipanteOuVazio(nf.Participantes, PapelEmitente, nf.CnpjFili);
     Legenda("labIdentifica2", Maiusculas(TirarEspacos(nf.DescrNatOper)));
     Legenda("labIdentifica4", TirarEspacos(emitente.InscrEst));
     Legenda("labIdentifica6", "");
@@ -192,7 +192,7 @@ void TFrtDanfe::PreencherDatas() {
 
 void TFrtDanfe::PreencherDestinatario() {
     const TNotaFiscal& nf = *NotaFiscalDanfe;
-    const TParticipante& d = ParticipanteOuVazio(nf.Participantes, nf.Cnpj);
+    const TParticipante& d = ParticipanteOuVazio(nf.Participantes, PapelDestinatario, nf.Cnpj);
     Legenda("labDestinatario3", Maiusculas(TirarEspacos(d.Razao)));
     Legenda("labDestinatario5", MascaraCnpjCpf(d.Cnpj));
     Legenda("labDestinatario7", Maiusculas(LinhaRua(d)));

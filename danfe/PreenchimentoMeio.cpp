@@ -28,14 +28,16 @@ std::string TextoDasParcelas(const TColeDuplicata& parcelas) {
 
 }  // namespace
 
-void TFrtDanfe::PreencherLocal(const char* prefixo, const char* banda, const std::string& cnpj) {
+void TFrtDanfe::PreencherLocal(const char* prefixo, const char* banda, std::string_view papel,
+                               const std::string& cnpj) {
     EscreverLegendasFixas(banda);
     const std::string p = prefixo;
-    if (Vazio(cnpj)) {
+    if (!TemLocal(papel, cnpj)) {
         for (int n = 3; n <= 19; n += 2) Legenda(p + std::to_string(n), "");
         return;
     }
-    const TParticipante& local = ParticipanteOuVazio(NotaFiscalDanfe->Participantes, cnpj);
+    // By its role: a delivery place under the recipient's tax number has an address of its own.
+    const TParticipante& local = ParticipanteOuVazio(NotaFiscalDanfe->Participantes, papel, cnpj);
     Legenda(p + "3", Maiusculas(TirarEspacos(local.Razao)));
     Legenda(p + "5", MascaraCnpjCpf(local.Cnpj));
     Legenda(p + "7", Maiusculas(LinhaRua(local)));
@@ -71,22 +73,19 @@ void TFrtDanfe::PreencherImpostos() {
 void TFrtDanfe::PreencherTransporte() {
     const TNotaFiscal& nf = *NotaFiscalDanfe;
     EscreverLegendasFixas("bandTransporte");
-    // The landscape form always names the freight payer, also without a carrier.
-    if (!Paisagem() && Vazio(nf.CnpjTransp)) {
-        for (int n = 3; n <= 21; n += 2) Legenda("labTransporte" + std::to_string(n), "");
-    } else {
-        const TParticipante& t = ParticipanteOuVazio(nf.Participantes, nf.CnpjTransp);
-        Legenda("labTransporte3", Maiusculas(TirarEspacos(t.Razao)));
-        Legenda("labTransporte5", DescrPagadorFrete(nf.IndFrete));
-        Legenda("labTransporte7", "");
-        Legenda("labTransporte9", MascaraPlaca(nf.PlacaVeic));
-        Legenda("labTransporte11", Maiusculas(TirarEspacos(nf.EstadoVeic)));
-        Legenda("labTransporte13", MascaraCnpjCpf(t.Cnpj));
-        Legenda("labTransporte15", Maiusculas(LinhaRua(t)));
-        Legenda("labTransporte17", Maiusculas(TirarEspacos(t.Cidade)));
-        Legenda("labTransporte19", Maiusculas(TirarEspacos(t.Estado)));
-        Legenda("labTransporte21", Maiusculas(TirarEspacos(t.InscrEst)));
-    }
+    // Whatever the XML says of the carrier is printed, also a carrier named without a tax number
+    // ("Cliente Retira"); the freight payer whenever the invoice gives its code.
+    const TParticipante& t = ParticipanteOuVazio(nf.Participantes, PapelTransportadora, nf.CnpjTransp);
+    Legenda("labTransporte3", Maiusculas(TirarEspacos(t.Razao)));
+    Legenda("labTransporte5", Vazio(nf.IndFrete) ? std::string() : DescrPagadorFrete(nf.IndFrete));
+    Legenda("labTransporte7", TirarEspacos(nf.RntcVeic));
+    Legenda("labTransporte9", MascaraPlaca(nf.PlacaVeic));
+    Legenda("labTransporte11", Maiusculas(TirarEspacos(nf.EstadoVeic)));
+    Legenda("labTransporte13", MascaraCnpjCpf(t.Cnpj));
+    Legenda("labTransporte15", Maiusculas(LinhaRua(t)));
+    Legenda("labTransporte17", Maiusculas(TirarEspacos(t.Cidade)));
+    Legenda("labTransporte19", Maiusculas(TirarEspacos(t.Estado)));
+    Legenda("labTransporte21", Maiusculas(TirarEspacos(t.InscrEst)));
     Legenda("labTransporte23", TirarEspacos(nf.Quantidade));
     Legenda("labTransporte25", TirarEspacos(nf.EspecieEmb));
     Legenda("labTransporte27", TirarEspacos(nf.MarcaEmb));

@@ -134,15 +134,23 @@ void TFrtDanfe::EscreverLegendasFixas(std::string_view banda) const {
 }
 
 void TFrtDanfe::bandRetiradaBeforePrint(TRLCustomControl&, bool& PrintIt) {
-    PrintIt = NotaFiscalDanfe && !Vazio(NotaFiscalDanfe->CnpjRetirada);
+    PrintIt = NotaFiscalDanfe && TemLocal(PapelRetirada, NotaFiscalDanfe->CnpjRetirada);
 }
 
 void TFrtDanfe::bandEntregaBeforePrint(TRLCustomControl&, bool& PrintIt) {
-    PrintIt = NotaFiscalDanfe && !Vazio(NotaFiscalDanfe->CnpjEntrega);
+    PrintIt = NotaFiscalDanfe && TemLocal(PapelEntrega, NotaFiscalDanfe->CnpjEntrega);
+}
+
+bool TFrtDanfe::TemLocal(std::string_view papel, const std::string& cnpj) const {
+    // A place the XML gives with a blank tax number still has an address to print.
+    return !Vazio(cnpj) || NotaFiscalDanfe->Participantes.TemPapel(papel);
 }
 
 void TFrtDanfe::bandISSQNBeforePrint(TRLCustomControl&, bool& PrintIt) {
-    PrintIt = !Vazio(Rotulo("labISSQN3").Caption());
+    // For an issuer with a municipal registration, and for any invoice whose services the box has
+    // a value to show for.
+    const bool servicos = NotaFiscalDanfe && (NotaFiscalDanfe->TotServ > 0 || NotaFiscalDanfe->TotIss > 0);
+    PrintIt = !Vazio(Rotulo("labISSQN3").Caption()) || servicos;
 }
 
 std::unique_ptr<TFrtDanfe> CriarFormularioDanfe(const TNotaFiscal& nf) {

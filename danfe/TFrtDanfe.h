@@ -86,7 +86,10 @@ private:
     void PreencherTitulo();
     void PreencherDatas();
     void PreencherDestinatario();
-    void PreencherLocal(const char* prefixo, const char* banda, const std::string& cnpj);
+    // Whether the invoice names a pick-up or delivery place of that role.
+    bool TemLocal(std::string_view papel, const std::string& cnpj) const;
+    void PreencherLocal(const char* prefixo, const char* banda, std::string_view papel,
+                        const std::string& cnpj);
     void PreencherFatura();
     void PreencherImpostos();
     void PreencherTransporte();

@@ -83,7 +83,12 @@ std::string MascaraNcm(std::string_view texto) {
 }
 
 std::string MascaraPlaca(std::string_view texto) {
-    if (Vazio(texto)) return std::string(texto);
+    // Only the older plates are written with a hyphen; a Mercosul plate (ABC1D23) has none.
+    auto letra = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); };
+    auto digito = [](char c) { return c >= '0' && c <= '9'; };
+    const bool antiga = texto.size() == 7 && letra(texto[0]) && letra(texto[1]) && letra(texto[2]) &&
+                        digito(texto[3]) && digito(texto[4]) && digito(texto[5]) && digito(texto[6]);
+    if (!antiga) return std::string(texto);
     return FormatarMascara(kMascaraPlaca, texto);
 }
 

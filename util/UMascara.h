@@ -24,7 +24,8 @@ std::string MascaraCfop(std::string_view texto);
 // NNNN.NN.NN; a blank text unchanged.
 std::string MascaraNcm(std::string_view texto);
 
-// LLL-XXXX, letters kept in their case; a blank text unchanged.
+// LLL-9999 for a plate of three letters and four digits, letters kept in their case; any other
+// text (a Mercosul plate, a blank) unchanged.
 std::string MascaraPlaca(std::string_view texto);
 
 // A 44-character key (once trimmed) in 11 groups of 4 joined by blanks; anything else unchanged.

@@ -325,9 +325,9 @@ struct Contagem {
 
 TEST(TabelaCampos, EachClassListsAllItsProperties) {
     const Contagem contagens[] = {
-        {"TNotaFiscal", 210, TabelaCampos<TNotaFiscal>().size()},
+        {"TNotaFiscal", 211, TabelaCampos<TNotaFiscal>().size()},
         {"TItemNF", 172, TabelaCampos<TItemNF>().size()},
-        {"TParticipante", 21, TabelaCampos<TParticipante>().size()},
+        {"TParticipante", 22, TabelaCampos<TParticipante>().size()},
         {"TDuplicata", 12, TabelaCampos<TDuplicata>().size()},
         {"TColeDuplicata", 6, TabelaCampos<TColeDuplicata>().size()},
         {"TPagamento", 3, TabelaCampos<TPagamento>().size()},
@@ -336,7 +336,7 @@ TEST(TabelaCampos, EachClassListsAllItsProperties) {
     for (const Contagem& c : contagens) EXPECT_EQ(c.obtidas, c.propriedades) << c.classe;
 }
 
-TEST(TabelaCampos, InvoiceHas202StoredValuesBesidesCollectionsPictureAndComputed) {
+TEST(TabelaCampos, InvoiceHas203StoredValuesBesidesCollectionsPictureAndComputed) {
     std::map<TipoCampo, int> porTipo;
     int calculados = 0;
     for (const auto& campo : TabelaCampos<TNotaFiscal>()) {
@@ -350,7 +350,7 @@ TEST(TabelaCampos, InvoiceHas202StoredValuesBesidesCollectionsPictureAndComputed
     EXPECT_EQ(porTipo[TipoCampo::Figura], 1);
     EXPECT_EQ(porTipo[TipoCampo::Texto] + porTipo[TipoCampo::Inteiro] + porTipo[TipoCampo::Real] +
                   porTipo[TipoCampo::Data] + porTipo[TipoCampo::Logico],
-              202);
+              203);
 }
 
 // ---- Zero values and Limpar -----------------------------------------------------------------
@@ -387,7 +387,7 @@ TEST(ValoresZero, LimparEmptiesEverythingButKeepsCollectionsAndInstalmentSummary
     EXPECT_EQ(nota.ItensNF.Count(), 1);
 }
 
-TEST(ValoresZero, ParticipanteLimparEmptiesAll21) {
+TEST(ValoresZero, ParticipanteLimparEmptiesAll22) {
     TParticipante participante;
     Preencher(participante, 0);
     participante.Limpar();

@@ -133,4 +133,37 @@ TEST_F(BuscarCnpj, WorksOnAConstRecord) {
     EXPECT_EQ(nota.Participantes.BuscarCnpj("9"), participante);
 }
 
+// ---- BuscarPapel ----------------------------------------------------------------------------
+
+TEST_F(BuscarCnpj, ByRoleTellsApartPartiesThatShareATaxNumber) {
+    TParticipante* destinatario = Adicionar("111");
+    destinatario->Papel = PapelDestinatario;
+    TParticipante* emitente = Adicionar("222");
+    emitente->Papel = PapelEmitente;
+    TParticipante* entrega = Adicionar("111");
+    entrega->Papel = PapelEntrega;
+    TParticipante* transportadora = Adicionar("");
+    transportadora->Papel = PapelTransportadora;
+    const TColeParticipante& partes = nota_.Participantes;
+
+    EXPECT_EQ(partes.BuscarPapel(PapelEntrega, " 111 "), entrega);
+    EXPECT_EQ(partes.BuscarPapel(PapelDestinatario, "111"), destinatario);
+    EXPECT_EQ(partes.BuscarPapel(PapelTransportadora, ""), transportadora);
+    EXPECT_EQ(Buscar("111"), destinatario);  // by the number alone, the first still wins
+    EXPECT_TRUE(partes.TemPapel(PapelEntrega));
+    EXPECT_FALSE(partes.TemPapel(PapelRetirada));
+}
+
+TEST_F(BuscarCnpj, ByRoleFallsBackToTheNumberWhenNoPartyOfThatRoleHasIt) {
+    TParticipante* semPapel = Adicionar("111");
+    TParticipante* retirada = Adicionar("333");
+    retirada->Papel = PapelRetirada;
+    const TColeParticipante& partes = nota_.Participantes;
+
+    EXPECT_EQ(partes.BuscarPapel(PapelEntrega, "111"), semPapel);
+    EXPECT_EQ(partes.BuscarPapel(PapelRetirada, "111"), semPapel);
+    EXPECT_EQ(partes.BuscarPapel(PapelEntrega, "333"), retirada);
+    EXPECT_EQ(partes.BuscarPapel(PapelEntrega, "999"), nullptr);
+}
+
 }  // namespace

@@ -121,7 +121,12 @@ TEST(AmostrasNFe, EachFileGivesTheOutcomeOfTheRules) {
         if (!esperado.contagens) continue;
         EXPECT_EQ(nf.ItensNF.Count(), std::stoi(l.at("items")));
         EXPECT_EQ(nf.DuplsNF.Count(), std::stoi(l.at("dup_count")));
-        EXPECT_EQ(nf.Participantes.Count(), 3);
+        // Issuer, recipient, carrier, and the pick-up and delivery places the file has.
+        const bool retirada = l.at("has_retirada") == "yes";
+        const bool entrega = l.at("has_entrega") == "yes";
+        EXPECT_EQ(nf.Participantes.Count(), 3 + retirada + entrega);
+        EXPECT_EQ(nf.Participantes.TemPapel(PapelRetirada), retirada);
+        EXPECT_EQ(nf.Participantes.TemPapel(PapelEntrega), entrega);
         EXPECT_EQ(nf.ChaveNfe.size(), 44u);
         EXPECT_EQ(nf.tpImp, l.at("tpImp"));
         EXPECT_EQ(nf.Modelo, l.at("mod"));

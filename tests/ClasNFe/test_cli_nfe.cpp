@@ -91,7 +91,8 @@ TEST(CliInfo, KeyDataOfTheBundledSample) {
     EXPECT_NE(e.saida.find("35250112345678000195550010000043211876543211"), std::string::npos);
     EXPECT_NE(e.saida.find("12.345.678/0001-95  FERRAGENS AURORA"), std::string::npos) << e.saida;
     EXPECT_NE(e.saida.find("98.765.432/0001-98  CONSTRUTORA HORIZONTE AZUL LTDA"), std::string::npos);
-    EXPECT_NE(e.saida.find("16/01/2025"), std::string::npos);  // the exit date
+    EXPECT_NE(e.saida.find("15/01/2025"), std::string::npos);  // the issue date, not the exit date
+    EXPECT_EQ(e.saida.find("16/01/2025"), std::string::npos);
     EXPECT_NE(e.saida.find("135250000123456"), std::string::npos);
 
     Execucao parcial = Rodar("info " + Amostras + "v200-15itens-3vol.xml'");

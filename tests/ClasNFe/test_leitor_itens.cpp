@@ -13,8 +13,8 @@ TEST(LeitorItens, ItemsWithProductTaxesAndAdditionalText) {
     EXPECT_EQ(i1.SeqItem, 1);
     EXPECT_EQ(i1.CodItem, "P001");
     EXPECT_EQ(i1.CodProd, "P001");
-    EXPECT_EQ(i1.Descricao, "PARAFUSOLOTE 12");
-    EXPECT_EQ(i1.DescrOrig, "PARAFUSOLOTE 12");
+    EXPECT_EQ(i1.Descricao, "PARAFUSO\rLOTE 12");
+    EXPECT_EQ(i1.DescrOrig, "PARAFUSO\rLOTE 12");
     EXPECT_EQ(i1.CodNcm, "73181500");
     EXPECT_EQ(i1.CFCompleta, "73181500");
     EXPECT_EQ(i1.UnidMed, "KG");
@@ -198,4 +198,69 @@ TEST(LeitorTotais, FreeTextWithAndWithoutCreditLine) {
 
     auto quebras = Ler(Trocar(Base(), "TEXTO COMPLEMENTAR", "LINHA 1\r\nLINHA 2\n"), false);
     EXPECT_EQ(quebras->nf.Observacao, "TEXTO DO FISCO\rLINHA 1LINHA 2");
+}
+
+TEST(LeitorItens, AdditionalProductTextGoesOnALineOfItsOwn) {
+    auto texto =
+        Ler(Trocar(Base(), "<infAdProd>LOTE 12</infAdProd>", "<infAdProd> Caixa com 100 peças </infAdProd>"));
+    EXPECT_EQ(texto->nf.ItensNF[0].Descricao, "PARAFUSO\rCaixa com 100 peças");
+    EXPECT_EQ(texto->nf.ItensNF[1].Descricao, "ARRUELA");  // no text, no line break
+
+    // A blank text adds no empty line; an item without name still keeps the text on its line.
+    auto branco = Ler(Trocar(Base(), "<infAdProd>LOTE 12</infAdProd>", "<infAdProd>  </infAdProd>"));
+    EXPECT_EQ(branco->nf.ItensNF[0].DescrOrig, "PARAFUSO");
+    auto semNome = Ler(Trocar(Base(), "<xProd>PARAFUSO</xProd>", ""));
+    EXPECT_EQ(semNome->nf.ItensNF[0].DescrOrig, "\rLOTE 12");
+}
+
+TEST(LeitorTotais, ServiceTotals) {
+    const std::string comIssqn =
+        Trocar(Base(), "</ICMSTot>",
+               "</ICMSTot>\n<ISSQNtot><vServ>300.00</vServ><vBC>290.00</vBC><vISS>14.50</vISS>"
+               "<vPIS>4.79</vPIS><vCOFINS>22.04</vCOFINS><dCompet>2019-05-10</dCompet>"
+               "<vDescIncond>10.00</vDescIncond><vDescCond>2.00</vDescCond><vISSRet>1.50</vISSRet>"
+               "<cRegTrib>6</cRegTrib></ISSQNtot>");
+    auto l = Ler(comIssqn);
+    EXPECT_EQ(l->resultado.MsgErro, "");
+    EXPECT_DOUBLE_EQ(l->nf.TotServ, 300.0);
+    EXPECT_DOUBLE_EQ(l->nf.BaseIss, 290.0);
+    EXPECT_DOUBLE_EQ(l->nf.TotIss, 14.5);
+    EXPECT_DOUBLE_EQ(l->nf.TotPisServ, 4.79);
+    EXPECT_DOUBLE_EQ(l->nf.TotCofinsServ, 22.04);
+    EXPECT_DOUBLE_EQ(l->nf.DescIncond, 10.0);
+    EXPECT_DOUBLE_EQ(l->nf.DescCondic, 2.0);
+    EXPECT_DOUBLE_EQ(l->nf.TotIssRet, 1.5);
+    EXPECT_EQ(l->nf.IssRetido(), "S");
+    EXPECT_DOUBLE_EQ(l->nf.TotNota, 1234.56);  // the goods' totals are read as before
+
+    auto semIssqn = Ler(Base());
+    EXPECT_EQ(semIssqn->nf.TotServ, 0.0);
+    EXPECT_EQ(semIssqn->nf.TotIss, 0.0);
+
+    // Like the goods' totals, a service total that is not a number stops the read there.
+    auto ruim = Ler(Trocar(comIssqn, "<vISS>14.50</vISS>", "<vISS>14.5O</vISS>"));
+    EXPECT_EQ(ruim->resultado.MsgErro, "Tag <vISS> não encontrada.");
+    EXPECT_DOUBLE_EQ(ruim->nf.BaseIss, 290.0);
+    EXPECT_EQ(ruim->nf.TotIss, 0.0);
+    EXPECT_EQ(ruim->nf.IndFrete, "");
+}
+
+TEST(LeitorTotais, VehicleOfTheTransport) {
+    auto l = Ler(Trocar(Base(), "<vol>",
+                        "<veicTransp><placa>BRA2E19</placa><UF>MG</UF><RNTC>ANTT-4455</RNTC>"
+                        "</veicTransp><reboque><placa>XYZ9876</placa></reboque><vol>"));
+    EXPECT_EQ(l->resultado.MsgErro, "");
+    EXPECT_EQ(l->nf.PlacaVeic, "BRA2E19");
+    EXPECT_EQ(l->nf.EstadoVeic, "MG");
+    EXPECT_EQ(l->nf.RntcVeic, "ANTT-4455");
+    EXPECT_EQ(l->nf.Quantidade, "3");
+
+    auto semRntc =
+        Ler(Trocar(Base(), "<vol>", "<veicTransp><placa>ABC1234</placa><UF>SP</UF></veicTransp><vol>"));
+    EXPECT_EQ(semRntc->nf.PlacaVeic, "ABC1234");
+    EXPECT_EQ(semRntc->nf.RntcVeic, "");
+
+    auto semVeiculo = Ler(Base());
+    EXPECT_EQ(semVeiculo->nf.PlacaVeic, "");
+    EXPECT_EQ(semVeiculo->nf.EstadoVeic, "");
 }

@@ -21,9 +21,10 @@ TEST(LeitorEnvelope, CompleteInvoiceReadsWholeWithEnvelopeValues) {
     EXPECT_EQ(nf.NumLcto, 1234);
     EXPECT_EQ(nf.DtDoc, Data(2019, 5, 10));
     EXPECT_EQ(nf.HrEmissao, "14:23:45");
+    // No exit date in the file: the bookkeeping date is the issue date, the exit date stays empty.
     EXPECT_EQ(nf.DtEmissao, Data(2019, 5, 10));
-    EXPECT_EQ(nf.DtEntSai, Data(2019, 5, 10));
-    EXPECT_EQ(nf.HrEntSai, "14:23:45");
+    EXPECT_EQ(nf.DtEntSai, 0.0);
+    EXPECT_EQ(nf.HrEntSai, "");
     EXPECT_EQ(nf.tpImp, "1");
     EXPECT_EQ(nf.tpAmb, "2");
     EXPECT_EQ(nf.verProc, "Teste 1.0");
@@ -39,6 +40,30 @@ TEST(LeitorEnvelope, ExitDateBecomesTheBookkeepingDate) {
     EXPECT_EQ(l->nf.DtEmissao, Data(2019, 5, 11));
     EXPECT_EQ(l->nf.DtEntSai, Data(2019, 5, 11));
     EXPECT_EQ(l->nf.HrEntSai, "08:00:00");
+}
+
+TEST(LeitorEnvelope, OlderLayoutsGiveTheExitDateAndTimeApart) {
+    auto l = Ler(Trocar(Base(), "<tpNF>", "<dSaiEnt>2019-05-12</dSaiEnt><hSaiEnt>07:15:30</hSaiEnt><tpNF>"));
+    EXPECT_EQ(l->resultado.MsgErro, "");
+    EXPECT_EQ(l->nf.DtEntSai, Data(2019, 5, 12));
+    EXPECT_EQ(l->nf.HrEntSai, "07:15:30");
+    EXPECT_EQ(l->nf.DtEmissao, Data(2019, 5, 12));
+    EXPECT_EQ(l->nf.DtDoc, Data(2019, 5, 10));
+
+    auto soData = Ler(Trocar(Base(), "<tpNF>", "<dSaiEnt>2019-05-12</dSaiEnt><tpNF>"));
+    EXPECT_EQ(soData->nf.DtEntSai, Data(2019, 5, 12));
+    EXPECT_EQ(soData->nf.HrEntSai, "");
+
+    // dhSaiEnt, when both are there, is the one read.
+    auto ambos =
+        Ler(Trocar(Base(), "<tpNF>",
+                   "<dSaiEnt>2019-05-12</dSaiEnt><dhSaiEnt>2019-05-11T08:00:00-03:00</dhSaiEnt><tpNF>"));
+    EXPECT_EQ(ambos->nf.DtEntSai, Data(2019, 5, 11));
+
+    auto invalida = Ler(Trocar(Base(), "<tpNF>", "<dSaiEnt>2019-02-30</dSaiEnt><tpNF>"));
+    EXPECT_EQ(invalida->resultado.MsgErro, "Tag <dSaiEnt> não encontrada.");
+    EXPECT_EQ(invalida->nf.DtDoc, Data(2019, 5, 10));
+    EXPECT_EQ(invalida->nf.tpNF, "");
 }
 
 TEST(LeitorEnvelope, SeriesIsPaddedOrCutToThreeCharacters) {
@@ -81,7 +106,7 @@ TEST(LeitorParticipantes, EntriesInReadingOrderWithAddressRules) {
     EXPECT_EQ(nf.Cnpj, "98765432000198");
     EXPECT_EQ(dest.Cnpj, "98765432000198");
     EXPECT_EQ(dest.Razao, "CLIENTE DESTINATÁRIO FICTÍCIO SA");
-    EXPECT_EQ(dest.Numero, "123");  // 123A
+    EXPECT_EQ(dest.Numero, "123A");
     EXPECT_EQ(dest.Complemento, "SALA 2");
     EXPECT_EQ(dest.Cidade, "CAMPINAS");
     EXPECT_EQ(dest.InscrEst, "222222222222");
@@ -94,6 +119,9 @@ TEST(LeitorParticipantes, EntriesInReadingOrderWithAddressRules) {
     EXPECT_EQ(transp.Razao, "TRANSPORTADORA FICTÍCIA");
     EXPECT_EQ(transp.Endereco, "RODOVIA DO FRETE KM 1");
     EXPECT_EQ(transp.Cidade, "JUNDIAÍ");
+    EXPECT_EQ(dest.Papel, "dest");
+    EXPECT_EQ(emit.Papel, "emit");
+    EXPECT_EQ(transp.Papel, "transporta");
 }
 
 TEST(LeitorParticipantes, LongStreetGoesOnInTheComplement) {
@@ -113,12 +141,12 @@ TEST(LeitorParticipantes, LongStreetGoesOnInTheComplement) {
     EXPECT_EQ(exata->nf.Participantes[0].Complemento, "SALA 2");
 }
 
-TEST(LeitorParticipantes, RecipientByCpfOrForeignIdAndNumberWithoutDigits) {
+TEST(LeitorParticipantes, RecipientByCpfOrForeignId) {
     auto cpf = Ler(Trocar(Trocar(Base(), "<CNPJ>98765432000198</CNPJ>", "<CPF>12345678909</CPF>"),
                           "<nro>123A</nro>", "<nro>S/N</nro>"));
     EXPECT_EQ(cpf->nf.Cnpj, "12345678909");
     EXPECT_EQ(cpf->nf.Participantes[0].Cnpj, "12345678909");
-    EXPECT_EQ(cpf->nf.Participantes[0].Numero, "");
+    EXPECT_EQ(cpf->nf.Participantes[0].Numero, "S/N");
 
     auto exterior =
         Ler(Trocar(Base(), "<CNPJ>98765432000198</CNPJ>", "<idEstrangeiro>EX-778899</idEstrangeiro>"));
@@ -149,20 +177,125 @@ TEST(LeitorParticipantes, BrokenPartyEndsOnlyThatParty) {
     EXPECT_EQ(l->nf.Participantes[1].Razao, "EMPRESA EMITENTE FICTÍCIA LTDA");
 }
 
-TEST(LeitorParticipantes, CarrierMissingOrWithoutTaxNumberLeavesAnEmptyThirdEntry) {
+TEST(LeitorParticipantes, MissingCarrierLeavesAnEmptyThirdEntry) {
     auto l = Ler(Remover(Base(), "<transporta>", "</transporta>"));
     EXPECT_EQ(l->nf.CnpjTransp, "");
     ASSERT_EQ(l->nf.Participantes.Count(), 3);
     EXPECT_EQ(l->nf.Participantes[2].Razao, "");
     EXPECT_EQ(l->nf.Participantes[2].Cnpj, "");
-
-    auto semNumero = Ler(Trocar(Base(), "<CNPJ>45678901000175</CNPJ>", ""));
-    EXPECT_EQ(semNumero->nf.CnpjTransp, "");
-    EXPECT_EQ(semNumero->nf.Participantes[2].Razao, "");
+    EXPECT_EQ(l->nf.Participantes[2].Papel, "transporta");
 }
 
-TEST(LeitorParticipantes, SameTaxNumberFindsTheRecipientFirst) {
+TEST(LeitorParticipantes, CarrierWithoutTaxNumberOrNameKeepsWhatItHas) {
+    auto semNumero = Ler(Trocar(Trocar(Base(), "<CNPJ>45678901000175</CNPJ>", ""), "TRANSPORTADORA FICTÍCIA",
+                                "Cliente Retira"));
+    EXPECT_EQ(semNumero->nf.CnpjTransp, "");
+    const TParticipante& t = semNumero->nf.Participantes[2];
+    EXPECT_EQ(t.Cnpj, "");
+    EXPECT_EQ(t.Razao, "Cliente Retira");
+    EXPECT_EQ(t.Endereco, "RODOVIA DO FRETE KM 1");
+    EXPECT_EQ(t.Estado, "SP");
+    EXPECT_EQ(semNumero->nf.Participantes.BuscarPapel(PapelTransportadora, ""), &t);
+
+    auto semNome = Ler(Trocar(Base(), "<xNome>TRANSPORTADORA FICTÍCIA</xNome>", "<IE>333</IE>"));
+    EXPECT_EQ(semNome->nf.Participantes[2].Cnpj, "45678901000175");
+    EXPECT_EQ(semNome->nf.Participantes[2].Cidade, "JUNDIAÍ");
+    EXPECT_EQ(semNome->nf.Participantes[2].InscrEst, "333");
+}
+
+TEST(LeitorParticipantes, SameTaxNumberFindsTheRecipientFirstAndTheIssuerByItsRole) {
     auto l = Ler(Trocar(Base(), "<CNPJ>12345678000195</CNPJ>", "<CNPJ>98765432000198</CNPJ>"));
     EXPECT_EQ(l->nf.Participantes.Count(), 3);
     EXPECT_EQ(l->nf.Participantes.BuscarCnpj(l->nf.CnpjFili)->Razao, "CLIENTE DESTINATÁRIO FICTÍCIO SA");
+    EXPECT_EQ(l->nf.Participantes.BuscarPapel(PapelEmitente, l->nf.CnpjFili)->Razao,
+              "EMPRESA EMITENTE FICTÍCIA LTDA");
+}
+
+namespace {
+
+struct CasoNumero {
+    const char* nome;
+    const char* nro;
+    const char* numero;
+};
+
+class NumeroDaRua : public testing::TestWithParam<CasoNumero> {};
+
+}  // namespace
+
+TEST_P(NumeroDaRua, KeptAsWritten) {
+    auto l = Ler(Trocar(Base(), "<nro>123A</nro>", std::string("<nro>") + GetParam().nro + "</nro>"));
+    EXPECT_EQ(l->nf.Participantes[0].Numero, GetParam().numero);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Numeros, NumeroDaRua,
+    testing::Values(CasoNumero{"digits_and_letter", "123A", "123A"},
+                    CasoNumero{"with_hyphen", "77-B", "77-B"}, CasoNumero{"without_number", "S/N", "S/N"},
+                    CasoNumero{"zero", "0", "0"}, CasoNumero{"kilometre", "KM 12,5", "KM 12,5"},
+                    CasoNumero{"outer_blanks_trimmed", "  45 FUNDOS ", "45 FUNDOS"}),
+    [](const testing::TestParamInfo<CasoNumero>& i) { return std::string(i.param.nome); });
+
+namespace {
+
+const char* const Locais =
+    "</dest>\n"
+    "<retirada><CNPJ>11222333000144</CNPJ><xNome>DEPÓSITO FICTÍCIO LTDA</xNome>"
+    "<xLgr>RUA DO GALPÃO</xLgr><nro>77-B</nro><xCpl>DOCA 3</xCpl><xBairro>DISTRITO INDUSTRIAL</xBairro>"
+    "<cMun>3552403</cMun><xMun>SUMARÉ</xMun><UF>SP</UF><CEP>13170000</CEP><cPais>1058</cPais>"
+    "<xPais>BRASIL</xPais><fone>1938880000</fone><email>doca@deposito.example</email>"
+    "<IE>333333333333</IE></retirada>\n"
+    "<entrega><CNPJ>98765432000198</CNPJ><xNome>CLIENTE DESTINATÁRIO FICTÍCIO SA</xNome>"
+    "<xLgr>ESTRADA DA OBRA NOVA</xLgr><nro>S/N</nro><xBairro>ZONA RURAL</xBairro><cMun>3509502</cMun>"
+    "<xMun>CAMPINAS</xMun><UF>SP</UF><CEP>13099000</CEP></entrega>";
+
+}  // namespace
+
+TEST(LeitorParticipantes, PickUpAndDeliveryPlacesEachHaveTheirOwnEntry) {
+    auto l = Ler(Trocar(Base(), "</dest>", Locais));
+    const TNotaFiscal& nf = l->nf;
+    EXPECT_EQ(l->resultado.MsgErro, "");
+    ASSERT_EQ(nf.Participantes.Count(), 5);
+    EXPECT_EQ(nf.CnpjRetirada, "11222333000144");
+    EXPECT_EQ(nf.CnpjEntrega, "98765432000198");
+
+    const TParticipante& retirada = nf.Participantes[2];
+    EXPECT_EQ(retirada.Papel, "retirada");
+    EXPECT_EQ(retirada.Razao, "DEPÓSITO FICTÍCIO LTDA");
+    EXPECT_EQ(retirada.Endereco, "RUA DO GALPÃO");
+    EXPECT_EQ(retirada.Numero, "77-B");
+    EXPECT_EQ(retirada.Cep, "13170000");
+    EXPECT_EQ(retirada.Email, "doca@deposito.example");
+    EXPECT_EQ(retirada.InscrEst, "333333333333");
+    EXPECT_EQ(nf.CRT, "3");  // the issuer's; places have none
+
+    // The delivery under the recipient's tax number: the recipient is still found first by the
+    // number, the delivery place by its role, each with its own address.
+    EXPECT_EQ(nf.Participantes[3].Papel, "entrega");
+    EXPECT_EQ(nf.Participantes.BuscarCnpj(nf.CnpjEntrega)->Endereco, "AVENIDA DO CLIENTE");
+    const TParticipante* entrega = nf.Participantes.BuscarPapel(PapelEntrega, nf.CnpjEntrega);
+    ASSERT_NE(entrega, nullptr);
+    EXPECT_EQ(entrega->Endereco, "ESTRADA DA OBRA NOVA");
+    EXPECT_EQ(entrega->Numero, "S/N");
+    EXPECT_EQ(nf.Participantes.BuscarPapel(PapelDestinatario, nf.Cnpj)->Endereco, "AVENIDA DO CLIENTE");
+    EXPECT_EQ(nf.Participantes[4].Papel, "transporta");
+    EXPECT_EQ(nf.Participantes[4].Razao, "TRANSPORTADORA FICTÍCIA");
+}
+
+TEST(LeitorParticipantes, PlaceByCpfOrWithoutNameStillGivesItsAddress) {
+    std::string xml = Trocar(Base(), "</dest>", Locais);
+    xml = Trocar(xml, "<CNPJ>11222333000144</CNPJ><xNome>DEPÓSITO FICTÍCIO LTDA</xNome>",
+                 "<CPF>12345678909</CPF>");
+    auto l = Ler(xml);
+    EXPECT_EQ(l->nf.CnpjRetirada, "12345678909");
+    const TParticipante& retirada = l->nf.Participantes[2];
+    EXPECT_EQ(retirada.Razao, "");
+    EXPECT_EQ(retirada.Endereco, "RUA DO GALPÃO");
+    EXPECT_EQ(retirada.Cidade, "SUMARÉ");
+
+    // Without pick-up place the delivery place alone is read.
+    auto soEntrega = Ler(Remover(Trocar(Base(), "</dest>", Locais), "<retirada>", "</retirada>"));
+    EXPECT_EQ(soEntrega->nf.CnpjRetirada, "");
+    EXPECT_EQ(soEntrega->nf.CnpjEntrega, "98765432000198");
+    EXPECT_EQ(soEntrega->nf.Participantes.Count(), 4);
 }

@@ -121,7 +121,8 @@ const CasoPasso casos[] = {
     {"tpNF", Sem("<tpNF>1</tpNF>"), "Tag <tpNF> não encontrada.",
      [](const TNotaFiscal& nf) {
          EXPECT_EQ(nf.DtEmissao, Data(2019, 5, 10));
-         EXPECT_EQ(nf.HrEntSai, "14:23:45");
+         EXPECT_EQ(nf.HrEmissao, "14:23:45");
+         EXPECT_EQ(nf.HrEntSai, "");
      }},
     {"idDest", Sem("<idDest>1</idDest>"), "Tag <idDest> não encontrada.",
      [](const TNotaFiscal& nf) { EXPECT_EQ(nf.tpNF, "1"); }},

@@ -38,7 +38,7 @@ TEST_F(JanelaPrincipal, LoadingTheSampleFillsEveryFieldFromTheRecord) {
     Carregar(Exemplo);
     EXPECT_TRUE(mensagens.mensagens.empty()) << mensagens.mensagens.front();
     const std::vector<std::string> esperados = {"4321",
-                                                "16/01/2025",  // the exit date: the bookkeeping date
+                                                "15/01/2025",  // the issue date, not the exit date (16/01)
                                                 "35250112345678000195550010000043211876543211",
                                                 "135250000123456",
                                                 "12.345.678/0001-95",

@@ -283,20 +283,24 @@ TEST_P(EmAmbosOsLayouts, SemValorFiscalECancelada) {
     EXPECT_FALSE(TemTexto(d.paginas[0], "CANCELADA"));
 }
 
-TEST_P(EmAmbosOsLayouts, IssqnSoComInscricaoMunicipal) {
+TEST_P(EmAmbosOsLayouts, IssqnComInscricaoMunicipalOuValorDeServicos) {
     TNotaFiscal nf;
     PreencherNota(nf);
+    DanfePreparado nenhum = PrepararEm(nf, GetParam());
+    EXPECT_FALSE(TemTexto(nenhum.paginas[0], "INSCRIÇÃO MUNICIPAL"));
+
+    // Services the XML states print even when the issuer gives no municipal registration.
     nf.TotServ = 4321.0;
     nf.TotIss = 0;
-    DanfePreparado sem = PrepararEm(nf, GetParam());
-    EXPECT_FALSE(TemTexto(sem.paginas[0], "INSCRIÇÃO MUNICIPAL"));
-    EXPECT_FALSE(TemTexto(sem.paginas[0], "4.321,00"));
+    DanfePreparado servicos = PrepararEm(nf, GetParam());
+    EXPECT_TRUE(TemTexto(servicos.paginas[0], "INSCRIÇÃO MUNICIPAL"));
+    EXPECT_TRUE(TemTexto(servicos.paginas[0], "4.321,00"));
 
+    nf.TotServ = 0;
     nf.Participantes.BuscarCnpj(nf.CnpjFili)->InscrMun = " 998877 ";
-    DanfePreparado com = PrepararEm(nf, GetParam());
-    EXPECT_TRUE(TemTexto(com.paginas[0], "INSCRIÇÃO MUNICIPAL"));
-    EXPECT_TRUE(TemTexto(com.paginas[0], "998877"));
-    EXPECT_TRUE(TemTexto(com.paginas[0], "4.321,00"));
+    DanfePreparado inscricao = PrepararEm(nf, GetParam());
+    EXPECT_TRUE(TemTexto(inscricao.paginas[0], "INSCRIÇÃO MUNICIPAL"));
+    EXPECT_TRUE(TemTexto(inscricao.paginas[0], "998877"));
 }
 
 TEST_P(EmAmbosOsLayouts, RetiradaEEntregaSoQuandoInformadas) {
@@ -323,8 +327,12 @@ TEST_P(EmAmbosOsLayouts, TransportadorEFretePorConta) {
     const bool paisagem = GetParam();
     TNotaFiscal nf;
     PreencherNota(nf);
+    // The freight payer is printed whenever the invoice gives its code, carrier or not.
     DanfePreparado sem = PrepararEm(nf, paisagem);
-    EXPECT_EQ(TemTexto(sem.paginas[0], "9 - Sem Transporte"), paisagem);
+    EXPECT_TRUE(TemTexto(sem.paginas[0], "9 - Sem Transporte"));
+    nf.IndFrete.clear();
+    DanfePreparado semCodigo = PrepararEm(nf, paisagem);
+    EXPECT_FALSE(TemTexto(semCodigo.paginas[0], "9 - Sem Transporte"));
 
     nf.CnpjTransp = "33333333000133";
     nf.IndFrete = "4";

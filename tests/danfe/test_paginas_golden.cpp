@@ -34,6 +34,8 @@ const CasoGolden casos[] = {
     {"infcpl-8000-paisagem", "tests/fixtures/danfe/infcpl-8000-paisagem.xml"},
     {"homologacao-consumidor", "tests/fixtures/danfe/homologacao-consumidor.xml"},
     {"issqn-retrato", "tests/fixtures/danfe/issqn-retrato.xml"},
+    {"locais-retrato", "tests/fixtures/danfe/locais-retrato.xml"},
+    {"locais-paisagem", "tests/fixtures/danfe/locais-paisagem.xml"},
 };
 
 bool AtualizarDumps() {

@@ -61,7 +61,9 @@ INSTANTIATE_TEST_SUITE_P(CfopNcmPlaca, MascaraTeste,
                                            CasoMascara{"MascaraNcm", MascaraNcm, "", ""},
                                            CasoMascara{"MascaraPlaca", MascaraPlaca, "abc1234",
                                                        "abc-1234"},  // no case change
-                                           CasoMascara{"MascaraPlaca", MascaraPlaca, "ABC1D23", "ABC-1D23"},
+                                           CasoMascara{"MascaraPlaca", MascaraPlaca, "ABC1D23", "ABC1D23"},
+                                           CasoMascara{"MascaraPlaca", MascaraPlaca, "ABC12345", "ABC12345"},
+                                           CasoMascara{"MascaraPlaca", MascaraPlaca, "AB1234", "AB1234"},
                                            CasoMascara{"MascaraPlaca", MascaraPlaca, " ", " "}));
 
 INSTANTIATE_TEST_SUITE_P(
