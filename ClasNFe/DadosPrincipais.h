@@ -18,6 +18,6 @@ struct DadosPrincipais {
     std::string NomeDest;
 };
 
-DadosPrincipais MontarDadosPrincipais(TNotaFiscal& nf);
+DadosPrincipais MontarDadosPrincipais(const TNotaFiscal& nf);
 
 }  // namespace luvenor

@@ -1,5 +1,7 @@
 #include "app/FrmVisuXmlNfe.h"
 
+#include "ClasNFe/DadosPrincipais.h"
+
 #include "report/RLQtTexto.h"
 #include "app/AberturaArquivo.h"
 #include "app/ArquivosRecentes.h"
@@ -68,7 +70,7 @@ QPushButton* Botao(QWidget* pai, const QString& texto, QStyle::StandardPixmap fi
 
 std::string TituloDoDanfe(const TNotaFiscal& nf) {
     std::string titulo = "DANFE NF-e " + std::to_string(nf.NumLcto);
-    const TParticipante* destinatario = nf.Participantes.BuscarCnpj(nf.Cnpj);
+    const TParticipante* destinatario = nf.Participantes.BuscarPapel(PapelDestinatario, nf.Cnpj);
     if (destinatario && !Vazio(destinatario->Razao)) titulo += " - " + TirarEspacos(destinatario->Razao);
     return titulo;
 }
@@ -231,19 +233,15 @@ bool TFrmVisuXmlNfe::CarregarArquivo() {
 }
 
 void TFrmVisuXmlNfe::PreencherCampos() {
-    const TNotaFiscal& nf = *notaFiscal_;
-    auto razao = [&](const std::string& cnpj) {
-        const TParticipante* p = nf.Participantes.BuscarCnpj(cnpj);
-        return p ? ParaQString(p->Razao) : QString();
-    };
-    EdNumNota->setText(QString::number(nf.NumLcto));
-    EdDataEmissao->setText(ParaQString(DataParaTexto(nf.DtDoc)));
-    EdChaveNfe->setText(ParaQString(nf.ChaveNfe));
-    EdProtocolo->setText(ParaQString(nf.ProtocoloNfe));
-    EdCnpjEmit->setText(ParaQString(MascaraCnpjCpf(nf.CnpjFili)));
-    EdNomeEmit->setText(razao(nf.CnpjFili));
-    EdCnpjDest->setText(ParaQString(MascaraCnpjCpf(nf.Cnpj)));
-    EdNomeDest->setText(razao(nf.Cnpj));
+    const DadosPrincipais dados = MontarDadosPrincipais(*notaFiscal_);
+    EdNumNota->setText(ParaQString(dados.NumNota));
+    EdDataEmissao->setText(ParaQString(dados.DataEmissao));
+    EdChaveNfe->setText(ParaQString(dados.ChaveNfe));
+    EdProtocolo->setText(ParaQString(dados.Protocolo));
+    EdCnpjEmit->setText(ParaQString(dados.CnpjEmit));
+    EdNomeEmit->setText(ParaQString(dados.NomeEmit));
+    EdCnpjDest->setText(ParaQString(dados.CnpjDest));
+    EdNomeDest->setText(ParaQString(dados.NomeDest));
 }
 
 QColor TFrmVisuXmlNfe::CorAviso() {

@@ -1,5 +1,6 @@
 // The reader's rules on small variations of one complete fictitious invoice.
 #include "ClasNFe/NFeTeste.h"
+#include "ClasNFe/DadosPrincipais.h"
 
 using namespace luvenor;
 using namespace luvenor::teste;
@@ -209,6 +210,10 @@ TEST(LeitorParticipantes, SameTaxNumberFindsTheRecipientFirstAndTheIssuerByItsRo
     EXPECT_EQ(l->nf.Participantes.BuscarCnpj(l->nf.CnpjFili)->Razao, "CLIENTE DESTINATÁRIO FICTÍCIO SA");
     EXPECT_EQ(l->nf.Participantes.BuscarPapel(PapelEmitente, l->nf.CnpjFili)->Razao,
               "EMPRESA EMITENTE FICTÍCIA LTDA");
+    // The key data the main window and `info` show keep each party's own name.
+    const DadosPrincipais dados = MontarDadosPrincipais(l->nf);
+    EXPECT_EQ(dados.NomeEmit, "EMPRESA EMITENTE FICTÍCIA LTDA");
+    EXPECT_EQ(dados.NomeDest, "CLIENTE DESTINATÁRIO FICTÍCIO SA");
 }
 
 namespace {

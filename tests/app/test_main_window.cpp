@@ -102,14 +102,14 @@ TEST_F(JanelaPrincipal, TheXmlViewToggleChangesOnlyTheHeightAndNeverReloads) {
 }
 
 // The recipient is read before the issuer, so its entry is the first one with the number.
-TEST_F(JanelaPrincipal, SameTaxNumberForIssuerAndRecipientShowsTheFirstPartysName) {
+TEST_F(JanelaPrincipal, SameTaxNumberForIssuerAndRecipientShowsEachPartysOwnName) {
     std::string xml = Ler(Exemplo);
     const std::string dest = "<CNPJ>98765432000198</CNPJ>";
     ASSERT_NE(xml.find(dest), std::string::npos);
     xml.replace(xml.find(dest), dest.size(), "<CNPJ>12345678000195</CNPJ>");
     Carregar(Gravar("mesmo.xml", xml));
-    EXPECT_EQ(janela->EdNomeEmit->text(), janela->EdNomeDest->text());
-    EXPECT_EQ(janela->EdNomeEmit->text().toStdString(), "CONSTRUTORA HORIZONTE AZUL LTDA");
+    EXPECT_EQ(janela->EdNomeEmit->text().toStdString(), "FERRAGENS AURORA INDÚSTRIA E COMÉRCIO LTDA");
+    EXPECT_EQ(janela->EdNomeDest->text().toStdString(), "CONSTRUTORA HORIZONTE AZUL LTDA");
 }
 
 TEST_F(JanelaPrincipal, AReadThatStopsEarlyShowsWhatWasReadAndTellsWhere) {
