@@ -1,7 +1,7 @@
 #pragma once
 // The in-memory record of one fiscal document (an invoice). Besides what an NF-e carries it
 // holds the bookkeeping, service-tax and event fields of the wider model, all at their zero
-// values when nothing fills them. It owns its five collections for its whole life; Limpar
+// values when nothing fills them. It owns its six collections for its whole life; Limpar
 // empties them without replacing them.
 #include <cstdint>
 #include <string>
@@ -9,6 +9,7 @@
 #include "ClasDocFisc/Campos.h"
 #include "ClasDocFisc/Colecao.h"
 #include "ClasDocFisc/TDuplicata.h"
+#include "ClasDocFisc/TEventoNF.h"
 #include "ClasDocFisc/TItemNF.h"
 #include "ClasDocFisc/TNFeRef.h"
 #include "ClasDocFisc/TPagamento.h"
@@ -26,6 +27,7 @@ namespace luvenor {
     CAMPO(Inteiro, IncrLcto)                                        \
     CAMPO(Texto, TipoLcto)                                          \
     CAMPO(Texto, CodContabil)                                       \
+    /* "C" cancelled, "D" denied, empty otherwise. */               \
     CAMPO(Texto, Status)                                            \
     CAMPO(Texto, Atualizacao)                                       \
     CAMPO(Inteiro, CodCnpj)                                         \
@@ -214,6 +216,9 @@ namespace luvenor {
     CAMPO(Texto, dhRecbtoNfe)                                       \
     CAMPO(Data, DtRecbtoNfe)                                        \
     CAMPO(Texto, HrRecbtoNfe)                                       \
+    /* The protocol's status code and reason. */                    \
+    CAMPO(Texto, CStatProtocolo)                                    \
+    CAMPO(Texto, XMotivoProtocolo)                                  \
     CAMPO(Data, dtLoteNfe)                                          \
     CAMPO(Inteiro, seqLoteNfe)                                      \
     CAMPO(Texto, XmlNfe)                                            \
@@ -264,6 +269,14 @@ namespace luvenor {
     COLECAO(TColeDuplicata, DuplsNF)                                \
     COLECAO(TColePagamento, PagtosNF)                               \
     COLECAO(TColeNFeRef, Referencias)                               \
+    /* Registered events, in the order they were read. */           \
+    COLECAO(TColeEventoNF, Eventos)                                 \
+                                                                    \
+    /* A read that stopped early: the step message, and whether */  \
+    /* it stopped at the authorisation protocol. */                 \
+    CAMPO(Texto, LeituraInterrompida)                               \
+    CAMPO(Logico, SemProtocolo)                                     \
+                                                                    \
     /* The issuer's logo; the record does not own the picture. */   \
     CAMPO(Figura, Logo)
 

@@ -1,6 +1,7 @@
 #include "ClasNFe/CarregarNFe.h"
 
 #include "ClasNFe/AnaliseXml.h"
+#include "ClasNFe/ArquivosEvento.h"
 #include "ClasNFe/VerificacaoNFe.h"
 #include "util/UString.h"
 
@@ -14,12 +15,23 @@ std::string ErroAbertura(const std::string& caminho, const std::string& mensagem
     return "Erro ao abrir arquivo " + caminho + " - " + mensagem;
 }
 
-NoXml ElementoNfeProc(xmlDoc* documento) {
+NoXml ElementoRaiz(xmlDoc* documento, bool (*aceita)(NoXml)) {
     // The document's top-level nodes: only one of them can be an element.
     for (xmlNode* no = documento->children; no; no = no->next) {
-        if (NoXml(no).Chamado("nfeProc")) return NoXml(no);
+        if (aceita(NoXml(no))) return NoXml(no);
     }
     return NoXml();
+}
+
+bool EhNfeProc(NoXml no) {
+    return no.Chamado("nfeProc");
+}
+
+// The events that travel inside the distribution file, beside NFe and protNFe.
+void LerEventosInternos(TNotaFiscal& nf, NoXml nfeProc, AvisosEventos& avisos) {
+    TColeEventoNF lidos(nullptr);
+    LerEventosXml(nfeProc, "nfeProc", lidos);
+    AceitarEventos(nf, lidos, avisos);
 }
 
 // The bytes of the file at `caminho`; returns the message the user sees when they cannot be had.
@@ -50,13 +62,20 @@ ResultadoCarga CarregarTextoNFe(TXmlNFe& leitor, std::string_view dados, const s
         resultado.ErroCarga = ErroAbertura(caminho, analise.erro);
         return resultado;
     }
-    NoXml nfeProc = ElementoNfeProc(analise.documento.get());
+    NoXml nfeProc = ElementoRaiz(analise.documento.get(), EhNfeProc);
+    NoXml evento = ElementoRaiz(analise.documento.get(), EhDocumentoEvento);
+    if (!nfeProc && evento && leitor.NotaFiscal) {
+        resultado.DocumentoEvento = true;
+        LerDocumentoEvento(*leitor.NotaFiscal, evento, caminho, resultado.Avisos);
+        return resultado;
+    }
     if (!nfeProc) {
         resultado.ErroCarga =
             "Arquivo não está no formado de distribuição. Tag <nfeProc> ou <Rps> não encontrada. - ";
         return resultado;
     }
     leitor.LerXmlNfe(nfeProc, incluirMsgVisualizador, resultado.MsgErro);
+    if (leitor.NotaFiscal) LerEventosInternos(*leitor.NotaFiscal, nfeProc, resultado.Avisos);
     if (verificacao) *verificacao = VerificarDocumentoNFe(analise.documento.get());
     return resultado;
 }
@@ -67,7 +86,13 @@ ResultadoCarga CarregarArquivoNFe(TXmlNFe& leitor, const std::string& caminho, b
     std::string dados;
     resultado.ErroCarga = LerConteudo(caminho, dados);
     if (!resultado.Carregado()) return resultado;
-    return CarregarTextoNFe(leitor, dados, caminho, incluirMsgVisualizador, verificacao);
+    resultado = CarregarTextoNFe(leitor, dados, caminho, incluirMsgVisualizador, verificacao);
+    if (resultado.Carregado() && !resultado.DocumentoEvento && leitor.NotaFiscal) {
+        TNotaFiscal& nf = *leitor.NotaFiscal;
+        for (const std::string& arquivo : ProcurarArquivosEvento(caminho, TirarEspacos(nf.ChaveNfe)))
+            AdicionarArquivoEvento(nf, arquivo, resultado.Avisos, true);
+    }
+    return resultado;
 }
 
 DocumentoXml AbrirDocumentoXml(const std::string& caminho, std::string& erro) {

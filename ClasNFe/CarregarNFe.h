@@ -2,6 +2,7 @@
 // Loading an NF-e distribution file into a reader's record, shared by the main window and the
 // command-line tool: the path checks, the parse, the nfeProc lookup and the read, each failure
 // with the message the user sees.
+#include "ClasNFe/LeitorEventos.h"
 #include "ClasNFe/NoXml.h"
 #include "ClasNFe/TXmlNFe.h"
 
@@ -17,11 +18,17 @@ struct ResultadoCarga {
     std::string ErroCarga;
     // The reader's step message when it stopped early; empty after a full read.
     std::string MsgErro;
+    // The file was an event document: the record holds its key's data and its events.
+    bool DocumentoEvento = false;
+    // Why events or event files were left out.
+    AvisosEventos Avisos;
 
     bool Carregado() const { return ErroCarga.empty(); }
 };
 
-// Loads the file at `caminho` and reads it with `leitor` (whose NotaFiscal must be set). With
+// Loads the file at `caminho` and reads it with `leitor` (whose NotaFiscal must be set), with the
+// events inside nfeProc and those of the event files beside it (ProcurarArquivosEvento). An event
+// document loads as its own record (LerDocumentoEvento). With
 // `verificacao`, the document is also checked into it (signature, protocol, key) before it is freed;
 // it is left untouched when the file could not be loaded.
 ResultadoCarga CarregarArquivoNFe(TXmlNFe& leitor, const std::string& caminho,

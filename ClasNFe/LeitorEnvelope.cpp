@@ -1,6 +1,7 @@
 // The envelope of the invoice: nfeProc, NFe, infNFe with the access key, the identification
 // group with its dates and first referenced key, and the authorisation protocol.
 #include "ClasNFe/ConversoesNFe.h"
+#include "ClasNFe/LeitorEventos.h"
 #include "ClasNFe/LeitorNFe.h"
 #include "util/UDatas.h"
 #include "util/UString.h"
@@ -95,6 +96,7 @@ void LeitorNFe::LerReferencias(NoXml ide) {
 }
 
 void LeitorNFe::LerProtocolo(NoXml nfeProc) {
+    noProtocolo_ = true;
     NoXml protNFe = Exigir(nfeProc, "protNFe",
                            "Arquivo não está no formado de distribuição. Tag <protNFe> não encontrada.");
     NoXml infProt = Exigir(protNFe, "infProt");
@@ -102,6 +104,10 @@ void LeitorNFe::LerProtocolo(NoXml nfeProc) {
     nf_.DtProtocoloNfe = ConverterData(recebimento);
     nf_.HrProtocoloNfe = ConverterHora(recebimento);
     nf_.ProtocoloNfe = ExigirTexto(infProt, "nProt");
+    // The status says whether the number authorises, denies or cancels the invoice.
+    LerTexto(infProt, "cStat", nf_.CStatProtocolo);
+    LerTexto(infProt, "xMotivo", nf_.XMotivoProtocolo);
+    AplicarSituacao(nf_);
 }
 
 }  // namespace luvenor

@@ -21,6 +21,8 @@ public:
     void Ler(NoXml nfeProc, bool incluirMsgVisualizador);
     // The step message of the step running now.
     std::string Passo() const;
+    // Whether the read has reached the authorisation protocol, the last step.
+    bool NoProtocolo() const { return noProtocolo_; }
 
 private:
     // Envelope and identification (LeitorEnvelope.cpp).
@@ -92,6 +94,7 @@ private:
     TNotaFiscal& nf_;
     std::string_view passo_;
     std::string_view passoTag_;
+    bool noProtocolo_ = false;
 };
 
 // Step message of an element: "Tag <nome> não encontrada.".

@@ -17,6 +17,8 @@ void TXmlNFe::LerXmlNfe(NoXml no, bool IncluirMsgVisualizador, std::string& MsgE
     } catch (...) {
         // Whatever went wrong, the step that was running names it; what was read stays.
         MsgErro = leitor.Passo();
+        NotaFiscal->LeituraInterrompida = MsgErro;
+        NotaFiscal->SemProtocolo = leitor.NoProtocolo();
     }
 }
 

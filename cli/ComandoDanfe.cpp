@@ -27,7 +27,8 @@ constexpr const char* ajudaDanfe = R"(usage: luvenor-cli danfe FILE.xml -o OUT.p
        luvenor-cli danfe FILE.xml... --outdir DIR [--formato pdf|png|rpf] [options]
 
 Reads each NF-e distribution file as the viewer does and writes its DANFE, portrait or
-landscape as the invoice's tpImp asks. The extension of OUT chooses the format: a PDF
+landscape as the invoice's tpImp asks; an event file (procEventoNFe, retEvento,
+retEnvEvento) gives the DACCe of its correction letter instead. The extension of OUT chooses the format: a PDF
 with every page, one PNG per page (OUT-1.png, OUT-2.png, ...) or the prepared-page file
 that the preview saves (.rpf). With --outdir every input gives DIR/NAME.EXT, NAME being
 the input's name without its extension.
@@ -42,8 +43,11 @@ the input's name without its extension.
   --exigir-assinatura
                   write no DANFE for a file that is not the signed and authorised one
                   (as luvenor-cli verify checks it: signature, protocol, access key)
+  --evento FILE   add this event file's events to the invoice (may be repeated);
+                  events inside nfeProc and the XML files beside the invoice whose
+                  names hold its access key are always read
   --dpi N         resolution of PNG pages, 10 to 600 (default 150)
-  --verbose       progress and timing on stderr
+  --verbose       progress, timing and the events left out (and why) on stderr
   --help          show this help
 
 Exit codes (the highest of all files):
@@ -63,7 +67,6 @@ struct Opcoes : OpcoesDanfe {
     std::string saida;
     std::string pasta;
     std::string formatoPasta = "pdf";
-    bool verbose = false;
     bool ajuda = false;
     int dpi = 150;
 };
@@ -104,7 +107,7 @@ std::string LerOpcoes(int argc, char** argv, Opcoes& o) {
         std::string erro;
         std::string dpi;
         if (LerOpcaoDanfe(argc, argv, i, o, erro)) {
-            // --logo, --sem-credito and --parcial, read as the pages command reads them
+            // the options that shape the DANFE, read as the pages command reads them
         } else if (arg == "--help" || arg == "-h")
             o.ajuda = true;
         else if (arg == "-o")
@@ -120,9 +123,7 @@ std::string LerOpcoes(int argc, char** argv, Opcoes& o) {
             if (erro.empty() && (!fim || *fim != '\0' || n < 10 || n > 600))
                 erro = "--dpi must be a whole number from 10 to 600, not '" + dpi + "'";
             o.dpi = static_cast<int>(n);
-        } else if (arg == "--verbose")
-            o.verbose = true;
-        else if (arg.size() > 1 && arg[0] == '-')
+        } else if (arg.size() > 1 && arg[0] == '-')
             erro = "unknown option '" + arg + "'";
         else
             o.entradas.push_back(arg);
@@ -180,19 +181,17 @@ struct Trabalho {
 int ConverterArquivo(const Trabalho& t, const Opcoes& o, const QImage& logo) {
     const auto inicio = Relogio::now();
     const EntradaDanfe entrada{t.entrada, o.entradas.size() > 1, o.verbose};
-    return PrepararDanfe(
-        "danfe", entrada, o, logo, [&](const TFrtDanfe& formulario, const TRLGraphicStorage& paginas) {
-            const std::string erro = Exportar(paginas, t.saida, t.formato, o.dpi);
-            if (!erro.empty()) {
-                std::fprintf(stderr, "luvenor-cli danfe: %s: %s\n", t.saida.c_str(), erro.c_str());
-                return false;
-            }
-            if (o.verbose)
-                std::fprintf(stderr, "%s -> %s: %s, %d page(s), %.1f ms\n", t.entrada.c_str(),
-                             t.saida.c_str(), formulario.Paisagem() ? "landscape" : "portrait",
-                             paginas.Count(), Milissegundos(inicio));
-            return true;
-        });
+    return PrepararDanfe("danfe", entrada, o, logo, [&](bool paisagem, const TRLGraphicStorage& paginas) {
+        const std::string erro = Exportar(paginas, t.saida, t.formato, o.dpi);
+        if (!erro.empty()) {
+            std::fprintf(stderr, "luvenor-cli danfe: %s: %s\n", t.saida.c_str(), erro.c_str());
+            return false;
+        }
+        if (o.verbose)
+            std::fprintf(stderr, "%s -> %s: %s, %d page(s), %.1f ms\n", t.entrada.c_str(), t.saida.c_str(),
+                         paisagem ? "landscape" : "portrait", paginas.Count(), Milissegundos(inicio));
+        return true;
+    });
 }
 
 std::vector<Trabalho> MontarTrabalhos(const Opcoes& o) {

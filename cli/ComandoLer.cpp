@@ -1,4 +1,5 @@
 #include "ClasDocFisc/ExportarJson.h"
+#include "ClasNFe/ArquivosEvento.h"
 #include "cli/Comandos.h"
 
 #include <cstdio>
@@ -7,12 +8,18 @@
 namespace luvenor::cli {
 namespace {
 
-constexpr const char* ajudaLer = R"(usage: luvenor-cli read [--sem-credito] FILE.xml
+constexpr const char* ajudaLer =
+    R"(usage: luvenor-cli read [--sem-credito] [--evento EVENT.xml]... [--verbose] FILE.xml
 
 Reads an NF-e distribution file (nfeProc) as the viewer does and prints one JSON
-object on stdout: {"MsgErro": "...", "NotaFiscal": {...}}, the complete record.
+object on stdout: {"MsgErro": "...", "NotaFiscal": {...}}, the complete record,
+with Status ("C" cancelled, "D" denied) and the registered events (Eventos): those
+inside nfeProc, those of the XML files beside FILE whose names hold its access key,
+and those given with --evento. An event file alone gives the record of its key.
 
   --sem-credito   do not put the viewer's credit line in front of Observacao
+  --evento FILE   add this event file's events (may be repeated)
+  --verbose       say on stderr why events were left out
   --help          show this help
 
 Exit codes:
@@ -34,6 +41,13 @@ ArgumentosLeitura LerArgumentos(const char* comando, int argc, char** argv) {
             args.ajuda = true;
         } else if (std::strcmp(arg, "--sem-credito") == 0) {
             args.semCredito = true;
+        } else if (std::strcmp(arg, "--verbose") == 0) {
+            args.verbose = true;
+        } else if (std::strcmp(arg, "--evento") == 0) {
+            if (i + 1 < argc)
+                args.eventos.emplace_back(argv[++i]);
+            else
+                args.erro = std::string("luvenor-cli ") + comando + ": --evento needs a file";
         } else if (arg[0] == '-' && arg[1] != '\0') {
             args.erro = std::string("luvenor-cli ") + comando + ": unknown option '" + arg + "'";
         } else if (!args.temArquivo) {
@@ -57,7 +71,15 @@ bool CarregarParaCli(TNotaFiscal& nf, const ArgumentosLeitura& args, ResultadoCa
         std::fprintf(stderr, "%s\n", resultado.ErroCarga.c_str());
         return false;
     }
+    AdicionarEventosCli(nf, args.eventos, args.verbose, resultado);
     return true;
+}
+
+void AdicionarEventosCli(TNotaFiscal& nf, const std::vector<std::string>& eventos, bool verbose,
+                         ResultadoCarga& resultado) {
+    for (const std::string& arquivo : eventos) AdicionarArquivoEvento(nf, arquivo, resultado.Avisos);
+    if (verbose)
+        for (const std::string& aviso : resultado.Avisos) std::fprintf(stderr, "%s\n", aviso.c_str());
 }
 
 int ComandoLer(int argc, char** argv) {

@@ -16,7 +16,7 @@ namespace {
 
 constexpr const char* ajudaPaginas =
     R"(usage: luvenor-cli pages FILE.xml [--logo IMAGE] [--sem-credito] [--parcial]
-                         [--exigir-assinatura]
+                         [--exigir-assinatura] [--evento EVENT.xml]... [--verbose]
        luvenor-cli pages FILE.rpf
 
 Prints every prepared page as text on stdout: a line with the store's macros, then for
@@ -24,7 +24,7 @@ each sheet a line "--- sheet N of M ---", the page's size and macros, and one li
 drawing object in drawing order (kind, box, then font, colours, alignment, flags and the
 text as printed, or a picture's size and hash). An NF-e distribution file gives the pages
 of its DANFE, portrait or landscape as its tpImp asks, made as the danfe command makes
-them; a FILE.rpf gives the pages saved in it. Compare two outputs with diff.
+them (an event file gives its DACCe); a FILE.rpf gives the pages saved in it. Compare two outputs with diff.
 
   --logo IMAGE    print this JPEG or PNG picture in the issuer box instead of the
                   built-in logo
@@ -32,6 +32,8 @@ them; a FILE.rpf gives the pages saved in it. Compare two outputs with diff.
   --parcial       also print the pages of a file whose read stopped early
   --exigir-assinatura
                   print nothing for a file that is not the signed and authorised one
+  --evento FILE   add this event file's events to the invoice (may be repeated)
+  --verbose       say on stderr why events were left out
   --help          show this help
 
 Exit codes:
@@ -123,9 +125,8 @@ int ComandoPaginas(int argc, char** argv) {
     if (PaginasSalvas(a.arquivo)) return ImprimirArquivoPaginas(a.arquivo);
     QImage logo;
     if (!CarregarLogo("pages", a, logo)) return SaidaUso;
-    return PrepararDanfe(
-        "pages", {a.arquivo}, a, logo,
-        [](const TFrtDanfe&, const TRLGraphicStorage& paginas) { return Escrever(paginas); });
+    return PrepararDanfe("pages", {a.arquivo}, a, logo,
+                         [](bool, const TRLGraphicStorage& paginas) { return Escrever(paginas); });
 }
 
 }  // namespace luvenor::cli

@@ -7,6 +7,7 @@
 #include "cli/CodigosSaida.h"
 
 #include <string>
+#include <vector>
 
 namespace luvenor::cli {
 
@@ -21,14 +22,21 @@ struct ArgumentosLeitura {
     bool temArquivo = false;
     bool semCredito = false;
     bool ajuda = false;
-    std::string erro;  // a usage error, already worded for stderr
+    bool verbose = false;              // why events were left out, on stderr
+    std::vector<std::string> eventos;  // --evento files added to the invoice
+    std::string erro;                  // a usage error, already worded for stderr
 };
 
 ArgumentosLeitura LerArgumentos(const char* comando, int argc, char** argv);
 
-// Loads the file into `nf`, and checks it into `verificacao` when given. On a load failure it
-// prints the main window's message on stderr and returns false.
+// Loads the file into `nf` with its events and the --evento files, and checks it into `verificacao`
+// when given. On a load failure it prints the main window's message on stderr and returns false.
 bool CarregarParaCli(TNotaFiscal& nf, const ArgumentosLeitura& args, ResultadoCarga& resultado,
                      VerificacaoNFe* verificacao = nullptr);
+
+// Adds the --evento files to a loaded invoice; with `verbose`, says on stderr why events were left
+// out, these and those of the load.
+void AdicionarEventosCli(TNotaFiscal& nf, const std::vector<std::string>& eventos, bool verbose,
+                         ResultadoCarga& resultado);
 
 }  // namespace luvenor::cli

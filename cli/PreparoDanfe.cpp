@@ -1,9 +1,11 @@
 #include "cli/PreparoDanfe.h"
 
 #include "ClasDocFisc/TNotaFiscal.h"
+#include "ClasNFe/ArquivosEvento.h"
 #include "ClasNFe/CarregarNFe.h"
 #include "ClasNFe/VerificacaoNFe.h"
 #include "danfe/ImprimirDanfe.h"
+#include "danfe/TFrtDacce.h"
 #include "danfe/TFrtDanfe.h"
 
 #include <chrono>
@@ -24,6 +26,13 @@ bool LerOpcaoDanfe(int argc, char** argv, int& i, OpcoesDanfe& o, std::string& e
         o.parcial = true;
     } else if (arg == "--exigir-assinatura") {
         o.exigirAssinatura = true;
+    } else if (arg == "--verbose") {
+        o.verbose = true;
+    } else if (arg == "--evento") {
+        if (i + 1 >= argc)
+            erro = arg + " needs a file";
+        else
+            o.eventos.emplace_back(argv[++i]);
     } else {
         return false;
     }
@@ -47,11 +56,29 @@ int Preparar(const char* comando, const std::string& arquivo, TNotaFiscal& nf, c
         TRLReport& relatorio = formulario.RLReport1();
         relatorio.ShowProgress = false;
         if (!relatorio.PreparePages()) return;  // the engine has shown its message on stderr
-        if (usar(formulario, relatorio.Pages())) codigo = SaidaOk;
+        if (usar(formulario.Paisagem(), relatorio.Pages())) codigo = SaidaOk;
     });
     if (nf.NumLcto < 1)
         std::fprintf(stderr, "luvenor-cli %s: %s: the invoice has no number; no DANFE made\n", comando,
                      arquivo.c_str());
+    return codigo;
+}
+
+// The DACCe of an event file's correction letter.
+int PrepararDacce(const char* comando, const std::string& arquivo, const TNotaFiscal& nf,
+                  const UsarDanfe& usar) {
+    const TEventoNF* carta = UltimaCartaCorrecao(nf);
+    if (!carta) {
+        std::fprintf(stderr, "luvenor-cli %s: %s: nenhuma carta de correção registrada para imprimir\n",
+                     comando, arquivo.c_str());
+        return SaidaNaoGravada;
+    }
+    int codigo = SaidaNaoGravada;
+    ImprimirDacce(nf, *carta, [&](TFrtDacce& formulario) {
+        TRLReport& relatorio = formulario.RLReport1();
+        relatorio.ShowProgress = false;
+        if (relatorio.PreparePages() && usar(false, relatorio.Pages())) codigo = SaidaOk;
+    });
     return codigo;
 }
 
@@ -71,6 +98,12 @@ int PrepararDanfe(const char* comando, const EntradaDanfe& entrada, const Opcoes
         std::fprintf(stderr, "%s\n", carga.ErroCarga.c_str());
         return SaidaNaoCarregada;
     }
+    ResultadoCarga comEventos = carga;
+    for (const std::string& evento : o.eventos) AdicionarArquivoEvento(nf, evento, comEventos.Avisos);
+    if (o.verbose)
+        for (const std::string& aviso : comEventos.Avisos)
+            std::fprintf(stderr, "%s: %s\n", entrada.arquivo.c_str(), aviso.c_str());
+    if (carga.DocumentoEvento) return PrepararDacce(comando, entrada.arquivo, nf, usar);
     if (o.exigirAssinatura && !verificacao.Autentica()) {
         std::fprintf(stderr, "%s: DANFE não gerado: %s\n", entrada.arquivo.c_str(),
                      LinhaVerificacao(verificacao).c_str());

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace luvenor {
 class TFrtDanfe;
@@ -19,10 +20,13 @@ struct OpcoesDanfe {
     std::string logo;  // a picture for the issuer box instead of the built-in logo
     bool semCredito = false;
     bool parcial = false;
-    bool exigirAssinatura = false;  // no pages for a file that is not the signed, authorised one
+    bool exigirAssinatura = false;     // no pages for a file that is not the signed, authorised one
+    std::vector<std::string> eventos;  // --evento files added to the invoice
+    bool verbose = false;              // progress, timing and left-out events on stderr
 };
 
-// When argv[i] is --logo, --sem-credito, --parcial or --exigir-assinatura, reads it (and the value it takes)
+// When argv[i] is --logo, --sem-credito, --parcial, --exigir-assinatura, --evento or --verbose, reads it
+// (and the value it takes)
 // into `o` and returns true; `erro` then holds a usage error or stays empty.
 bool LerOpcaoDanfe(int argc, char** argv, int& i, OpcoesDanfe& o, std::string& erro);
 
@@ -30,9 +34,9 @@ bool LerOpcaoDanfe(int argc, char** argv, int& i, OpcoesDanfe& o, std::string& e
 // the file is not a picture that can be read.
 bool CarregarLogo(const char* comando, const OpcoesDanfe& o, QImage& logo);
 
-// Given the form and its prepared pages; returns false when it could not do its part (it has said
-// why on stderr).
-using UsarDanfe = std::function<bool(const TFrtDanfe& formulario, const TRLGraphicStorage& paginas)>;
+// Given whether the pages are landscape and the prepared pages; returns false when it could not do
+// its part (it has said why on stderr).
+using UsarDanfe = std::function<bool(bool paisagem, const TRLGraphicStorage& paginas)>;
 
 struct EntradaDanfe {
     std::string arquivo;
@@ -40,11 +44,11 @@ struct EntradaDanfe {
     bool verbose = false;  // the read's time on stderr
 };
 
-// Loads the file as the viewer does, prepares its DANFE in the layout tpImp asks and hands the
-// pages to `usar`. Returns the file's exit code: SaidaNaoCarregada (the message went to stderr),
-// SaidaNaoVerificada when --exigir-assinatura refused it, SaidaLeituraInterrompida when the read
-// stopped early (the pages are used only with --parcial),
-// SaidaNaoGravada when no pages could be prepared or `usar` failed, SaidaOk otherwise.
+// Loads the file as the viewer does, with the --evento files, prepares its DANFE in the layout tpImp
+// asks (or, for an event file, the DACCe of its correction letter) and hands the pages to `usar`. Returns the
+// file's exit code: SaidaNaoCarregada (the message went to stderr), SaidaNaoVerificada when
+// --exigir-assinatura refused it, SaidaLeituraInterrompida when the read stopped early (the pages are used
+// only with --parcial), SaidaNaoGravada when no pages could be prepared or `usar` failed, SaidaOk otherwise.
 int PrepararDanfe(const char* comando, const EntradaDanfe& entrada, const OpcoesDanfe& o, const QImage& logo,
                   const UsarDanfe& usar);
 

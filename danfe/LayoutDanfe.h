@@ -80,6 +80,8 @@ struct LayoutDanfe {
 // Layout of TFrtDanfe1 (A4 portrait) and TFrtDanfe2 (A4 landscape).
 const LayoutDanfe& LayoutRetrato();
 const LayoutDanfe& LayoutPaisagem();
+// Layout of TFrtDacce, the correction letter (A4 portrait).
+const LayoutDanfe& LayoutDacce();
 
 // The national NF-e portal, as the consultation text and the access-key caption name it.
 inline constexpr std::string_view EnderecoPortalNfe = "www.nfe.fazenda.gov.br/portal";

@@ -14,6 +14,22 @@ namespace {
 
 constexpr int CaracteresPrimeiraLinhaCodigo = 15;
 
+struct Aviso {
+    std::string linha;    // first line of the additional information
+    std::string palavra;  // the big status word
+};
+
+// Homologation first: nothing printed from it has fiscal value, whatever else holds. Then a read
+// that stopped early, which must never pass for a whole DANFE, then the invoice's state.
+Aviso AvisoDaSituacao(const TNotaFiscal& nf) {
+    if (nf.tpAmb == "2") return {"SEM VALOR FISCAL", "SEM VALOR FISCAL"};
+    if (nf.SemProtocolo) return {"NF-E SEM PROTOCOLO DE AUTORIZAÇÃO", "SEM VALOR FISCAL"};
+    if (!nf.LeituraInterrompida.empty()) return {"DANFE INCOMPLETO: " + nf.LeituraInterrompida, "INCOMPLETO"};
+    if (nf.Status == "C") return {"NOTA FISCAL CANCELADA", "CANCELADA"};
+    if (nf.Status == "D") return {"NF-E DENEGADA", "DENEGADA"};
+    return {};
+}
+
 }  // namespace
 
 void TFrtDanfe::RLBand1BeforePrint(TRLCustomControl&, bool&) {
@@ -71,15 +87,7 @@ void TFrtDanfe::PreencherISSQN() {
 void TFrtDanfe::PreencherAdicionais() {
     const TNotaFiscal& nf = *NotaFiscalDanfe;
     EscreverLegendasFixas("bandAdicionais");
-    std::string aviso;
-    std::string palavra;
-    if (nf.tpAmb == "2") {
-        aviso = "SEM VALOR FISCAL";
-        palavra = "SEM VALOR FISCAL";
-    } else if (nf.Status == "C") {
-        aviso = "NOTA FISCAL CANCELADA";
-        palavra = "CANCELADA";
-    }
+    const auto [aviso, palavra] = AvisoDaSituacao(nf);
     Legenda("labAdicionais4", palavra);
     std::vector<std::string> linhas;
     if (!aviso.empty()) linhas.push_back(aviso);
