@@ -283,6 +283,44 @@ TEST_P(EmAmbosOsLayouts, SemValorFiscalECancelada) {
     EXPECT_FALSE(TemTexto(d.paginas[0], "CANCELADA"));
 }
 
+TEST_P(EmAmbosOsLayouts, DenegadaIncompletaESemProtocolo) {
+    struct Caso {
+        const char* tpAmb;
+        const char* status;
+        const char* interrompida;
+        bool semProtocolo;
+        const char* aviso;
+        const char* palavra;
+    };
+    const Caso casos[] = {
+        {"1", "D", "", false, "NF-E DENEGADA", "DENEGADA"},
+        {"1", "", "Tag <total> não encontrada.", false, "DANFE INCOMPLETO: Tag <total> não encontrada.",
+         "INCOMPLETO"},
+        {"1", "C", "Tag <total> não encontrada.", false, "DANFE INCOMPLETO: Tag <total> não encontrada.",
+         "INCOMPLETO"},
+        {"1", "", "Tag <nProt> não encontrada.", true, "NF-E SEM PROTOCOLO DE AUTORIZAÇÃO",
+         "SEM VALOR FISCAL"},
+        // Homologation wins over all of them.
+        {"2", "D", "Tag <total> não encontrada.", false, "SEM VALOR FISCAL", "SEM VALOR FISCAL"},
+        {"2", "", "Tag <nProt> não encontrada.", true, "SEM VALOR FISCAL", "SEM VALOR FISCAL"},
+    };
+    for (const Caso& c : casos) {
+        TNotaFiscal nf;
+        PreencherNota(nf);
+        nf.tpAmb = c.tpAmb;
+        nf.Status = c.status;
+        nf.LeituraInterrompida = c.interrompida;
+        nf.SemProtocolo = c.semProtocolo;
+        nf.ObservOrig = "Texto livre da nota";
+        DanfePreparado d = PrepararEm(nf, GetParam());
+        const int aviso = Posicao(d.paginas[0], c.aviso);
+        ASSERT_GE(aviso, 0) << c.aviso;
+        EXPECT_LT(aviso, Posicao(d.paginas[0], "Texto livre da nota")) << "the warning is the first line";
+        EXPECT_TRUE(TemTexto(d.paginas[0], c.palavra)) << c.palavra;
+        EXPECT_FALSE(TemTexto(d.paginas[0], "CANCELADA")) << c.aviso;
+    }
+}
+
 TEST_P(EmAmbosOsLayouts, IssqnComInscricaoMunicipalOuValorDeServicos) {
     TNotaFiscal nf;
     PreencherNota(nf);
