@@ -1,6 +1,8 @@
 #include "app/FrmVisuXmlNfe.h"
 
+#include "ClasNFe/ArquivosEvento.h"
 #include "ClasNFe/DadosPrincipais.h"
+#include "danfe/TFrtDacce.h"
 
 #include "report/RLQtTexto.h"
 #include "app/AberturaArquivo.h"
@@ -26,6 +28,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSettings>
 #include <QStyle>
@@ -37,9 +40,9 @@ namespace luvenor {
 namespace {
 
 constexpr int larguraJanela = 819;
-constexpr int alturaComXml = 610;
-constexpr int alturaSemXml = 230;
-constexpr int alturaPainel1 = 195;  // the key data, then the verification line
+constexpr int alturaComXml = 690;
+constexpr int alturaSemXml = 310;
+constexpr int alturaPainel1 = 275;  // the key data, the verification line, the situation and events
 
 QLabel* Rotulo(QWidget* pai, const QString& texto, int x, int y) {
     auto* r = new QLabel(texto, pai);
@@ -89,6 +92,7 @@ TFrmVisuXmlNfe::TFrmVisuXmlNfe(VisualizarDanfe visualizar, QWidget* parent)
         return PerguntarNaJanela(carregado, campo);
     };
     VisualizarPaginas = [this](const TRLGraphicStorage& paginas) { MostrarPaginas(paginas, this); };
+    VisualizarDacce = [this](TFrtDacce& formulario) { ShowPreview(formulario.RLReport1(), this); };
     setFont(FonteDasJanelas());
     move(271, 50);
     resize(larguraJanela, alturaSemXml);
@@ -153,11 +157,18 @@ void TFrmVisuXmlNfe::MontarPainel1() {
     BtnDetalhes->setGeometry(700, 164, 90, 25);
     BtnDetalhes->setToolTip(QStringLiteral("Assinatura, protocolo, certificado e chave da nota carregada"));
     BtnDetalhes->setEnabled(false);
+    Rotulo(p, QStringLiteral("Situação"), 13, 192);
+    EdSituacao = CampoInformativo(p, 70, 190, 620);
+    EdEventos = new QPlainTextEdit(p);
+    EdEventos->setGeometry(10, 215, 780, 55);
+    EdEventos->setReadOnly(true);
+    EdEventos->setPlaceholderText(
+        QStringLiteral("Eventos da nota: cartas de correção, cancelamento, outros"));
 
     // Tab order as designed: path, load, DANFE, the eight fields, the check box, contact.
-    QWidget* ordem[] = {EdNomeArquivo, BitBtn1,     BitBtn2,    EdNumNota,  EdDataEmissao,
-                        EdChaveNfe,    EdProtocolo, EdCnpjEmit, EdNomeEmit, EdCnpjDest,
-                        EdNomeDest,    ckVerXml,    BitBtn3,    BtnDetalhes};
+    QWidget* ordem[] = {EdNomeArquivo, BitBtn1,     BitBtn2,    EdNumNota,  EdDataEmissao, EdChaveNfe,
+                        EdProtocolo,   EdCnpjEmit,  EdNomeEmit, EdCnpjDest, EdNomeDest,    ckVerXml,
+                        BitBtn3,       BtnDetalhes, EdSituacao, EdEventos};
     // The path field loads on Enter, as the load button does.
     connect(EdNomeArquivo, &QLineEdit::returnPressed, this, &TFrmVisuXmlNfe::BitBtn1Click);
     for (size_t i = 1; i < std::size(ordem); ++i) setTabOrder(ordem[i - 1], ordem[i]);
@@ -206,11 +217,14 @@ bool TFrmVisuXmlNfe::AbrirCampo() {
 bool TFrmVisuXmlNfe::CarregarArquivo() {
     CursorOcupado cursor;
     const QString caminho = EdNomeArquivo->text();
+    if (AdicionarEventoANota(caminho)) return true;
     const ResultadoCarga carga = CarregarArquivoNFe(*xmlNfe_, caminho.toStdString(), true, &verificacao_);
     if (!carga.Carregado()) {
         Notificar(carga.ErroCarga);
         return false;
     }
+    avisos_ = carga.Avisos;
+    documentoEvento_ = carga.DocumentoEvento;
     // The fields always show the record just read, even when the XML view then fails: the DANFE
     // button prints that record, so fields left from the previous file would mislead. The title
     // names the file they belong to.
@@ -220,6 +234,7 @@ bool TFrmVisuXmlNfe::CarregarArquivo() {
     AtualizarRecentes();
     PreencherCampos();
     MostrarVerificacao();
+    MostrarEventos();
     try {
         WebBrowser1->Navigate(QStringLiteral("file:///") + caminho);
     } catch (const std::exception& e) {
@@ -277,6 +292,8 @@ void TFrmVisuXmlNfe::BitBtn2Click() {
         if (notaFiscal_->NumLcto == 0) {
             Notificar("Carregue o arquivo XML.");
             semNota = true;
+        } else if (documentoEvento_) {
+            ImprimirDacceCarregado();
         } else {
             try {
                 ImprimirDanfe(*xmlNfe_, true, visualizar_);
@@ -287,6 +304,46 @@ void TFrmVisuXmlNfe::BitBtn2Click() {
         }
     }
     if (semNota) FocarNomeArquivo();
+}
+
+bool TFrmVisuXmlNfe::AdicionarEventoANota(const QString& caminho) {
+    if (notaFiscal_->NumLcto == 0 || documentoEvento_) return false;
+    // Read apart first: only an event file of this very invoice joins it.
+    TNotaFiscal evento;
+    TXmlNFe leitor;
+    leitor.NotaFiscal = &evento;
+    const ResultadoCarga carga = CarregarArquivoNFe(leitor, caminho.toStdString());
+    if (!carga.DocumentoEvento || TirarEspacos(evento.ChaveNfe) != TirarEspacos(notaFiscal_->ChaveNfe))
+        return false;
+    AdicionarArquivoEvento(*notaFiscal_, caminho.toStdString(), avisos_);
+    EdNomeArquivo->setText(carregado_);
+    PreencherCampos();
+    MostrarEventos();
+    return true;
+}
+
+void TFrmVisuXmlNfe::MostrarEventos() {
+    const DadosPrincipais dados = MontarDadosPrincipais(*notaFiscal_);
+    EdSituacao->setText(ParaQString(dados.Situacao));
+    QStringList linhas;
+    for (const std::string& linha : dados.Eventos) linhas << ParaQString(linha);
+    for (const std::string& aviso : avisos_) linhas << QStringLiteral("Ignorado: ") + ParaQString(aviso);
+    EdEventos->setPlainText(linhas.join(QLatin1Char('\n')));
+    QPalette cores = EdSituacao->palette();
+    const bool valida = notaFiscal_->Status.empty() && !Vazio(notaFiscal_->ProtocoloNfe);
+    cores.setColor(QPalette::Text, valida ? EdNumNota->palette().color(QPalette::Text) : CorAviso());
+    EdSituacao->setPalette(cores);
+}
+
+void TFrmVisuXmlNfe::ImprimirDacceCarregado() {
+    const TEventoNF* carta = UltimaCartaCorrecao(*notaFiscal_);
+    if (!carta) {
+        Notificar("Nenhuma carta de correção registrada neste arquivo de evento.");
+        return;
+    }
+    ImprimirDacce(*notaFiscal_, *carta, [this](TFrtDacce& formulario) {
+        if (VisualizarDacce) VisualizarDacce(formulario);
+    });
 }
 
 void TFrmVisuXmlNfe::BitBtn3Click() {

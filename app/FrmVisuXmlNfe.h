@@ -3,6 +3,7 @@
 // invoice's key data in read-only fields, one line telling whether the file is the one that was
 // signed and authorised (details on demand) and, on request, the XML itself, and asks for the DANFE.
 #include "ClasDocFisc/TNotaFiscal.h"
+#include "ClasNFe/LeitorEventos.h"
 #include "ClasNFe/TXmlNFe.h"
 #include "ClasNFe/VerificacaoNFe.h"
 #include "danfe/ImprimirDanfe.h"
@@ -17,6 +18,7 @@ class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QPlainTextEdit;
 class QPushButton;
 class QSettings;
 class QToolButton;
@@ -25,6 +27,7 @@ namespace luvenor {
 
 class TArquivosRecentes;
 class TBuscaXml;
+class TFrtDacce;
 class TRLGraphicStorage;
 class TVisualizadorXml;
 
@@ -65,6 +68,10 @@ public:
     std::function<TEscolhaDanfe(const QString& carregado, const QString& campo)> PerguntarDanfe;
     // Shows the pages of a page file (the preview window in the program, a probe in tests).
     std::function<void(const TRLGraphicStorage& paginas)> VisualizarPaginas;
+    // Shows a correction letter's DACCe, printed by the DANFE button for an event file loaded alone.
+    std::function<void(TFrtDacce& formulario)> VisualizarDacce;
+    // Why the events of the loaded invoice that were left out do not count.
+    const AvisosEventos& AvisosDosEventos() const { return avisos_; }
 
     const TNotaFiscal& NotaFiscal() const { return *notaFiscal_; }
     const VerificacaoNFe& Verificacao() const { return verificacao_; }
@@ -90,6 +97,8 @@ public:
     QLineEdit* EdNomeDest = nullptr;
     QCheckBox* ckVerXml = nullptr;
     QLabel* LabAutenticidade = nullptr;
+    QLineEdit* EdSituacao = nullptr;
+    QPlainTextEdit* EdEventos = nullptr;
     QPushButton* BtnDetalhes = nullptr;
     QToolButton* BtnRecentes = nullptr;
     QMenu* MenuRecentes = nullptr;
@@ -106,6 +115,11 @@ private:
     void CriarAtalhos();
     void PreencherCampos();
     void MostrarVerificacao();
+    void MostrarEventos();
+    // An event file of the loaded invoice opened or dropped: its events join the invoice; false
+    // when `caminho` is not one (it then loads as a document of its own).
+    bool AdicionarEventoANota(const QString& caminho);
+    void ImprimirDacceCarregado();
     void FocarNomeArquivo();
     // The load button's work: the path checks, then the field's file by what it is; false when it
     // was not opened.
@@ -124,6 +138,8 @@ private:
     std::unique_ptr<TNotaFiscal> notaFiscal_;
     std::unique_ptr<TXmlNFe> xmlNfe_;
     VerificacaoNFe verificacao_;
+    AvisosEventos avisos_;
+    bool documentoEvento_ = false;  // the record is an event file's, read alone
 };
 
 }  // namespace luvenor

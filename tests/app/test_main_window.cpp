@@ -29,7 +29,7 @@ TEST_F(JanelaPrincipal, OpensWithEmptyFieldsTheXmlViewHiddenAndTheShortHeight) {
     EXPECT_EQ(Campos(), std::vector<std::string>(8));
     EXPECT_FALSE(janela->ckVerXml->isChecked());
     EXPECT_FALSE(janela->Panel2->isVisible());
-    EXPECT_EQ(janela->height(), 230);
+    EXPECT_EQ(janela->height(), 310);
     for (QLineEdit* e : {janela->EdNumNota, janela->EdNomeDest}) EXPECT_TRUE(e->isReadOnly());
     EXPECT_FALSE(janela->EdNomeArquivo->isReadOnly());
 }
@@ -91,11 +91,11 @@ TEST_F(JanelaPrincipal, TheXmlViewToggleChangesOnlyTheHeightAndNeverReloads) {
     const QString conteudo = janela->WebBrowser1->toPlainText();
     janela->ckVerXml->click();
     EXPECT_TRUE(janela->Panel2->isVisible());
-    EXPECT_EQ(janela->height(), 610);
+    EXPECT_EQ(janela->height(), 690);
     EXPECT_EQ(janela->width(), 900);
     janela->ckVerXml->click();
     EXPECT_FALSE(janela->Panel2->isVisible());
-    EXPECT_EQ(janela->height(), 230);
+    EXPECT_EQ(janela->height(), 310);
     EXPECT_EQ(janela->width(), 900);
     EXPECT_EQ(janela->WebBrowser1->toPlainText(), conteudo);
     EXPECT_TRUE(mensagens.mensagens.empty());
