@@ -56,6 +56,9 @@ std::vector<std::string> ProcurarArquivosEvento(const std::string& caminhoNota, 
         const fs::path nome = it->path().filename();
         if (nome == nota.filename() || !ExtensaoXml(nome)) continue;
         if (nome.string().find(chave) == std::string::npos) continue;
+        // Only now, for the few names that hold the key, is the entry's kind asked.
+        std::error_code tipo;
+        if (!it->is_regular_file(tipo)) continue;
         achados.push_back(it->path().string());
     }
     std::sort(achados.begin(), achados.end());

@@ -140,7 +140,7 @@ bool TFrmVisuXmlNfe::AbrirDoCampo() {
         case TTipoArquivo::PaginasSalvas:
             return AbrirPaginasSalvas(caminho);
         case TTipoArquivo::NotaFiscal:
-        case TTipoArquivo::Evento:  // loaded as an invoice, it is refused with the usual message
+        case TTipoArquivo::Evento:  // joins the loaded invoice of its key, or loads on its own
         case TTipoArquivo::Outro:
             break;
     }

@@ -225,7 +225,9 @@ TEST(EventosNFe, ArquivoDeEventoSozinhoDaADadosDaChave) {
     EXPECT_EQ(nf.tpAmb, "1");
     ASSERT_EQ(nf.Eventos.Count(), 1);
     EXPECT_EQ(nf.Eventos[0].SeqEvento, 2);
-    EXPECT_EQ(nf.Eventos[0].Correcao.size(), 1000u);
+    const std::string& correcao = nf.Eventos[0].Correcao;
+    EXPECT_EQ(std::count_if(correcao.begin(), correcao.end(), [](char c) { return (c & 0xC0) != 0x80; }), 1000)
+        << "1,000 characters, kept whole";
 }
 
 TEST(EventosNFe, JsonLevaSituacaoEEventos) {
