@@ -29,7 +29,8 @@ constexpr ControleDanfe controles[] = {
      C,
      FX,
      "DACCe - Documento Auxiliar da Carta de Correção Eletrônica"},
-    {"labFolha", T::InfoSistema, TIT, {620, 40, 110, 12}, {8, false}, D, FX, "FOLHA "},
+    {"labFolha1", T::InfoSistema, TIT, {560, 40, 120, 12}, {8, false}, D, flNumeroPagina, "FOLHA "},
+    {"labFolha2", T::InfoSistema, TIT, {682, 40, 48, 12}, {8, false}, E, flUltimaPagina, "DE "},
 
     Ret(TIT, 0, 60, 440, 80),
     {"labEmitente0", T::Rotulo, TIT, {4, 62, 60, 8}, {7, false}, E, AW, "EMITENTE"},

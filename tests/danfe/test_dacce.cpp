@@ -104,6 +104,8 @@ TEST(Dacce, CartaDeUmArquivoSozinhoMostraAChaveEOsDadosDoEvento) {
     EXPECT_TRUE(TemTexto(p, "Onde se lê Rua A, leia-se Rua B."));
     EXPECT_TRUE(TemTextoComecando(p, "A Carta de Correção é disciplinada"));
     EXPECT_TRUE(TemTexto(p, "FOLHA 1"));
+    // The number of sheets is filled in when the pages are complete.
+    EXPECT_NE(d.dump.find("\"DE 1\""), std::string::npos);
 }
 
 TEST(Dacce, CartaComANotaTrazOEmitenteEAEmissao) {
@@ -133,6 +135,7 @@ TEST(Dacce, CorrecaoMaiorQueUmaFolhaContinuaNasSeguintes) {
     const Dacce d = PrepararDacce(nf);
     ASSERT_TRUE(d.preparado);
     ASSERT_GE(d.paginas.size(), 2u);
+    EXPECT_NE(d.dump.find("\"DE " + std::to_string(d.paginas.size()) + "\""), std::string::npos);
     for (const TRLGraphicSurface& p : d.paginas) {
         EXPECT_TRUE(TemTexto(p, "CARTA DE CORREÇÃO ELETRÔNICA")) << "the header repeats on every sheet";
         EXPECT_TRUE(TemTextoComecando(p, "Trecho ")) << "no sheet without part of the correction";
