@@ -66,7 +66,10 @@ ResultadoCarga CarregarTextoNFe(TXmlNFe& leitor, std::string_view dados, const s
     NoXml evento = ElementoRaiz(analise.documento.get(), EhDocumentoEvento);
     if (!nfeProc && evento && leitor.NotaFiscal) {
         resultado.DocumentoEvento = true;
-        LerDocumentoEvento(*leitor.NotaFiscal, evento, caminho, resultado.Avisos);
+        const std::string origem = std::filesystem::path(caminho).filename().string();
+        if (!LerDocumentoEvento(*leitor.NotaFiscal, evento, origem, resultado.Avisos))
+            resultado.ErroCarga =
+                ErroAbertura(caminho, "Arquivo de evento sem nenhum evento de NF-e com chave.");
         return resultado;
     }
     if (!nfeProc) {

@@ -31,7 +31,8 @@ std::string LinhaEvento(const TEventoNF& e) {
     const std::string registro = DataHoraRegistro(e) + ", protocolo " + e.Protocolo;
     if (e.CartaCorrecao())
         return "Carta de correção nº " + std::to_string(e.SeqEvento) + " de " + registro + ": " + e.Correcao;
-    std::string texto = e.TpEvento + " " + e.DescEvento + " nº " + std::to_string(e.SeqEvento) + " de " + registro;
+    std::string texto =
+        e.TpEvento + " " + e.DescEvento + " nº " + std::to_string(e.SeqEvento) + " de " + registro;
     if (!e.Justificativa.empty()) texto += ": " + e.Justificativa;
     return texto;
 }

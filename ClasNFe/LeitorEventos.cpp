@@ -206,15 +206,16 @@ void DadosDaChave(TNotaFiscal& nf) {
 
 }  // namespace
 
-void LerDocumentoEvento(TNotaFiscal& nf, NoXml raiz, const std::string& origem, AvisosEventos& avisos) {
-    nf.Limpar();
+bool LerDocumentoEvento(TNotaFiscal& nf, NoXml raiz, const std::string& origem, AvisosEventos& avisos) {
     TColeEventoNF lidos(nullptr);
     LerEventosXml(raiz, origem, lidos);
-    if (lidos.Count() == 0) return;
+    if (lidos.Count() == 0 || TirarEspacos(lidos[0].ChaveNfe).empty()) return false;
+    nf.Limpar();
     nf.ChaveNfe = TirarEspacos(lidos[0].ChaveNfe);
     nf.tpAmb = lidos[0].tpAmb;
     DadosDaChave(nf);
     AceitarEventos(nf, lidos, avisos);
+    return true;
 }
 
 }  // namespace luvenor

@@ -39,8 +39,9 @@ std::string SituacaoNFe(const TNotaFiscal& nf);
 std::string DataHoraRegistro(const TEventoNF& evento);
 
 // The record of an event document read on its own: the invoice's key and what the key tells
-// (state, issuer's tax number, model, series, number, issue emission type), the environment, and
-// the document's events that count for that key.
-void LerDocumentoEvento(TNotaFiscal& nf, NoXml raiz, const std::string& origem, AvisosEventos& avisos);
+// (state, issuer's tax number, model, series, number, emission type), the environment, and the
+// document's events that count for that key. False, with `nf` untouched, when the document holds
+// no event with a key.
+bool LerDocumentoEvento(TNotaFiscal& nf, NoXml raiz, const std::string& origem, AvisosEventos& avisos);
 
 }  // namespace luvenor

@@ -210,6 +210,18 @@ TEST_F(PastaEventos, ArquivoEnormeOuQueNaoEEventoNaoMudaNada) {
     EXPECT_TRUE(AlgumAviso(c->resultado, "nao-existe.xml ignorado: arquivo não encontrado"));
 }
 
+TEST_F(PastaEventos, DocumentoDeEventoVazioNaoApagaANotaCarregada) {
+    auto c = Carregar(Pasta + "nfe-producao.xml");
+    TXmlNFe leitor;
+    leitor.NotaFiscal = &c->nf;
+    const ResultadoCarga r =
+        CarregarArquivoNFe(leitor, Gravar("lote.xml", "<retEnvEvento><cStat>128</cStat></retEnvEvento>"));
+    EXPECT_FALSE(r.Carregado());
+    EXPECT_NE(r.ErroCarga.find("sem nenhum evento"), std::string::npos) << r.ErroCarga;
+    EXPECT_EQ(c->nf.NumLcto, 1234);
+    EXPECT_EQ(c->nf.ItensNF.Count(), 3);
+}
+
 TEST(EventosNFe, ArquivoDeEventoSozinhoDaADadosDaChave) {
     TNotaFiscal nf;
     TXmlNFe leitor;
@@ -226,7 +238,8 @@ TEST(EventosNFe, ArquivoDeEventoSozinhoDaADadosDaChave) {
     ASSERT_EQ(nf.Eventos.Count(), 1);
     EXPECT_EQ(nf.Eventos[0].SeqEvento, 2);
     const std::string& correcao = nf.Eventos[0].Correcao;
-    EXPECT_EQ(std::count_if(correcao.begin(), correcao.end(), [](char c) { return (c & 0xC0) != 0x80; }), 1000)
+    EXPECT_EQ(std::count_if(correcao.begin(), correcao.end(), [](char c) { return (c & 0xC0) != 0x80; }),
+              1000)
         << "1,000 characters, kept whole";
 }
 
