@@ -207,6 +207,7 @@ void PreencherNota(TNotaFiscal& nota) {
     PreencherColecao(nota.PagtosNF, 30000);
     PreencherColecao(nota.Referencias, 40000);
     PreencherColecao(nota.Participantes, 50000);
+    PreencherColecao(nota.Eventos, 70000);
     Preencher(nota.DuplsNF, 60000);
 }
 
@@ -256,6 +257,7 @@ void ExpectNotaVazia(const TNotaFiscal& nota) {
     EXPECT_EQ(nota.PagtosNF.Count(), 0);
     EXPECT_EQ(nota.Referencias.Count(), 0);
     EXPECT_EQ(nota.Participantes.Count(), 0);
+    EXPECT_EQ(nota.Eventos.Count(), 0);
 }
 
 // The JSON object holds exactly the table's names, in table order, with the record's values.
@@ -313,6 +315,7 @@ void ExpectJsonDaNota(const Json& json, const TNotaFiscal& nota) {
     ExpectJsonDaColecao(json["PagtosNF"], nota.PagtosNF);
     ExpectJsonDaColecao(json["Referencias"], nota.Referencias);
     ExpectJsonDaColecao(json["Participantes"], nota.Participantes);
+    ExpectJsonDaColecao(json["Eventos"], nota.Eventos);
 }
 
 // ---- Tables ---------------------------------------------------------------------------------
@@ -325,18 +328,19 @@ struct Contagem {
 
 TEST(TabelaCampos, EachClassListsAllItsProperties) {
     const Contagem contagens[] = {
-        {"TNotaFiscal", 211, TabelaCampos<TNotaFiscal>().size()},
+        {"TNotaFiscal", 216, TabelaCampos<TNotaFiscal>().size()},
         {"TItemNF", 172, TabelaCampos<TItemNF>().size()},
         {"TParticipante", 22, TabelaCampos<TParticipante>().size()},
         {"TDuplicata", 12, TabelaCampos<TDuplicata>().size()},
         {"TColeDuplicata", 6, TabelaCampos<TColeDuplicata>().size()},
         {"TPagamento", 3, TabelaCampos<TPagamento>().size()},
         {"TNFeRef", 13, TabelaCampos<TNFeRef>().size()},
+        {"TEventoNF", 18, TabelaCampos<TEventoNF>().size()},
     };
     for (const Contagem& c : contagens) EXPECT_EQ(c.obtidas, c.propriedades) << c.classe;
 }
 
-TEST(TabelaCampos, InvoiceHas203StoredValuesBesidesCollectionsPictureAndComputed) {
+TEST(TabelaCampos, InvoiceHas207StoredValuesBesidesCollectionsPictureAndComputed) {
     std::map<TipoCampo, int> porTipo;
     int calculados = 0;
     for (const auto& campo : TabelaCampos<TNotaFiscal>()) {
@@ -346,11 +350,11 @@ TEST(TabelaCampos, InvoiceHas203StoredValuesBesidesCollectionsPictureAndComputed
             ++porTipo[campo.Tipo];
     }
     EXPECT_EQ(calculados, 2);
-    EXPECT_EQ(porTipo[TipoCampo::Colecao], 5);
+    EXPECT_EQ(porTipo[TipoCampo::Colecao], 6);
     EXPECT_EQ(porTipo[TipoCampo::Figura], 1);
     EXPECT_EQ(porTipo[TipoCampo::Texto] + porTipo[TipoCampo::Inteiro] + porTipo[TipoCampo::Real] +
                   porTipo[TipoCampo::Data] + porTipo[TipoCampo::Logico],
-              203);
+              207);
 }
 
 // ---- Zero values and Limpar -----------------------------------------------------------------
@@ -362,6 +366,7 @@ TEST(ValoresZero, NewRecordsReadZeroEverywhere) {
     ExpectZerado(TDuplicata());
     ExpectZerado(TPagamento());
     ExpectZerado(TNFeRef());
+    ExpectZerado(TEventoNF());
     TNotaFiscal nota;
     ExpectZerado(nota.DuplsNF);
 }
@@ -398,7 +403,7 @@ TEST(ValoresZero, ParticipanteLimparEmptiesAll22) {
 
 template <class T>
 class AssignTipado : public ::testing::Test {};
-using ItensSimples = ::testing::Types<TItemNF, TParticipante, TDuplicata, TPagamento, TNFeRef>;
+using ItensSimples = ::testing::Types<TItemNF, TParticipante, TDuplicata, TPagamento, TNFeRef, TEventoNF>;
 TYPED_TEST_SUITE(AssignTipado, ItensSimples);
 
 TYPED_TEST(AssignTipado, CopiesEveryProperty) {
@@ -424,6 +429,7 @@ TEST(AssignNota, CopiesEveryPropertyAndCopiesTheItems) {
     ExpectColecoesIguais(fonte.PagtosNF, destino.PagtosNF);
     ExpectColecoesIguais(fonte.Referencias, destino.Referencias);
     ExpectColecoesIguais(fonte.Participantes, destino.Participantes);
+    ExpectColecoesIguais(fonte.Eventos, destino.Eventos);
     ExpectIguais(fonte.DuplsNF, destino.DuplsNF);
     EXPECT_EQ(destino.ItensNF.Owner(), &destino);
     EXPECT_EQ(destino.Logo, FiguraFicticia());

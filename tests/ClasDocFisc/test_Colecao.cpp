@@ -25,8 +25,8 @@ TEST(Colecao, AddAppendsOwnedItemsInOrder) {
 
 TEST(Colecao, EveryCollectionAnswersItsInvoiceAsOwner) {
     TNotaFiscal nota;
-    const TColecao* colecoes[] = {&nota.ItensNF, &nota.DuplsNF, &nota.PagtosNF, &nota.Referencias,
-                                  &nota.Participantes};
+    const TColecao* colecoes[] = {&nota.ItensNF,     &nota.DuplsNF,       &nota.PagtosNF,
+                                  &nota.Referencias, &nota.Participantes, &nota.Eventos};
     for (const TColecao* colecao : colecoes) EXPECT_EQ(colecao->Owner(), &nota);
 }
 
