@@ -157,13 +157,7 @@ void TFrmVisuXmlNfe::MontarPainel1() {
     BtnDetalhes->setGeometry(700, 164, 90, 25);
     BtnDetalhes->setToolTip(QStringLiteral("Assinatura, protocolo, certificado e chave da nota carregada"));
     BtnDetalhes->setEnabled(false);
-    Rotulo(p, QStringLiteral("Situação"), 13, 192);
-    EdSituacao = CampoInformativo(p, 70, 190, 620);
-    EdEventos = new QPlainTextEdit(p);
-    EdEventos->setGeometry(10, 215, 780, 55);
-    EdEventos->setReadOnly(true);
-    EdEventos->setPlaceholderText(
-        QStringLiteral("Eventos da nota: cartas de correção, cancelamento, outros"));
+    MontarEventos(p);
 
     // Tab order as designed: path, load, DANFE, the eight fields, the check box, contact.
     QWidget* ordem[] = {EdNomeArquivo, BitBtn1,     BitBtn2,    EdNumNota,  EdDataEmissao, EdChaveNfe,
@@ -178,6 +172,16 @@ void TFrmVisuXmlNfe::MontarPainel1() {
     connect(BitBtn3, &QPushButton::clicked, this, &TFrmVisuXmlNfe::BitBtn3Click);
     connect(ckVerXml, &QCheckBox::clicked, this, &TFrmVisuXmlNfe::ckVerXmlClick);
     connect(BtnDetalhes, &QPushButton::clicked, this, &TFrmVisuXmlNfe::BtnDetalhesClick);
+}
+
+void TFrmVisuXmlNfe::MontarEventos(QWidget* p) {
+    Rotulo(p, QStringLiteral("Situação"), 13, 192);
+    EdSituacao = CampoInformativo(p, 70, 190, 620);
+    EdEventos = new QPlainTextEdit(p);
+    EdEventos->setGeometry(10, 215, 780, 55);
+    EdEventos->setReadOnly(true);
+    EdEventos->setPlaceholderText(
+        QStringLiteral("Eventos da nota: cartas de correção, cancelamento, outros"));
 }
 
 void TFrmVisuXmlNfe::FormCreate() {

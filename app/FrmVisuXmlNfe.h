@@ -111,6 +111,8 @@ protected:
 private:
     void FormCreate();
     void MontarPainel1();
+    // The situation line and the list of events under the verification line.
+    void MontarEventos(QWidget* painel);
     void MontarAbertura();
     void CriarAtalhos();
     void PreencherCampos();
