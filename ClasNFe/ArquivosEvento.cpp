@@ -53,9 +53,13 @@ std::vector<std::string> ProcurarArquivosEvento(const std::string& caminhoNota, 
     const fs::path pasta = nota.has_parent_path() ? nota.parent_path() : fs::path(".");
     std::error_code erro;
     for (fs::directory_iterator it(pasta, erro), fim; !erro && it != fim; it.increment(erro)) {
+        // The key is looked for in the name's own bytes first: in a large folder almost every
+        // entry ends here, with nothing built for it.
+        const std::string& caminho = it->path().native();
+        const size_t barra = caminho.rfind('/');
+        if (caminho.find(chave, barra == std::string::npos ? 0 : barra + 1) == std::string::npos) continue;
         const fs::path nome = it->path().filename();
         if (nome == nota.filename() || !ExtensaoXml(nome)) continue;
-        if (nome.string().find(chave) == std::string::npos) continue;
         // Only now, for the few names that hold the key, is the entry's kind asked.
         std::error_code tipo;
         if (!it->is_regular_file(tipo)) continue;
