@@ -25,6 +25,12 @@ bool EhCaixa(const TRLGraphicObject& o, Caixa& c) {
     return c.dir > c.esq && c.baixo > c.topo;
 }
 
+// A turned text is a section title standing beside its whole box: every part shows it.
+bool TextoGirado(const TRLGraphicObject& o) {
+    const auto* t = o.As<TRLTextObject>();
+    return t && t->Angle % 360 != 0;
+}
+
 TRLGraphicObject CaixaFechada(const TRLGraphicObject& o, const Caixa& c, int32_t topo, int32_t baixo) {
     TRLGraphicObject copia = o;
     auto& pontos = copia.As<TRLPolygonObject>()->Points;
@@ -69,7 +75,7 @@ void DrawBandPart(TRLGraphicSurface& dest, const TRLGraphicSurface& band, int wi
             const int32_t topo = naCabeca ? c.topo : linha(std::max(c.topo, part.From));
             const int32_t baixo = linha(std::min(c.baixo, part.To));
             caixas.Add(CaixaFechada(o, c, topo, baixo));
-        } else if (part.Heading > 0 && o.BoundsRect.Top < part.Heading) {
+        } else if (part.Heading > 0 && (o.BoundsRect.Top < part.Heading || TextoGirado(o))) {
             cabeca.Add(o);
         } else {
             corpo.Add(o);

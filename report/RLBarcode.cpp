@@ -4,6 +4,7 @@
 #include "report/RLLabel.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace luvenor {
 namespace {
@@ -38,7 +39,10 @@ void TRLCustomBarcode::Draw(TRLGraphicSurface& surface, int offsetX, int offsetY
         const long long x = espremido ? m * caixa.Width() / modulos : m * porModulo;
         return caixa.Left + static_cast<int32_t>(x);
     };
-    surface.Brush = TRLBrush{clBlack, TRLBrushStyle::bsSolid};
+    // All bars are one outline, a comb whose teeth are the bars, joined along their foot by
+    // edges of no area: renderers snap a lone rectangle to whole device pixels, which at 150 dpi
+    // turns the 1.56-pixel modules into ones and twos no reader takes.
+    std::vector<TRLPagePoint> pente;
     long long feitos = 0;
     for (size_t i = 0; i < Pattern.size(); ++i) {
         const int largura = ModulosDe(Pattern[i]);
@@ -46,8 +50,14 @@ void TRLCustomBarcode::Draw(TRLGraphicSurface& surface, int offsetX, int offsetY
         feitos += largura;
         // Squeezed, a bar still takes at least a pixel: a lost bar would change the code.
         const int32_t ate = espremido && largura > 0 ? std::max(borda(feitos), de + 1) : borda(feitos);
-        if (i % 2 == 0 && ate > de) surface.FillRect({de, caixa.Top, ate, caixa.Bottom});
+        if (i % 2 != 0 || ate <= de) continue;
+        pente.insert(pente.end(),
+                     {{de, caixa.Bottom}, {de, caixa.Top}, {ate, caixa.Top}, {ate, caixa.Bottom}});
     }
+    if (pente.empty()) return;
+    surface.Brush = TRLBrush{clBlack, TRLBrushStyle::bsSolid};
+    surface.Pen = TRLPen{clBlack, PenModeCopy, TRLPenStyle::psClear, 1};
+    surface.Polygon(pente);
 }
 
 }  // namespace luvenor

@@ -1,5 +1,5 @@
 #pragma once
-// The bars control: a barcode drawn as filled black rectangles, one per bar, at a whole number of
+// The bars control: a barcode drawn as one filled black outline of its bars, at a whole number of
 // pixels per module, so it prints sharp and scans at any resolution (no picture to blur or to
 // compress lossily on its way to a PDF).
 #include "report/RLControl.h"

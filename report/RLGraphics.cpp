@@ -155,7 +155,8 @@ void TRLGraphicSurface::TextRect(const TRLPageRect& box, int32_t x, int32_t y, s
 void TRLGraphicSurface::RotatedText(const TRLPageRect& box, TRLPagePoint origin, std::string_view text,
                                     int32_t angle, uint16_t flags) {
     FontIndex(Font.Name);
-    TRLTextObject t{TRLPageAlignment::Left, TRLPageLayout::Top, origin, flags, std::string(text), Brush, Font};
+    TRLTextObject t{
+        TRLPageAlignment::Left, TRLPageLayout::Top, origin, flags, std::string(text), Brush, Font};
     t.Angle = angle;
     Record(box, std::move(t));
 }

@@ -36,7 +36,8 @@ LinhaGirada GirarLinha(int w, int h, double graus) {
     const double ys[] = {0, -w * s, h * c, -w * s + h * c};
     const auto [x0, x1] = std::minmax_element(std::begin(xs), std::end(xs));
     const auto [y0, y1] = std::minmax_element(std::begin(ys), std::end(ys));
-    return {static_cast<int>(std::lround(*x1 - *x0)), static_cast<int>(std::lround(*y1 - *y0)),
+    return {static_cast<int>(std::lround(*x1 - *x0)),
+            static_cast<int>(std::lround(*y1 - *y0)),
             {static_cast<int32_t>(std::lround(-*x0)), static_cast<int32_t>(std::lround(-*y0))}};
 }
 
@@ -200,7 +201,7 @@ void TRLCustomAngleLabel::Draw(TRLGraphicSurface& surface, int offsetX, int offs
     // Half a space in along the line, as a level label starts; recorded as text, so it stays sharp
     // on every device and leaves the rules beside it alone.
     const double rad = Angle * M_PI / 180.0;
-    const double meio = m.SpaceWidth() / 2.0;
+    const int meio = m.SpaceWidth() / 2;
     const TRLPagePoint origem{x + g.origem.X + static_cast<int32_t>(std::lround(meio * std::cos(rad))),
                               y + g.origem.Y - static_cast<int32_t>(std::lround(meio * std::sin(rad)))};
     SelecionarFonteDoTexto(surface);

@@ -50,7 +50,8 @@ bool CaixaFechadaEmVolta(const TRLGraphicSurface& folha, const TRLPageRect& caix
         const auto* p = o.As<TRLPolygonObject>();
         if (!p || p->Points.size() != 4) continue;
         const TRLPageRect& b = o.BoundsRect;
-        if (b.Left <= caixa.Left && b.Right >= caixa.Left + 10 && b.Top < caixa.Top && b.Bottom >= caixa.Bottom)
+        if (b.Left <= caixa.Left && b.Right >= caixa.Left + 10 && b.Top < caixa.Top &&
+            b.Bottom >= caixa.Bottom)
             return true;
     }
     return false;
@@ -76,11 +77,17 @@ protected:
 
 TEST_P(FolhasDeBandaLonga, TextoInteiroUmaVezNoMenorNumeroDeFolhas) {
     ASSERT_EQ(static_cast<int>(folhas_.size()), GetParam().folhas);
+    // The memo's lines, in order over the sheets: the texts that start at its left edge.
+    int esquerda = -1;
+    for (const Texto& t : textos_.at(0))
+        if (t.texto.rfind("Volume 001:", 0) == 0) esquerda = t.caixa.Left;
+    ASSERT_GE(esquerda, 0);
     std::string tudo;
     for (const auto& folha : textos_)
-        for (const Texto& t : folha) tudo += t.texto + " ";
+        for (const Texto& t : folha)
+            if (t.caixa.Left == esquerda) tudo += t.texto + " ";
     for (int v = 1; v <= GetParam().volumes; ++v) {
-        char marca[16];
+        char marca[32];
         std::snprintf(marca, sizeof marca, "Volume %03d:", v);
         const size_t primeira = tudo.find(marca);
         ASSERT_NE(primeira, std::string::npos) << marca << " lost";

@@ -173,7 +173,8 @@ const ControleDanfe* MolduraDe(const LayoutDanfe& l, const ControleDanfe& c) {
 TEST_P(LayoutDanfeTeste, CadaLegendaFixaCabeNaSuaCaixaENaSuaMoldura) {
     teste::GarantirAplicacao();
     for (const ControleDanfe& c : L().Controles) {
-        const bool rotulo = c.Tipo == TipoControleDanfe::Rotulo || c.Tipo == TipoControleDanfe::RotuloVertical;
+        const bool rotulo =
+            c.Tipo == TipoControleDanfe::Rotulo || c.Tipo == TipoControleDanfe::RotuloVertical;
         if (!rotulo || *c.Legenda == '\0' || (c.Flags & flLarguraTotal)) continue;
         SCOPED_TRACE(std::string(c.Nome) + " \"" + c.Legenda + "\"");
         const TRLTextMeasurer m(FonteDoControle(c.Fonte));
@@ -194,7 +195,8 @@ TEST_P(LayoutDanfeTeste, CadaLegendaFixaCabeNaSuaCaixaENaSuaMoldura) {
             if (c.Alinhamento == TRLTextAlignment::taRightJustify) inicio += c.Caixa.Width - comEspaco;
         }
         EXPECT_GE(inicio, moldura ? moldura->Caixa.Left + 1 : 0) << "starts on or before the left rule";
-        const int regraDireita = moldura ? moldura->Caixa.Left + moldura->Caixa.Width : GetParam().larguraBanda;
+        const int regraDireita =
+            moldura ? moldura->Caixa.Left + moldura->Caixa.Width : GetParam().larguraBanda;
         EXPECT_LT(inicio + glifos, regraDireita) << "runs into the rule at " << regraDireita;
     }
 }

@@ -16,6 +16,7 @@ TRLGraphicSurface BandaComCaixa() {
     TRLGraphicSurface b(300, 200);
     b.Polygon({{0, 12}, {299, 12}, {299, 200}, {0, 200}});
     b.TextOut({2, 0, 120, 10}, 3, 0, "LEGENDA", tfUnbreakable);
+    b.RotatedText({290, 40, 299, 90}, {290, 88}, "TÍTULO", 90, tfUnclipped);  // beside the box
     for (int y = 20; y < 200; y += 20) b.TextOut({5, y, 200, y + 9}, 6, y, "linha " + std::to_string(y), 0);
     return b;
 }
@@ -68,6 +69,9 @@ TEST(PartesDaBanda, ContinuacaoRepeteALegendaEFechaACaixaEmCimaEEmBaixo) {
     const TRLGraphicObject* legenda = Texto(pagina, "LEGENDA");
     ASSERT_NE(legenda, nullptr) << "the caption is not repeated";
     EXPECT_EQ(legenda->BoundsRect.Top, 40);
+    const TRLGraphicObject* titulo = Texto(pagina, "TÍTULO");
+    ASSERT_NE(titulo, nullptr) << "the turned section title is not repeated";
+    EXPECT_EQ(titulo->BoundsRect.Top, 80) << "at its own rows, from the part's top";
     // Band row 100 is the first body row, right below the heading.
     const TRLGraphicObject* linha = Texto(pagina, "linha 100");
     ASSERT_NE(linha, nullptr);
@@ -79,9 +83,9 @@ TEST(PartesDaBanda, ContinuacaoRepeteALegendaEFechaACaixaEmCimaEEmBaixo) {
 
 TEST(PartesDaBanda, CaixaQueComecaDentroDaParteGuardaSeuTopoECaixaForaDelaSome) {
     TRLGraphicSurface banda(300, 200);
-    banda.Polygon({{0, 0}, {99, 0}, {99, 40}, {0, 40}});      // above the part
+    banda.Polygon({{0, 0}, {99, 0}, {99, 40}, {0, 40}});        // above the part
     banda.Polygon({{0, 120}, {99, 120}, {99, 150}, {0, 150}});  // inside it, whole
-    banda.Line(0, 130, 50, 130);                                 // not a box: clipped, not closed
+    banda.Line(0, 130, 50, 130);                                // not a box: clipped, not closed
     TRLGraphicSurface pagina(800, 1000);
     DrawBandPart(pagina, banda, 300, {0, 0}, {100, 180, 0});
     const auto caixas = Caixas(pagina);
