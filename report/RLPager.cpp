@@ -95,8 +95,8 @@ void TRLCustomPager::OpenPage() {
     surface_ = std::make_unique<TRLGraphicSurface>(printRect_.Width, printRect_.Height);
     pageOpen_ = true;
     for (TRLBandType t : {TRLBandType::btHeader, TRLBandType::btTitle, TRLBandType::btColumnHeader}) {
-        // Column headers head rows: a page opened after the last row has none to head.
-        if (t == TRLBandType::btColumnHeader && dataEnded_) continue;
+        // Column headers head rows: a page a break opens after the last row has none to head.
+        if (t == TRLBandType::btColumnHeader && dataEnded_ && breakingBand_) continue;
         if (!sorted_.Printed(t)) PrintList(t);
     }
     rowAfterOpen_ = currentRow_;

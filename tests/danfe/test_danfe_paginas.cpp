@@ -519,3 +519,21 @@ TEST(DanfePaginas, DescrPagadorFrete) {
     for (const auto& [codigo, texto] : casos)
         EXPECT_EQ(TFrtDanfe::DescrPagadorFrete(codigo), texto) << "'" << codigo << "'";
 }
+
+// A text wider than a fixed box keeps its beginning whatever its alignment: the volume species,
+// a long issuer name and street lose their end, never their start.
+TEST_P(EmAmbosOsLayouts, TextoLargoDemaisGuardaOComecoEmTodaCaixa) {
+    TNotaFiscal nf;
+    PreencherNota(nf);
+    nf.EspecieEmb = "CAIXAS DE MADEIRA REFORÇADA PARA TRANSPORTE";
+    TParticipante& emitente = nf.Participantes[0];
+    emitente.Razao = "INDÚSTRIA E COMÉRCIO DE MÓVEIS PLANEJADOS E ESTOFADOS FICTÍCIOS DO VALE LTDA";
+    emitente.Endereco = "AVENIDA DOUTOR ENGENHEIRO ALBERTO DE SOUZA MONTEIRO DE BARROS SOBRINHO";
+    DanfePreparado d = PrepararEm(nf, GetParam());
+    ASSERT_TRUE(TemTextoComecando(d.paginas[0], "CAIXAS DE MADEIRA"));
+    for (const TRLGraphicSurface& p : d.paginas)
+        for (const TRLGraphicObject& o : p.Objects())
+            if (const auto* t = o.As<TRLTextObject>(); t && t->Angle == 0) {
+                EXPECT_GE(t->Origin.X, o.BoundsRect.Left) << "\"" << t->Text << "\" loses its start";
+            }
+}
