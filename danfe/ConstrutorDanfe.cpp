@@ -1,11 +1,13 @@
 #include "danfe/ConstrutorDanfe.h"
 
+#include "report/RLBarcode.h"
 #include "report/RLDraw.h"
 #include "report/RLImage.h"
 #include "report/RLLabel.h"
 #include "report/RLMemo.h"
 #include "report/RLSystemInfo.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <string_view>
 
@@ -44,6 +46,8 @@ TRLCustomControl& CriarMoldura(TRLCustomControl& banda, const ControleDanfe& lin
     // after it, which would otherwise record an opaque background and wipe the frame's lines.
     d.Brush = TRLBrush{clWhite, TRLBrushStyle::bsClear};
     if (linha.Flags & flAlturaTotal) d.Align = TRLControlAlign::faHeight;
+    // The form's boxes abut (one ends at x, the next starts at x): they share that rule.
+    d.SharedEdges = true;
     return d;
 }
 
@@ -63,6 +67,8 @@ TRLCustomControl& CriarConteudo(TRLCustomControl& banda, const ControleDanfe& li
     switch (linha.Tipo) {
         case TipoControleDanfe::Imagem:
             return CriarImagem(banda, linha);
+        case TipoControleDanfe::Barras:
+            return banda.Criar<TRLBarcode>(linha.Nome);
         case TipoControleDanfe::Memo: {
             auto& m = banda.Criar<TRLMemo>(linha.Nome);
             DefinirTexto(m, linha);
@@ -105,6 +111,15 @@ TRLCustomControl& CriarControle(TRLCustomControl& banda, const ControleDanfe& li
 void Registrar(MapaControles& controles, TRLCustomControl& c) {
     if (!controles.emplace(c.Name(), &c).second)
         throw std::logic_error("DANFE layout: the name " + c.Name() + " is used twice");
+}
+
+// A band split between sheets repeats its captions, the rows above the text that grows it.
+int CabecalhoAoPartir(const LayoutDanfe& layout, std::string_view banda) {
+    int topo = -1;
+    for (const ControleDanfe& linha : layout.Controles)
+        if (banda == linha.Banda && (linha.Flags & flExpandeBanda))
+            topo = topo < 0 ? linha.Caixa.Top : std::min(topo, linha.Caixa.Top);
+    return std::max(0, topo);
 }
 
 void CriarControlesDaBanda(const LayoutDanfe& layout, TRLCustomControl& banda, MapaControles& controles,
@@ -164,6 +179,7 @@ std::unique_ptr<TRLReport> ConstruirRelatorio(const LayoutDanfe& layout, MapaCon
             banda.BandType = TipoDaBanda(b.Tipo);
             banda.AlignToBottom = b.AlignToBottom;
             banda.IntegralHeight = b.IntegralHeight;
+            banda.SplitHeading = CabecalhoAoPartir(layout, b.Nome);
             criado = &banda;
         }
         criado->Align = TRLControlAlign::faTop;

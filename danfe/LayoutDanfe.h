@@ -17,6 +17,7 @@ enum class TipoControleDanfe : unsigned char {
     InfoSistema,     // page number or page count with a fixed prefix
     Retangulo,       // framing box: 1-pixel black pen, white fill
     Linha,           // horizontal line across its box
+    Barras,          // barcode bars, one module a whole number of pixels, from the box's left edge
 };
 
 // Size and behaviour flags of a row; a row without any is a fixed-size control.

@@ -4,11 +4,12 @@
 #include "danfe/FormatosDanfe.h"
 #include "danfe/TFrtDanfe.h"
 
+#include "report/RLBarcode.h"
 #include "report/RLImage.h"
 #include "report/RLLabel.h"
 #include "report/RLMemo.h"
 #include "util/UDatas.h"
-#include "util/UImagem.h"
+#include "util/Code128.h"
 #include "util/UMascara.h"
 #include "util/UString.h"
 
@@ -59,15 +60,6 @@ Protocolo ProtocoloPaisagem(const TNotaFiscal& nf) {
     if (!Vazio(nf.ProtocoloCancNfe))
         return {"PROTOCOLO DE CANCELAMENTO", ComDataHora(nf.ProtocoloCancNfe, nf.dhProtocoloCancNfe)};
     return {"Protocolo", ComData(nf.ProtocoloNfe, nf.DtProtocoloNfe, nf.HrProtocoloNfe)};
-}
-
-// Columns from the left edge up to the last bar (bars are full height, so one row tells).
-int LarguraDasBarras(const QImage& barras) {
-    if (barras.isNull()) return 0;
-    const int y = barras.height() / 2;
-    for (int x = barras.width() - 1; x >= 0; --x)
-        if (qGray(barras.pixel(x, y)) < 128) return x + 1;
-    return 0;
 }
 
 }  // namespace
@@ -151,22 +143,13 @@ void TFrtDanfe::PreencherProtocolo() {
 }
 
 void TFrtDanfe::PreencherCodigoBarras() {
-    QImage barras;
+    std::string padrao;
     try {
-        barras = GerarCodigoBarras(TirarEspacos(NotaFiscalDanfe->ChaveNfe));
+        padrao = CodificarCode128(TirarEspacos(NotaFiscalDanfe->ChaveNfe));
     } catch (const std::exception&) {
         // A key Code 128 cannot carry prints without a barcode; the key itself is still printed.
     }
-    TRLImage& imagem = Imagem("labIdentifica11");
-    const int largura = LarguraDasBarras(barras);
-    if (largura > imagem.Width) {
-        // Only a key with letters gives bars wider than the box: fit them, never cut them.
-        imagem.SetPicture(barras.copy(0, 0, largura, barras.height()));
-        imagem.SetStretch(true);
-    } else {
-        imagem.SetPicture(barras);
-        imagem.SetStretch(Paisagem());
-    }
+    Barras("labIdentifica11").Pattern = padrao;
 }
 
 void TFrtDanfe::PreencherTitulo() {

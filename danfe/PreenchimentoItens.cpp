@@ -39,16 +39,12 @@ void TFrtDanfe::RLBand1BeforePrint(TRLCustomControl&, bool&) {
     if (posicao < 0 || posicao >= itens.Count()) return;
     const TItemNF& item = itens[posicao];
 
+    // A long code goes on over the next lines, never cut at the column's edges.
     const std::string codigo = TirarEspacos(item.CodProd);
-    if (Paisagem()) {
-        Legenda("labCodProd", codigo);
-    } else {
-        TRLMemo& memo = Memo("labCodProd");
-        memo.ClearLines();
-        const size_t corte = OffsetDoCaractere(codigo, CaracteresPrimeiraLinhaCodigo);
-        memo.AddLine(codigo.substr(0, corte));
-        if (corte < codigo.size()) memo.AddLine(codigo.substr(corte));
-    }
+    const size_t corte = OffsetDoCaractere(codigo, CaracteresPrimeiraLinhaCodigo);
+    std::vector<std::string> linhasCodigo{codigo.substr(0, corte)};
+    if (corte < codigo.size()) linhasCodigo.push_back(codigo.substr(corte));
+    LinhasDoMemo("labCodProd", linhasCodigo);
 
     std::vector<std::string> descricao{TirarEspacos(item.DescrOrig)};
     if (!Vazio(item.MsgTrib)) descricao.push_back(item.MsgTrib);

@@ -2,6 +2,7 @@
 
 #include "danfe/LogoPadrao.h"
 #include "danfe/PartirPalavras.h"
+#include "report/RLBarcode.h"
 #include "report/RLImage.h"
 #include "report/RLLabel.h"
 #include "report/RLMemo.h"
@@ -101,6 +102,10 @@ TRLMemo& TFrtDanfe::Memo(std::string_view nome) const {
 
 TRLImage& TFrtDanfe::Imagem(std::string_view nome) const {
     return Achar<TRLImage>(nome);
+}
+
+TRLBarcode& TFrtDanfe::Barras(std::string_view nome) const {
+    return Achar<TRLBarcode>(nome);
 }
 
 TRLBand& TFrtDanfe::Banda(std::string_view nome) const {

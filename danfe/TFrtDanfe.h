@@ -19,6 +19,7 @@ namespace luvenor {
 class TRLLabel;
 class TRLMemo;
 class TRLImage;
+class TRLBarcode;
 class TRLCustomAngleLabel;
 
 class TFrtDanfe {
@@ -65,6 +66,7 @@ protected:
     TRLLabel& Rotulo(std::string_view nome) const;
     TRLMemo& Memo(std::string_view nome) const;
     TRLImage& Imagem(std::string_view nome) const;
+    TRLBarcode& Barras(std::string_view nome) const;
     TRLBand& Banda(std::string_view nome) const;
     // Sets the caption of a label or a vertical label.
     void Legenda(std::string_view nome, const std::string& texto) const;

@@ -58,7 +58,9 @@ void TRLCustomBand::Print() {
 
     if (!(Options & boOptimisticPageBreak) && !IsFooterKind()) {
         const int livre = pager.FreeSpace(BandType);
-        if (Height > livre && (IntegralHeight || livre < 0)) pager.NewPage(this, false);
+        // A band no page holds whole is not moved: it starts here and goes on over the next pages.
+        const bool moverInteira = IntegralHeight && Height <= pager.RoomOnNewPage(BandType);
+        if (Height > livre && (moverInteira || livre < 0)) pager.NewPage(this, false);
     }
     pager.EnsurePageOpen();
 

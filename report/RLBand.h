@@ -63,6 +63,9 @@ public:
     unsigned Options = 0;
     bool Computable = true;
     int CarbonCopies = 1;
+    // Rows from the band's top (its captions) printed again above each continuation when the band
+    // is split between pages; 0 repeats nothing.
+    int SplitHeading = 0;
     TRLPageBreaking PageBreaking = TRLPageBreaking::pbNone;
     TRLBeforePrintEvent BeforePrint;
 

@@ -114,7 +114,11 @@ bool TRLCustomDraw::Prepare() {
 
 void TRLCustomDraw::Draw(TRLGraphicSurface& surface, int offsetX, int offsetY) {
     DrawFrameAndFill(surface, offsetX, offsetY);
-    const TRLPageRect caixa = ParaRetanguloPagina(ClientRect(), offsetX, offsetY);
+    TRLPageRect caixa = ParaRetanguloPagina(ClientRect(), offsetX, offsetY);
+    if (SharedEdges && DrawKind == TRLDrawKind::dkRectangle) {
+        ++caixa.Right;
+        ++caixa.Bottom;
+    }
     surface.Pen = Pen;
     surface.Brush = Brush;
     surface.Polygon(PontosDaForma(DrawKind, caixa, Pen.Width, Angle, Center));

@@ -25,6 +25,9 @@ public:
     bool Center = true;
     int DrawWidth = 0;
     int DrawHeight = 0;
+    // A rectangle's right and bottom sides lie on the first pixel past its box, where the left
+    // and top sides of a box that abuts it lie: boxes side by side share one rule, never doubled.
+    bool SharedEdges = false;
     TRLBeforePrintEvent BeforePrint;
 
     bool Prepare() override;

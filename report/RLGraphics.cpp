@@ -152,6 +152,15 @@ void TRLGraphicSurface::TextRect(const TRLPageRect& box, int32_t x, int32_t y, s
     Record(box, TRLTextObject{alignment, layout, {x, y}, flags, std::string(text), Brush, Font});
 }
 
+void TRLGraphicSurface::RotatedText(const TRLPageRect& box, TRLPagePoint origin, std::string_view text,
+                                    int32_t angle, uint16_t flags) {
+    FontIndex(Font.Name);
+    TRLTextObject t{
+        TRLPageAlignment::Left, TRLPageLayout::Top, origin, flags, std::string(text), Brush, Font};
+    t.Angle = angle;
+    Record(box, std::move(t));
+}
+
 void TRLGraphicSurface::Line(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
     Record(Normalizado(x1, y1, x2, y2), TRLLineObject{{x1, y1}, {x2, y2}, Pen, Brush});
 }

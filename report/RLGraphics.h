@@ -144,6 +144,9 @@ struct TRLTextObject {
     std::string Text;  // UTF-8; may hold {Macro} names completed when the page is drawn
     TRLBrush Brush{0xFFFFFFFFu, TRLBrushStyle::bsClear};
     TRLPageFont Font;
+    // Degrees counter-clockwise the text is turned about Origin, which is then the top-left corner
+    // of the unturned text; 0 for a level text, the only kind older page files hold.
+    int32_t Angle = 0;
     bool operator==(const TRLTextObject&) const = default;
 };
 struct TRLFillRectObject {
@@ -252,6 +255,10 @@ public:
     // Text in `box` placed at origin (x, y) with the given alignment and layout.
     void TextRect(const TRLPageRect& box, int32_t x, int32_t y, std::string_view text,
                   TRLPageAlignment alignment, TRLPageLayout layout, uint16_t flags);
+    // Text turned `angle` degrees counter-clockwise about `origin`, the top-left corner of the
+    // unturned text; `box` holds the turned text.
+    void RotatedText(const TRLPageRect& box, TRLPagePoint origin, std::string_view text, int32_t angle,
+                     uint16_t flags);
     void Line(int32_t x1, int32_t y1, int32_t x2, int32_t y2);
     void Rectangle(const TRLPageRect& r);
     void FillRect(const TRLPageRect& r);  // with the brush only

@@ -3,10 +3,9 @@
 #include "report/RLGraphics.h"
 #include "report/RLTextLayout.h"
 
-#include <QImage>
-#include <QPainter>
-#include <QTransform>
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace luvenor {
 namespace {
@@ -21,23 +20,25 @@ MedidaDaLinha MedirComEspaco(const TRLTextMeasurer& m, const std::string& texto)
     return {m.TextWidth(texto + " "), m.TextHeight()};
 }
 
-// The text drawn on a bitmap of its own size and turned counter-clockwise by `graus`.
-QImage TextoGirado(const TRLFont& fonte, QRgb cor, const std::string& texto, double graus) {
-    const TRLTextMeasurer m(fonte);
-    const MedidaDaLinha med = MedirComEspaco(m, texto);
-    QImage imagem(std::max(1, med.largura), std::max(1, med.altura), QImage::Format_RGB32);
-    imagem.fill(cor);
-    {
-        QPainter p(&imagem);
-        QFont f = fonte.ToQFont();
-        p.setFont(f);
-        p.setPen(QColor::fromRgb(fonte.Color));
-        const QString s = QString::fromUtf8(texto.data(), static_cast<qsizetype>(texto.size()));
-        p.drawText(1, -1 + QFontMetrics(f, &imagem).ascent(), s);
-    }
-    if (std::fmod(graus, 360.0) == 0.0) return imagem;
-    // Qt turns clockwise for positive angles on a y-down page.
-    return imagem.transformed(QTransform().rotate(-graus), Qt::FastTransformation);
+// A line of w x h pixels turned `graus` counter-clockwise on a y-down page: the size of the box
+// that holds it, and where the unturned line's top-left corner lands in that box.
+struct LinhaGirada {
+    int largura;
+    int altura;
+    TRLPagePoint origem;
+};
+
+LinhaGirada GirarLinha(int w, int h, double graus) {
+    const double rad = graus * M_PI / 180.0;
+    const double c = std::cos(rad);
+    const double s = std::sin(rad);
+    const double xs[] = {0, w * c, h * s, w * c + h * s};
+    const double ys[] = {0, -w * s, h * c, -w * s + h * c};
+    const auto [x0, x1] = std::minmax_element(std::begin(xs), std::end(xs));
+    const auto [y0, y1] = std::minmax_element(std::begin(ys), std::end(ys));
+    return {static_cast<int>(std::lround(*x1 - *x0)),
+            static_cast<int>(std::lround(*y1 - *y0)),
+            {static_cast<int32_t>(std::lround(-*x0)), static_cast<int32_t>(std::lround(-*y0))}};
 }
 
 }  // namespace
@@ -74,6 +75,8 @@ TRLTextOrigin OrigemDoTexto(const TRLPageRect& box, TRLTextAlignment alignment, 
                             int spaceWidth, int textWidth, int textHeight) {
     TRLTextOrigin o;
     const int meioEspaco = spaceWidth / 2;
+    // A text wider than its box keeps its beginning: what is cut is its end, never its start.
+    if (textWidth > box.Right - box.Left) alignment = TRLTextAlignment::taLeftJustify;
     switch (alignment) {
         case TRLTextAlignment::taRightJustify:
             o.X = meioEspaco + box.Right - textWidth;
@@ -163,41 +166,47 @@ void TRLCustomAngleLabel::AdjustSize() {
     if (!AutoSize) return;
     const TRLTextMeasurer m(Font());
     const MedidaDaLinha med = MedirComEspaco(m, Caption());
-    const double rad = Angle * M_PI / 180.0;
-    const double c = std::abs(std::cos(rad));
-    const double s = std::abs(std::sin(rad));
-    const int largura = static_cast<int>(std::lround(med.largura * c + med.altura * s));
-    const int altura = static_cast<int>(std::lround(med.largura * s + med.altura * c));
-    ResizeKeepingEdges(largura + BorderExtraWidth(), altura + BorderExtraHeight());
+    const LinhaGirada g = GirarLinha(med.largura, med.altura, Angle);
+    ResizeKeepingEdges(g.largura + BorderExtraWidth(), g.altura + BorderExtraHeight());
 }
 
 void TRLCustomAngleLabel::Draw(TRLGraphicSurface& surface, int offsetX, int offsetY) {
     DrawFrameAndFill(surface, offsetX, offsetY);
     const TRLPageRect caixa = ParaRetanguloPagina(ClientRect(), offsetX, offsetY);
-    const QImage imagem = TextoGirado(Font(), Color(), Caption(), Angle);
+    const TRLTextMeasurer m(Font());
+    const MedidaDaLinha med = MedirComEspaco(m, Caption());
+    const LinhaGirada g = GirarLinha(med.largura, med.altura, Angle);
     int x = caixa.Left;
     int y = caixa.Top;
     switch (Alignment) {
         case TRLTextAlignment::taRightJustify:
-            x = caixa.Right - imagem.width();
+            x = caixa.Right - g.largura;
             break;
         case TRLTextAlignment::taCenter:
-            x = (caixa.Left + caixa.Right - imagem.width()) / 2;
+            x = (caixa.Left + caixa.Right - g.largura) / 2;
             break;
         default:
             break;
     }
     switch (Layout) {
         case TRLTextLayout::tlBottom:
-            y = caixa.Bottom - imagem.height();
+            y = caixa.Bottom - g.altura;
             break;
         case TRLTextLayout::tlCenter:
-            y = (caixa.Top + caixa.Bottom - imagem.height()) / 2;
+            y = (caixa.Top + caixa.Bottom - g.altura) / 2;
             break;
         default:
             break;
     }
-    surface.StretchDraw({x, y, x + imagem.width(), y + imagem.height()}, imagem);
+    // Half a space in along the line, as a level label starts; recorded as text, so it stays sharp
+    // on every device and leaves the rules beside it alone.
+    const double rad = Angle * M_PI / 180.0;
+    const int meio = m.SpaceWidth() / 2;
+    const TRLPagePoint origem{x + g.origem.X + static_cast<int32_t>(std::lround(meio * std::cos(rad))),
+                              y + g.origem.Y - static_cast<int32_t>(std::lround(meio * std::sin(rad)))};
+    SelecionarFonteDoTexto(surface);
+    surface.RotatedText({x, y, x + g.largura, y + g.altura}, origem, Caption(),
+                        static_cast<int32_t>(std::lround(Angle)), tfUnclipped);
 }
 
 }  // namespace luvenor

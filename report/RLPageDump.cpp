@@ -175,6 +175,7 @@ void Texto(std::string& s, const TRLTextObject& t, const TRLMacros& pagina, cons
     s += " at=";
     Ponto(s, t.Origin);
     Flags(s, t.TextFlags);
+    if (t.Angle != 0) s += " angle=" + std::to_string(t.Angle);
     s += ' ';
     Citado(s, ExpandirMacros(t.Text, pagina, loja));
 }

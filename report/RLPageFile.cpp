@@ -163,6 +163,9 @@ void EscreverCorpo(Escritor& e, const TRLGraphicObject& o, std::vector<std::stri
                 e.Texto(d.Text);
                 e.Pincel(d.Brush);
                 e.Fonte(d.Font, IndiceDaFonte(fontes, d.Font.Name));
+                // Appended only to turned texts: a reader that predates it ignores the extra bytes,
+                // and a level text is stored byte for byte as before.
+                if (d.Angle != 0) e.I32(d.Angle);
             } else if constexpr (std::is_same_v<T, TRLFillRectObject>) {
                 e.Pincel(d.Brush);
             } else if constexpr (std::is_same_v<T, TRLPolygonObject>) {
@@ -397,6 +400,7 @@ TRLTextObject LerTexto(Leitor& l, const std::vector<std::string>& fontes) {
     t.Text = l.Texto();
     t.Brush = LerPincel(l);
     t.Font = LerFonte(l, fontes);
+    if (l.Restante() >= 4) t.Angle = l.I32();
     return t;
 }
 

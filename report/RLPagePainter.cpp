@@ -266,6 +266,10 @@ private:
         const double altura0 = std::min(AlturaDaFonte(t.Font), limiteFonte);
         const TRLCachesDeDesenho::FonteNoDispositivo& f =
             caches_.Fonte(t.Font, altura0 * e_.Sy(), dpi, p_.device());
+        if (t.Angle % 360 != 0) {
+            TextoGirado(t, f, texto, codigos);
+            return;
+        }
         const QRectF caixa = e_.Retangulo(o.BoundsRect);
         const bool recortavel = !(t.TextFlags & tfUnclipped);
         const bool medir =
@@ -276,7 +280,10 @@ private:
             medir ? (porGlifos ? larguraGlifos : f.metricas->horizontalAdvance(texto)) + f.espaco : 0;
 
         double x = e_.X(t.Origin.X);
-        if (t.Alignment == TRLPageAlignment::Right)
+        // A text wider than its box was recorded from its box's left edge, and is drawn so.
+        if (largura > caixa.width())
+            x = std::max(x, caixa.left() + f.espaco / 2);
+        else if (t.Alignment == TRLPageAlignment::Right)
             x = f.espaco / 2 + caixa.right() - largura;
         else if (t.Alignment == TRLPageAlignment::Center)
             x = f.espaco / 2 + (caixa.left() + caixa.right() - largura) / 2;
@@ -295,7 +302,26 @@ private:
         }
         if (t.Brush.Style != TRLBrushStyle::bsClear) p_.fillRect(caixa, Pincel(t.Brush));
         p_.setPen(Cor(t.Font.Color));
-        const QPointF linhaDeBase(x, y + f.ascendente);
+        DesenharLinha(f, QPointF(x, y + f.ascendente), texto, porGlifos);
+        if (recortar) Restaurar();
+    }
+
+    // A turned text: drawn as text (sharp at any resolution, nothing under it wiped) in a frame
+    // turned about its origin; it has no box to be clipped to.
+    void TextoGirado(const TRLTextObject& t, const TRLCachesDeDesenho::FonteNoDispositivo& f,
+                     const QString& texto, const std::u32string& codigos) {
+        double largura = 0;
+        const bool porGlifos = f.Glifos(codigos, indices_, posicoes_, largura);
+        p_.save();
+        p_.translate(e_.Ponto(t.Origin));
+        p_.rotate(-static_cast<double>(t.Angle % 360));
+        p_.setPen(Cor(t.Font.Color));
+        DesenharLinha(f, QPointF(0, f.ascendente), texto, porGlifos);
+        Restaurar();
+    }
+
+    void DesenharLinha(const TRLCachesDeDesenho::FonteNoDispositivo& f, const QPointF& linhaDeBase,
+                       const QString& texto, bool porGlifos) {
         if (porGlifos) {
             // Drawing the glyphs directly spares Qt shaping every text again, which was half of a PDF's time.
             if (!indices_.isEmpty()) {
@@ -314,7 +340,6 @@ private:
             }
             p_.drawText(linhaDeBase, texto);
         }
-        if (recortar) Restaurar();
     }
 
     // A picture is drawn whenever its box covers at least part of a device pixel: a box that rounds

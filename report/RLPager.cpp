@@ -1,5 +1,6 @@
 #include "report/RLPager.h"
 
+#include "report/RLBandPart.h"
 #include "report/RLDataTable.h"
 #include "report/RLReport.h"
 
@@ -19,6 +20,12 @@ public:
 private:
     TRLCustomControl*& alvo_;
 };
+
+// The heading a band's part starting at row `de` repeats: none on the first part, nor when the
+// band's heading is not above the part.
+int CabecaDaParte(const TRLCustomBand& band, int de) {
+    return de > 0 && band.SplitHeading > 0 && band.SplitHeading <= de ? band.SplitHeading : 0;
+}
 
 bool EhListaPorPagina(TRLBandType t) {
     return t == TRLBandType::btHeader || t == TRLBandType::btColumnHeader ||
@@ -87,8 +94,11 @@ void TRLCustomPager::OpenPage() {
     PositionPager();
     surface_ = std::make_unique<TRLGraphicSurface>(printRect_.Width, printRect_.Height);
     pageOpen_ = true;
-    for (TRLBandType t : {TRLBandType::btHeader, TRLBandType::btTitle, TRLBandType::btColumnHeader})
+    for (TRLBandType t : {TRLBandType::btHeader, TRLBandType::btTitle, TRLBandType::btColumnHeader}) {
+        // Column headers head rows: a page a break opens after the last row has none to head.
+        if (t == TRLBandType::btColumnHeader && dataEnded_ && breakingBand_) continue;
         if (!sorted_.Printed(t)) PrintList(t);
+    }
     rowAfterOpen_ = currentRow_;
 }
 
@@ -193,23 +203,39 @@ int TRLCustomPager::BreakRow(const TRLGraphicSurface& surface, int printed, int 
     return linha;
 }
 
-void TRLCustomPager::CopyPart(const TRLCustomBand& band, const TRLGraphicSurface& surface, int from,
-                              int height, bool whole) {
+int TRLCustomPager::CopyPart(const TRLCustomBand& band, const TRLGraphicSurface& surface, int from, int to,
+                             bool whole) {
     TRLGraphicSurface& destino = Surface();
     const TRLPagePoint em{band.Left, currentRow_};
+    const TRLBandPart parte{from, to, CabecaDaParte(band, from)};
+    const int altura = whole ? to - from : parte.Height();
     if (!band.Transparent) {
         destino.Brush = TRLBrush{band.Color(), TRLBrushStyle::bsSolid};
-        destino.FillRect({band.Left, currentRow_, band.Left + band.Width, currentRow_ + height});
+        destino.FillRect({band.Left, currentRow_, band.Left + band.Width, currentRow_ + altura});
     }
     if (whole)
         destino.Draw(surface, em);
     else
-        destino.Draw(surface, em, TRLPageRect{0, from, band.Width, from + height});
+        DrawBandPart(destino, surface, band.Width, em, parte);
+    return altura;
+}
+
+int TRLCustomPager::RoomOnNewPage(TRLBandType type) const {
+    int abertura = 0;
+    for (const TRLCustomPager* p = this; p; p = p->OuterPager()) {
+        abertura += p->ClientTop() + p->VisibleHeight(TRLBandType::btHeader);
+        if (!p->dataEnded_) abertura += p->VisibleHeight(TRLBandType::btColumnHeader);
+    }
+    return BottomLimit(type) + OffsetFromPageTop() - abertura;
 }
 
 void TRLCustomPager::PlaceBand(TRLCustomBand& band, const TRLGraphicSurface& surface) {
     const int altura = band.Height;
-    if (band.BandType == TRLBandType::btSummary && band.AlignToBottom) AlignBandToBottom(band, altura);
+    // A band no page holds whole starts where it stands and goes on over the next pages: moving
+    // it to a page of its own, or to the foot of one, would only leave a page half empty.
+    const bool partida = !band.IsFooterKind() && altura > RoomOnNewPage(band.BandType);
+    if (band.BandType == TRLBandType::btSummary && band.AlignToBottom && !partida)
+        AlignBandToBottom(band, altura);
     int impresso = 0;
     // On a page as empty as it gets a band that does not fit is split rather than moved.
     bool aposQuebra = PageAsEmptyAsNew();
@@ -217,7 +243,9 @@ void TRLCustomPager::PlaceBand(TRLCustomBand& band, const TRLGraphicSurface& sur
         const int resto = altura - impresso;
         int corte = altura;  // print down to this row now
         if (resto > 0 && !band.IsFooterKind()) {
-            const int livre = FreeSpace(band.BandType);
+            const int livre = FreeSpace(band.BandType) - CabecaDaParte(band, impresso);
+            // A part holds more than the captions it starts with.
+            const int minimo = impresso == 0 ? std::max(0, band.SplitHeading) : impresso;
             if (resto > livre) {
                 if (aposQuebra) {
                     // A band taller than an empty page is split rather than run off the paper.
@@ -225,13 +253,13 @@ void TRLCustomPager::PlaceBand(TRLCustomBand& band, const TRLGraphicSurface& sur
                         corte = BreakRow(surface, impresso, livre);
                         if (corte <= impresso) corte = impresso + livre;
                     }
-                } else if (band.IntegralHeight || livre < 0) {
+                } else if ((band.IntegralHeight && !partida) || livre < 0) {
                     NewPage(&band, false);
                     aposQuebra = true;
                     continue;
                 } else {
                     corte = BreakRow(surface, impresso, livre);
-                    if (corte <= 0 || corte <= impresso) {
+                    if (corte <= 0 || corte <= minimo) {
                         NewPage(&band, KeepOnBreak() && impresso == 0);
                         aposQuebra = true;
                         continue;
@@ -240,10 +268,10 @@ void TRLCustomPager::PlaceBand(TRLCustomBand& band, const TRLGraphicSurface& sur
             }
         }
         const bool inteira = impresso == 0 && corte >= altura;
-        CopyPart(band, surface, impresso, corte - impresso, inteira);
-        currentRow_ += corte - impresso;
+        currentRow_ += CopyPart(band, surface, impresso, corte, inteira);
         impresso = corte;
-        if (impresso >= altura) return;
+        // Rows below the band's last text hold nothing worth a page of their own.
+        if (impresso >= altura || (!inteira && impresso >= ContentBottom(surface))) return;
         NewPage(&band, false);
         aposQuebra = true;
     }

@@ -36,6 +36,8 @@ public:
     // Where bands may end on this page, in this pager's coordinates, for a band of `type`.
     int BottomLimit(TRLBandType type) const;
     int FreeSpace(TRLBandType type) const { return BottomLimit(type) - currentRow_; }
+    // The room a band of `type` would have on a new page, below the bands that open it.
+    int RoomOnNewPage(TRLBandType type) const;
     // Puts a band's prepared surface at the current row, splitting or breaking pages as needed.
     void PlaceBand(TRLCustomBand& band, const TRLGraphicSurface& surface);
     // Prints one sorted list (bands CarbonCopies times, sub-details whole).
@@ -90,8 +92,9 @@ private:
     friend class TRLCustomBand;
     void PrintEntry(TRLCustomControl& entry);
     int BreakRow(const TRLGraphicSurface& surface, int printed, int free) const;
-    void CopyPart(const TRLCustomBand& band, const TRLGraphicSurface& surface, int from, int height,
-                  bool whole);
+    // Copies the band's rows [from, to) at the current row, as a part when not whole; returns the
+    // rows it took.
+    int CopyPart(const TRLCustomBand& band, const TRLGraphicSurface& surface, int from, int to, bool whole);
     void ClearPageCounters();
     // Nothing but the opening bands on this page and the pages around it: a new sheet would not
     // give a band more room.

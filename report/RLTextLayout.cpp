@@ -143,6 +143,7 @@ std::vector<TRLTextLine> QuebrarLinhas(const std::string& text, const TRLTextMea
     bool anteriorBranco = true;
     bool temNaoBranco = false;  // the line already holds a non-blank
     int largura = 0;
+    const int espaco = measurer.SpaceWidth();
     auto emitir = [&](size_t fim, bool quebrada) {
         std::u32string linha = s.substr(inicio, fim - inicio);
         linhas.push_back({ParaUtf8(quebrada ? SemBrancosFinais(linha) : linha), quebrada});
@@ -167,7 +168,9 @@ std::vector<TRLTextLine> QuebrarLinhas(const std::string& text, const TRLTextMea
         if (!branco) temNaoBranco = true;
         largura += measurer.CharWidth(c);
         anteriorBranco = branco;
-        if (availableWidth < 0 || largura <= availableWidth) {
+        // A line fits when it and a space do, as a label measures its text: drawn half a space in
+        // from the edge, its last letter then stays off the column's right rule.
+        if (availableWidth < 0 || largura + (branco ? 0 : espaco) <= availableWidth) {
             ++i;
             continue;
         }

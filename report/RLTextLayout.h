@@ -38,8 +38,9 @@ struct TRLTextLine {
     bool Wrapped = false;  // ended by the width, not by a line break or the end of the text
 };
 
-// Breaks a text into lines no wider than `availableWidth` (< 0: unlimited), greedily, at blanks;
-// CR, LF and CR LF end a line; a first word wider than the width stays whole on its line.
+// Breaks a text into lines that, followed by a space, are no wider than `availableWidth` (< 0:
+// unlimited), greedily, at blanks; CR, LF and CR LF end a line; a non-first word that does not fit
+// moves to the next line; a first word wider than the width stays whole on its line.
 std::vector<TRLTextLine> QuebrarLinhas(const std::string& text, const TRLTextMeasurer& measurer,
                                        int availableWidth);
 

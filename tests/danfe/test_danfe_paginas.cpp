@@ -2,6 +2,9 @@
 // picture objects of the pages (never through pixels).
 #include "DanfeTeste.h"
 
+#include "util/Code128.h"
+#include "util/UString.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -29,11 +32,22 @@ int Posicao(const TRLGraphicSurface& p, const std::string& texto) {
     return it == t.end() ? -1 : static_cast<int>(it - t.begin());
 }
 
-// Pictures wider than the landscape section titles (which are drawn as turned pictures).
 std::vector<const TRLGraphicObject*> Imagens(const TRLGraphicSurface& p) {
     std::vector<const TRLGraphicObject*> v;
     for (const TRLGraphicObject& o : p.Objects())
-        if (o.As<TRLImageObject>() && o.BoundsRect.Width() > 20) v.push_back(&o);
+        if (o.As<TRLImageObject>()) v.push_back(&o);
+    return v;
+}
+
+// The bars drawn on the page: the teeth, four points each, of the one filled black outline.
+std::vector<TRLPageRect> Barras(const TRLGraphicSurface& p) {
+    std::vector<TRLPageRect> v;
+    for (const TRLGraphicObject& o : p.Objects()) {
+        const auto* f = o.As<TRLPolygonObject>();
+        if (!f || f->Brush.Style != TRLBrushStyle::bsSolid || f->Points.size() < 8) continue;
+        for (size_t i = 0; i + 3 < f->Points.size(); i += 4)
+            v.push_back({f->Points[i + 1].X, f->Points[i + 1].Y, f->Points[i + 2].X, f->Points[i].Y});
+    }
     return v;
 }
 
@@ -401,7 +415,9 @@ TEST_P(EmAmbosOsLayouts, NumeroSerieECabecalho) {
         !paisagem);
 }
 
-TEST_P(EmAmbosOsLayouts, CodigoDoProdutoQuebraDepoisDe15SoNoRetrato) {
+// A long product code goes on over the next lines in both layouts: cut at its column's edges, it
+// would lose characters.
+TEST_P(EmAmbosOsLayouts, CodigoDoProdutoQuebraDepoisDe15) {
     const bool paisagem = GetParam();
     const std::string c40 = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789abcd";
     TNotaFiscal nf;
@@ -412,19 +428,30 @@ TEST_P(EmAmbosOsLayouts, CodigoDoProdutoQuebraDepoisDe15SoNoRetrato) {
     NovoItem(nf, 4, "ÁÉÍÓÚÀÈÌÒÙÂÊÎÔÛÇ");
     DanfePreparado d = PrepararEm(nf, paisagem);
     const TRLGraphicSurface& p = d.paginas[0];
-    EXPECT_TRUE(TemTexto(p, "ABCDEFGHIJKLMNO"));
-    if (paisagem) {
-        EXPECT_TRUE(TemTexto(p, "QRSTUVWXYZ012345"));
-        EXPECT_TRUE(TemTexto(p, c40));
-        EXPECT_TRUE(TemTexto(p, "ÁÉÍÓÚÀÈÌÒÙÂÊÎÔÛÇ"));
-    } else {
-        EXPECT_TRUE(TemTexto(p, "QRSTUVWXYZ01234"));
-        EXPECT_TRUE(TemTexto(p, "5"));
-        EXPECT_TRUE(TemTexto(p, c40.substr(0, 15)));
-        EXPECT_TRUE(TemTexto(p, c40.substr(15)));
-        EXPECT_TRUE(TemTexto(p, "ÁÉÍÓÚÀÈÌÒÙÂÊÎÔÛ"));
-        EXPECT_TRUE(TemTexto(p, "Ç"));
+    // The code column's lines: the texts in the box of the first code's line.
+    const TRLGraphicObject* primeira = nullptr;
+    for (const TRLGraphicObject& o : p.Objects())
+        if (const auto* t = o.As<TRLTextObject>(); t && !primeira && t->Text.rfind("ABCDEFGH", 0) == 0)
+            primeira = &o;
+    ASSERT_NE(primeira, nullptr);
+    std::string coluna;
+    int linhas = 0;
+    for (const TRLGraphicObject& o : p.Objects()) {
+        const auto* t = o.As<TRLTextObject>();
+        if (!t || o.BoundsRect.Left != primeira->BoundsRect.Left ||
+            o.BoundsRect.Width() != primeira->BoundsRect.Width())
+            continue;
+        coluna += t->Text;
+        ++linhas;
     }
+    EXPECT_EQ(coluna,
+              "ABCDEFGHIJKLMNO"
+              "QRSTUVWXYZ012345" +
+                  c40 + "ÁÉÍÓÚÀÈÌÒÙÂÊÎÔÛÇ")
+        << "characters lost";
+    EXPECT_FALSE(TemTexto(p, "QRSTUVWXYZ012345")) << "a second line after 15 characters at the latest";
+    EXPECT_FALSE(TemTexto(p, c40)) << "40 characters never fit one line";
+    EXPECT_GT(linhas, 6);
 }
 
 TEST_P(EmAmbosOsLayouts, ItensUmaVezEmOrdemDeSeqItemMesmoComFalhas) {
@@ -476,12 +503,12 @@ TEST_P(EmAmbosOsLayouts, LogoPadraoOuDaNotaOuNenhum) {
     TNotaFiscal nf;
     PreencherNota(nf);
     nf.tpImp = GetParam() ? "2" : "1";
-    EXPECT_EQ(Imagens(Preparar(nf, true).paginas.at(0)).size(), 2u);
-    EXPECT_EQ(Imagens(Preparar(nf, false).paginas.at(0)).size(), 1u);
+    EXPECT_EQ(Imagens(Preparar(nf, true).paginas.at(0)).size(), 1u);
+    EXPECT_EQ(Imagens(Preparar(nf, false).paginas.at(0)).size(), 0u);
     QImage logo(40, 20, QImage::Format_RGB32);
     logo.fill(Qt::blue);
     nf.Logo = &logo;
-    EXPECT_EQ(Imagens(Preparar(nf, false).paginas.at(0)).size(), 2u);
+    EXPECT_EQ(Imagens(Preparar(nf, false).paginas.at(0)).size(), 1u);
     nf.Logo = nullptr;
 }
 
@@ -490,15 +517,31 @@ TEST_P(EmAmbosOsLayouts, CodigoDeBarrasLargoDemaisEEncaixadoNaoCortado) {
     PreencherNota(nf);
     nf.ChaveNfe = "NFe35240112345678000190550010000012341000012345";
     DanfePreparado d = PrepararEm(nf, GetParam());
-    bool achou = false;
-    for (const TRLGraphicObject* o : Imagens(d.paginas[0])) {
-        const QImage barras = DecodificarImagem(o->As<TRLImageObject>()->Picture);
-        if (barras.height() != 35) continue;
-        achou = true;
-        EXPECT_LE(o->BoundsRect.Width(), 280);
-        EXPECT_GT(barras.width(), 280) << "the bars were cut";
+    const std::vector<TRLPageRect> barras = Barras(d.paginas[0]);
+    int modulos = 0;
+    const std::string padrao = CodificarCode128(nf.ChaveNfe);
+    for (char c : padrao) modulos += c - '0';
+    ASSERT_GT(modulos, 280) << "the key must be wider than the box for this test";
+    EXPECT_EQ(barras.size(), (padrao.size() + 1) / 2) << "every bar drawn: none cut";
+    ASSERT_FALSE(barras.empty());
+    EXPECT_LE(barras.back().Right - barras.front().Left, 280) << "squeezed into the box";
+}
+
+TEST_P(EmAmbosOsLayouts, CodigoDeBarrasDaChaveEmBarrasDeUmPixelPorModulo) {
+    TNotaFiscal nf;
+    PreencherNota(nf);
+    DanfePreparado d = PrepararEm(nf, GetParam());
+    const std::string padrao = CodificarCode128(TirarEspacos(nf.ChaveNfe));
+    const std::vector<TRLPageRect> barras = Barras(d.paginas[0]);
+    ASSERT_EQ(barras.size(), (padrao.size() + 1) / 2);
+    // Each bar as wide as its modules, each gap too: the bars are the pattern, pixel for pixel.
+    for (size_t i = 0; i < barras.size(); ++i) {
+        EXPECT_EQ(barras[i].Width(), padrao[2 * i] - '0') << "bar " << i;
+        EXPECT_EQ(barras[i].Height(), 35);
+        if (i > 0) {
+            EXPECT_EQ(barras[i].Left - barras[i - 1].Right, padrao[2 * i - 1] - '0') << "gap " << i;
+        }
     }
-    EXPECT_TRUE(achou);
 }
 
 INSTANTIATE_TEST_SUITE_P(Layouts, EmAmbosOsLayouts, testing::Values(false, true),
@@ -513,4 +556,22 @@ TEST(DanfePaginas, DescrPagadorFrete) {
         {"5", "9 - Sem Transporte"},    {"", "9 - Sem Transporte"},        {" 1", "9 - Sem Transporte"}};
     for (const auto& [codigo, texto] : casos)
         EXPECT_EQ(TFrtDanfe::DescrPagadorFrete(codigo), texto) << "'" << codigo << "'";
+}
+
+// A text wider than a fixed box keeps its beginning whatever its alignment: the volume species,
+// a long issuer name and street lose their end, never their start.
+TEST_P(EmAmbosOsLayouts, TextoLargoDemaisGuardaOComecoEmTodaCaixa) {
+    TNotaFiscal nf;
+    PreencherNota(nf);
+    nf.EspecieEmb = "CAIXAS DE MADEIRA REFORÇADA PARA TRANSPORTE";
+    TParticipante& emitente = nf.Participantes[0];
+    emitente.Razao = "INDÚSTRIA E COMÉRCIO DE MÓVEIS PLANEJADOS E ESTOFADOS FICTÍCIOS DO VALE LTDA";
+    emitente.Endereco = "AVENIDA DOUTOR ENGENHEIRO ALBERTO DE SOUZA MONTEIRO DE BARROS SOBRINHO";
+    DanfePreparado d = PrepararEm(nf, GetParam());
+    ASSERT_TRUE(TemTextoComecando(d.paginas[0], "CAIXAS DE MADEIRA"));
+    for (const TRLGraphicSurface& p : d.paginas)
+        for (const TRLGraphicObject& o : p.Objects())
+            if (const auto* t = o.As<TRLTextObject>(); t && t->Angle == 0) {
+                EXPECT_GE(t->Origin.X, o.BoundsRect.Left) << "\"" << t->Text << "\" loses its start";
+            }
 }

@@ -3,10 +3,12 @@
 
 #include "danfe/ConstrutorDanfe.h"
 #include "danfe/LayoutDanfe.h"
+#include "report/RLBarcode.h"
 #include "report/RLDraw.h"
 #include "report/RLImage.h"
 #include "report/RLLabel.h"
 #include "report/RLMemo.h"
+#include "report/RLTextLayout.h"
 
 #include <gtest/gtest.h>
 
@@ -126,11 +128,14 @@ TEST_P(LayoutDanfeTeste, ConstrutorCriaCadaControleComSeuTipoEMoldurasAntesDosTe
             case TipoControleDanfe::RotuloVertical:
                 EXPECT_NE(dynamic_cast<TRLAngleLabel*>(ctl), nullptr) << c.Nome;
                 break;
+            case TipoControleDanfe::Barras:
+                EXPECT_NE(dynamic_cast<TRLBarcode*>(ctl), nullptr) << c.Nome;
+                break;
             default:
                 EXPECT_NE(dynamic_cast<TRLCustomLabel*>(ctl), nullptr) << c.Nome;
                 break;
         }
-        if (c.Tipo != TipoControleDanfe::Imagem) {
+        if (c.Tipo != TipoControleDanfe::Imagem && c.Tipo != TipoControleDanfe::Barras) {
             EXPECT_EQ(ctl->Font().Name, "Times New Roman") << c.Nome;
         }
     }
@@ -141,6 +146,58 @@ TEST_P(LayoutDanfeTeste, ConstrutorCriaCadaControleComSeuTipoEMoldurasAntesDosTe
             EXPECT_FALSE(moldura && viuTexto) << b.Nome << ": " << filho->Name() << " drawn over a text";
             viuTexto = viuTexto || !moldura;
         }
+    }
+}
+
+namespace {
+
+// The frame a control stands in: the smallest rectangle of its band holding its top-left pixel.
+const ControleDanfe* MolduraDe(const LayoutDanfe& l, const ControleDanfe& c) {
+    const ControleDanfe* achada = nullptr;
+    for (const ControleDanfe& r : l.Controles) {
+        if (r.Tipo != TipoControleDanfe::Retangulo || std::string(r.Banda) != c.Banda) continue;
+        const CaixaDanfe& b = r.Caixa;
+        const bool dentro = c.Caixa.Left >= b.Left && c.Caixa.Left < b.Left + b.Width &&
+                            c.Caixa.Top >= b.Top && c.Caixa.Top < b.Top + b.Height;
+        if (dentro && (!achada || b.Width * b.Height < achada->Caixa.Width * achada->Caixa.Height))
+            achada = &r;
+    }
+    return achada;
+}
+
+}  // namespace
+
+// Every fixed caption, measured with the DANFE font, ends inside its own box and at least one
+// pixel before the right rule of the frame it stands in (that rule lies on the frame's
+// left + width, where the next frame starts); a turned title fits its frame's height.
+TEST_P(LayoutDanfeTeste, CadaLegendaFixaCabeNaSuaCaixaENaSuaMoldura) {
+    teste::GarantirAplicacao();
+    for (const ControleDanfe& c : L().Controles) {
+        const bool rotulo =
+            c.Tipo == TipoControleDanfe::Rotulo || c.Tipo == TipoControleDanfe::RotuloVertical;
+        if (!rotulo || *c.Legenda == '\0' || (c.Flags & flLarguraTotal)) continue;
+        SCOPED_TRACE(std::string(c.Nome) + " \"" + c.Legenda + "\"");
+        const TRLTextMeasurer m(FonteDoControle(c.Fonte));
+        const int comEspaco = m.TextWidth(std::string(c.Legenda) + " ");
+        const int glifos = m.TextWidth(c.Legenda);
+        const ControleDanfe* moldura = MolduraDe(L(), c);
+        if (c.Tipo == TipoControleDanfe::RotuloVertical) {
+            // Turned to read upwards from half a space above its box's bottom.
+            ASSERT_NE(moldura, nullptr);
+            EXPECT_GT(c.Caixa.Top + c.Caixa.Height - m.SpaceWidth() / 2 - glifos, moldura->Caixa.Top)
+                << "runs into the rule at " << moldura->Caixa.Top;
+            continue;
+        }
+        int inicio = c.Caixa.Left + m.SpaceWidth() / 2;
+        if (!(c.Flags & flLarguraAuto)) {
+            EXPECT_LE(comEspaco, c.Caixa.Width) << "cut by its own box";
+            if (c.Alinhamento == TRLTextAlignment::taCenter) inicio += (c.Caixa.Width - comEspaco) / 2;
+            if (c.Alinhamento == TRLTextAlignment::taRightJustify) inicio += c.Caixa.Width - comEspaco;
+        }
+        EXPECT_GE(inicio, moldura ? moldura->Caixa.Left + 1 : 0) << "starts on or before the left rule";
+        const int regraDireita =
+            moldura ? moldura->Caixa.Left + moldura->Caixa.Width : GetParam().larguraBanda;
+        EXPECT_LT(inicio + glifos, regraDireita) << "runs into the rule at " << regraDireita;
     }
 }
 

@@ -81,7 +81,9 @@ std::vector<Mudanca> MudancasDaLinha(const Linha& l) {
     if (!(f & (flLarguraTotal | flAlturaTotal))) m.push_back(Mudanca::Topo);
     if (!(f & (flLarguraTotal | (rotulo ? flLarguraAuto : 0u)))) m.push_back(Mudanca::Largura);
     if (!(f & (flAlturaTotal | (rotulo ? flLarguraAuto : 0u)))) m.push_back(Mudanca::Altura);
-    if (l.controle->Tipo != TipoControleDanfe::Imagem && !EhMoldura(*l.controle)) m.push_back(Mudanca::Fonte);
+    const bool semFonte =
+        l.controle->Tipo == TipoControleDanfe::Imagem || l.controle->Tipo == TipoControleDanfe::Barras;
+    if (!semFonte && !EhMoldura(*l.controle)) m.push_back(Mudanca::Fonte);
     if (*l.controle->Legenda != '\0') m.push_back(Mudanca::Legenda);
     return m;
 }
@@ -95,8 +97,9 @@ const Valores naoCobertosRetrato = {
     // fixtures begins well inside.
     {"labCanhoto1 (bandCanhoto)", "Height+1"},
     {"labDados17 (bandDados)", "Height+1"},
-    // The portrait barcode is drawn at its own height, cut at the box: a taller box shows no more.
-    {"labIdentifica11 (bandDados)", "Height+1"},
+    // A module of the bars is a whole pixel: one more pixel of box leaves the 277 modules of a key
+    // at one pixel each.
+    {"labIdentifica11 (bandDados)", "Width+1"},
     // The sub-detail reaches the foot of every sheet whatever its designed height.
     {"band RLSubDetail1", "Height+1"},
     // The additional information below it is aligned to the foot of the sheet, so the ISSQN band's
@@ -106,6 +109,7 @@ const Valores naoCobertosRetrato = {
 const Valores naoCobertosPaisagem = {
     // As in the portrait form.
     {"labFatura2 (bandFatura)", "Height+1"},
+    {"labIdentifica11 (bandDados)", "Width+1"},
     {"band RLSubDetail1", "Height+1"},
     {"band bandISSQN", "Height+1"},
 };

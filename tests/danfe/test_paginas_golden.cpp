@@ -32,6 +32,8 @@ const CasoGolden casos[] = {
     {"retrato-tres-folhas", "tests/fixtures/danfe/retrato-tres-folhas.xml"},
     {"infcpl-8000-retrato", "tests/fixtures/danfe/infcpl-8000-retrato.xml"},
     {"infcpl-8000-paisagem", "tests/fixtures/danfe/infcpl-8000-paisagem.xml"},
+    {"infcpl-8000-dois-itens-retrato", "tests/fixtures/danfe/infcpl-8000-dois-itens-retrato.xml"},
+    {"infcpl-16000-dois-itens-paisagem", "tests/fixtures/danfe/infcpl-16000-dois-itens-paisagem.xml"},
     {"homologacao-consumidor", "tests/fixtures/danfe/homologacao-consumidor.xml"},
     {"issqn-retrato", "tests/fixtures/danfe/issqn-retrato.xml"},
     {"locais-retrato", "tests/fixtures/danfe/locais-retrato.xml"},

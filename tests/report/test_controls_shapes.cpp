@@ -1,12 +1,16 @@
 // Lines and boxes, pictures and rotated labels as they are recorded on a page.
 #include "test_prepare_apoio.h"
 
+#include "report/RLBarcode.h"
 #include "report/RLDraw.h"
 #include "report/RLImage.h"
 #include "report/RLTextLayout.h"
 
+#include "report/RLPagePainter.h"
+
 #include <QBuffer>
 #include <QImage>
+#include <QPainter>
 
 using namespace luvenor;
 using namespace luvenor::teste;
@@ -69,6 +73,25 @@ TEST(Desenho, RetanguloNaUltimaLinhaEColunaDaCaixa) {
     EXPECT_EQ(Pontos(caixa), (std::vector<TRLPagePoint>{{11, 21}, {108, 21}, {108, 68}, {11, 68}}));
     caixa.Pen.Width = 4;
     EXPECT_EQ(Pontos(caixa), (std::vector<TRLPagePoint>{{12, 22}, {108, 22}, {108, 68}, {12, 68}}));
+}
+
+TEST(Desenho, RetanguloComBordasPartilhadasTerminaOndeOVizinhoComeca) {
+    TRLDraw esquerda("esquerda");
+    esquerda.SetBounds(10, 20, 100, 50);
+    esquerda.SharedEdges = true;
+    TRLDraw direita("direita");
+    direita.SetBounds(110, 20, 40, 50);
+    direita.SharedEdges = true;
+    TRLDraw abaixo("abaixo");
+    abaixo.SetBounds(10, 70, 100, 10);
+    abaixo.SharedEdges = true;
+    const auto e = Pontos(esquerda);
+    EXPECT_EQ(e, (std::vector<TRLPagePoint>{{10, 20}, {110, 20}, {110, 70}, {10, 70}}));
+    EXPECT_EQ(Pontos(direita).front().X, e[1].X) << "one rule between side-by-side boxes";
+    EXPECT_EQ(Pontos(abaixo).front().Y, e[2].Y) << "one rule between stacked boxes";
+    // A line keeps its own length.
+    esquerda.DrawKind = TRLDrawKind::dkLine;
+    EXPECT_EQ(Pontos(esquerda), (std::vector<TRLPagePoint>{{10, 44}, {109, 44}}));
 }
 
 TEST(Desenho, AnguloGiraNoSentidoAntiHorarioDentroDaCaixa) {
@@ -178,33 +201,63 @@ TEST(Imagem, JpegImprimeComoBitmap) {
     EXPECT_THROW(logo.LoadPicture("não é imagem"), std::runtime_error);
 }
 
-TEST(RotuloGirado, NoventaGrausLeDeBaixoParaCimaNaBaseDaCaixa) {
+TEST(RotuloGirado, NoventaGrausGravadoComoTextoGiradoNaBaseDaCaixa) {
     TRLAngleLabel rotulo("labVertical");
     rotulo.SetFont(FonteTimes(11, true));
     rotulo.AutoSize = false;
     rotulo.Angle = 90.0;
     rotulo.Layout = TRLTextLayout::tlBottom;
     rotulo.SetBounds(0, 0, 30, 200);
-    rotulo.SetCaption("RECEBEMOS");
+    rotulo.SetCaption("DESTINATÁRIO");
     TRLGraphicSurface s(100, 300);
     rotulo.Draw(s, 0, 0);
-    TRLPageRect caixa;
-    const QImage img = ImagemGravada(s, &caixa);
+    EXPECT_EQ(Primeiro(s, TRLObjectKind::Image), nullptr) << "no picture: it would blur and wipe rules";
+    const TRLGraphicObject* o = Primeiro(s, TRLObjectKind::Text);
+    ASSERT_NE(o, nullptr);
+    const auto* t = o->As<TRLTextObject>();
     const TRLTextMeasurer m(FonteTimes(11, true));
-    const int w = m.TextWidth("RECEBEMOS ");
-    const int h = m.TextHeight();
-    EXPECT_EQ(caixa.Bottom, 200);
-    EXPECT_EQ(caixa.Left, 0);
-    EXPECT_EQ(caixa.Height(), w);
-    EXPECT_EQ(caixa.Width(), h);
-    // the trailing space ends up at the top: the text starts at the bottom and reads upwards
-    auto linhaEscura = [&img](int y) {
-        for (int x = 0; x < img.width(); ++x)
-            if (qGray(img.pixel(x, y)) < 128) return true;
-        return false;
-    };
-    EXPECT_FALSE(linhaEscura(0));
-    EXPECT_TRUE(linhaEscura(img.height() - 3));
+    const int w = m.TextWidth("DESTINATÁRIO ");
+    EXPECT_EQ(t->Text, "DESTINATÁRIO") << "accents kept";
+    EXPECT_EQ(t->Angle, 90);
+    EXPECT_EQ(t->Brush.Style, TRLBrushStyle::bsClear) << "transparent";
+    EXPECT_EQ(o->BoundsRect, (TRLPageRect{0, 200 - w, m.TextHeight(), 200}));
+    // It reads upwards from half a space above the box's bottom.
+    EXPECT_EQ(t->Origin, (TRLPagePoint{0, 200 - m.SpaceWidth() / 2}));
+}
+
+TEST(RotuloGirado, DesenhadoNitidoSemApagarARegraDebaixo) {
+    TRLGraphicSurface s(40, 120);
+    s.Pen = TRLPen{};
+    s.Line(4, 0, 4, 120);  // a rule the title stands on
+    TRLAngleLabel rotulo("labVertical");
+    rotulo.SetFont(FonteTimes(9));
+    rotulo.Angle = 90.0;
+    rotulo.Layout = TRLTextLayout::tlBottom;
+    rotulo.SetBounds(0, 10, 12, 100);
+    rotulo.AutoSize = false;
+    rotulo.SetCaption("CÁLCULO");
+    rotulo.Draw(s, 0, 0);
+    // At 4 device pixels a design pixel, as a 384-dpi printer sees it.
+    QImage img(160, 480, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    {
+        QPainter p(&img);
+        DesenharPagina(s, TRLMacros{}, p, QRectF(0, 0, 160, 480));
+    }
+    const TRLTextMeasurer m(FonteTimes(9));
+    const int topoTexto = 4 * (110 - m.TextWidth("CÁLCULO") - m.SpaceWidth() / 2);
+    int escurosNoTexto = 0;
+    int escurosAcima = 0;
+    for (int y = 0; y < 480; ++y) {
+        EXPECT_LT(qGray(img.pixel(17, y)), 128) << "the rule was wiped at row " << y;
+        for (int x = 24; x < 48; ++x) {
+            if (qGray(img.pixel(x, y)) >= 128) continue;
+            // Device glyphs may reach a design pixel past their measured advance.
+            (y >= topoTexto - 8 && y < 440 ? escurosNoTexto : escurosAcima)++;
+        }
+    }
+    EXPECT_GT(escurosNoTexto, 200) << "the title is not drawn";
+    EXPECT_EQ(escurosAcima, 0) << "the title runs past its length";
 }
 
 TEST(RotuloGirado, AutoSizeTomaACaixaGirada) {
@@ -215,4 +268,54 @@ TEST(RotuloGirado, AutoSizeTomaACaixaGirada) {
     const TRLTextMeasurer m(FonteTimes(9));
     EXPECT_EQ(rotulo.Width, m.TextHeight());
     EXPECT_EQ(rotulo.Height, m.TextWidth("ABC "));
+}
+
+namespace {
+
+// The bars of a barcode's outline: its teeth, four corners each, foot first.
+std::vector<TRLPageRect> DentesDoPente(const TRLPolygonObject& p) {
+    std::vector<TRLPageRect> r;
+    for (size_t i = 0; i + 3 < p.Points.size(); i += 4)
+        r.push_back({p.Points[i + 1].X, p.Points[i + 1].Y, p.Points[i + 2].X, p.Points[i].Y});
+    return r;
+}
+
+std::vector<TRLPageRect> Barras(TRLBarcode& b) {
+    TRLGraphicSurface s(800, 100);
+    b.Draw(s, 0, 0);
+    std::vector<TRLPageRect> r;
+    for (const auto& o : s.Objects()) {
+        EXPECT_NE(o.Kind(), TRLObjectKind::Image) << "bars are an outline, never a picture";
+        if (const auto* p = o.As<TRLPolygonObject>()) {
+            EXPECT_EQ(p->Brush, (TRLBrush{clBlack, TRLBrushStyle::bsSolid}));
+            EXPECT_EQ(p->Pen.Style, TRLPenStyle::psClear) << "no pen to widen the bars";
+            EXPECT_TRUE(r.empty()) << "all bars in one outline";
+            r = DentesDoPente(*p);
+        }
+    }
+    return r;
+}
+
+}  // namespace
+
+TEST(Barras, CadaModuloEmPixelsInteirosAPartirDaEsquerda) {
+    TRLBarcode b("barras");
+    b.SetBounds(10, 5, 40, 20);
+    b.Pattern = "2131";  // bar 2, space 1, bar 3, space 1: 7 modules, 5 pixels each in 40
+    EXPECT_EQ(b.Modules(), 7);
+    EXPECT_EQ(Barras(b), (std::vector<TRLPageRect>{{10, 5, 20, 25}, {25, 5, 40, 25}}));
+    b.SetBounds(10, 5, 13, 20);  // room for one pixel a module
+    EXPECT_EQ(Barras(b), (std::vector<TRLPageRect>{{10, 5, 12, 25}, {13, 5, 16, 25}}));
+}
+
+TEST(Barras, PadraoMaisLargoQueACaixaEApertadoNuncaCortado) {
+    TRLBarcode b("barras");
+    b.SetBounds(0, 0, 10, 20);
+    b.Pattern = "11111111111111111111";  // 20 modules in 10 pixels
+    const auto barras = Barras(b);
+    ASSERT_EQ(barras.size(), 10u) << "no bar lost";
+    EXPECT_EQ(barras.front().Left, 0);
+    EXPECT_LE(barras.back().Right, 10);
+    b.Pattern = "";
+    EXPECT_TRUE(Barras(b).empty());
 }

@@ -196,9 +196,16 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         CasoDeQuebraDeLinha{"palavra_que_passa_vai_para_a_linha_seguinte",
                             "aaaa bbbb cccc",
-                            "aaaa bbbb",
+                            "aaaa bbbb ",
                             0,
                             {"aaaa bbbb", "cccc"},
+                            {true, false}},
+        // Drawn half a space in, a line as wide as its box would end on the box's right rule.
+        CasoDeQuebraDeLinha{"ultima_palavra_que_so_cabe_sem_o_espaco_vai_para_a_linha_seguinte",
+                            "LUVA - TAMANHO G",
+                            "LUVA - TAMANHO G",
+                            0,
+                            {"LUVA - TAMANHO", "G"},
                             {true, false}},
         CasoDeQuebraDeLinha{"primeira_palavra_longa_fica_inteira",
                             "aaaaaaaaaaaa bb",
@@ -216,14 +223,14 @@ INSTANTIATE_TEST_SUITE_P(
                             {false, false, false, false}},
         CasoDeQuebraDeLinha{
             "linhas_vazias_contam", "a\r\n\r\nb\r\n", "abcdefgh", 0, {"a", "", "b"}, {false, false, false}},
-        CasoDeQuebraDeLinha{"tab_vale_oito_espacos", "a\tb", "a        b", 0, {"a\tb"}, {false}},
+        CasoDeQuebraDeLinha{"tab_vale_oito_espacos", "a\tb", "a        b ", 0, {"a\tb"}, {false}},
         CasoDeQuebraDeLinha{
             "tab_que_passa_quebra_no_branco", "a\tb", "a        b", -1, {"a", "b"}, {true, false}},
         CasoDeQuebraDeLinha{
             "sem_quebra_automatica", "aaaa bbbb cccc dddd", "", 0, {"aaaa bbbb cccc dddd"}, {false}},
         CasoDeQuebraDeLinha{"texto_vazio_tem_uma_linha", "", "a", 0, {""}, {false}},
         CasoDeQuebraDeLinha{
-            "acentos_nao_se_partem", "ação útil é", "ação útil", 0, {"ação útil", "é"}, {true, false}}),
+            "acentos_nao_se_partem", "ação útil é", "ação útil ", 0, {"ação útil", "é"}, {true, false}}),
     [](const auto& info) { return std::string(info.param.nome); });
 
 // The text of a control never takes the brush an earlier drawing left on the surface (the white
@@ -298,7 +305,7 @@ TEST(Memo, AutoSizeCresceComAsLinhasEABandaAcompanha) {
     banda.SetBounds(0, 0, 734, 13);
     auto& memo = banda.Criar<TRLMemo>("memo");
     memo.SetFont(FonteTimes(9));
-    memo.SetBounds(10, 0, m.TextWidth("aaaa bbbb"), 13);
+    memo.SetBounds(10, 0, m.TextWidth("aaaa bbbb "), 13);
     memo.SetText("aaaa bbbb cccc dddd eeee");
     EXPECT_EQ(memo.Height, 3 * lh);
     EXPECT_EQ(banda.Height, 13 + 3 * lh - 13);

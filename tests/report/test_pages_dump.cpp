@@ -80,6 +80,15 @@ TEST(DumpDePaginas, CadaTipoDeObjetoNumaLinhaComCamposNaOrdemFixa) {
     EXPECT_EQ(resto.substr(0, 12).find_first_not_of("0123456789abcdef"), std::string::npos) << resto;
 }
 
+TEST(DumpDePaginas, TextoGiradoMostraSeuAngulo) {
+    TRLGraphicSurface p(100, 100);
+    p.RotatedText({0, 10, 9, 60}, {0, 58}, "DESTINATÁRIO", 90, tfUnclipped);
+    p.TextOut({0, 70, 50, 80}, 1, 70, "nivelado", tfUnclipped);
+    const std::string dump = DescreverPagina(p, Loja());
+    EXPECT_NE(dump.find("at=0,58 flags=Unclipped angle=90 \"DESTINATÁRIO\""), std::string::npos) << dump;
+    EXPECT_EQ(dump.find("angle=0"), std::string::npos) << "a level text shows no angle";
+}
+
 struct CasoTexto {
     const char* nome;
     std::string texto;

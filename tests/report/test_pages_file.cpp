@@ -133,6 +133,27 @@ TEST(PageFileLayout, TextObjectIsWrittenByteForByte) {
     EXPECT_EQ(EscreverPagina(p), PaginaManual(1, TextoManual()));
 }
 
+TEST(PageFileLayout, TurnedTextAddsItsAngleAfterTheLevelTextsBytes) {
+    TRLGraphicSurface nivelada(100, 50);
+    nivelada.Macros().Set("PageNo", "1");
+    nivelada.SetGroupId(7);
+    nivelada.Font = TRLPageFont{"Arial", 96, 0, qRgb(0, 0, 128), -9, TRLFontPitch::fpDefault, 7, pfsBold};
+    nivelada.Brush = TRLBrush{qRgb(1, 2, 3), TRLBrushStyle::bsClear};
+    TRLGraphicSurface girada = nivelada;
+    nivelada.TextRect({1, 2, 90, 14}, 4, 5, "Ação", TRLPageAlignment::Left, TRLPageLayout::Top, tfUnclipped);
+    girada.RotatedText({1, 2, 90, 14}, {4, 5}, "Ação", 90, tfUnclipped);
+    const std::string a = EscreverPagina(nivelada);
+    const std::string b = EscreverPagina(girada);
+    // The object's body grows by the four bytes of the angle (its length prefix says so) and
+    // nothing else changes, so a reader that stops at the font still reads the text.
+    ASSERT_EQ(b.size(), a.size() + 4);
+    EXPECT_EQ(b.substr(b.size() - 4), std::string("\x5a\0\0\0", 4));
+    const TRLGraphicSurface lida = LerPagina(b, 1);
+    ASSERT_EQ(lida.Objects().size(), 1u);
+    EXPECT_EQ(lida.Objects()[0], girada.Objects()[0]);
+    EXPECT_EQ(LerPagina(a, 1).Objects()[0].As<TRLTextObject>()->Angle, 0) << "older files hold level texts";
+}
+
 TEST(PageFileLayout, ShapesAreWrittenByteForByte) {
     TRLGraphicSurface p(100, 50);
     p.Macros().Set("PageNo", "1");
