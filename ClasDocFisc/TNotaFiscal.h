@@ -83,6 +83,8 @@ namespace luvenor {
     CAMPO(Texto, CnpjTransp)                                        \
     CAMPO(Texto, CnpjRetirada)                                      \
     CAMPO(Texto, CnpjEntrega)                                       \
+    /* A consumer named by a foreign id (idEstrangeiro) in Cnpj. */ \
+    CAMPO(Logico, ConsumidorEstrangeiro)                            \
     COLECAO(TColeParticipante, Participantes)                       \
                                                                     \
     /* Invoice totals */                                            \
@@ -98,6 +100,8 @@ namespace luvenor {
     CAMPO(Real, TotTrib)                                            \
     CAMPO(Real, PrcTrib)                                            \
     CAMPO(Texto, MsgTrib)                                           \
+    /* The change handed back to a consumer who paid more. */       \
+    CAMPO(Real, VlrTroco)                                           \
                                                                     \
     /* ICMS */                                                      \
     CAMPO(Real, BaseIcms)                                           \
@@ -219,6 +223,9 @@ namespace luvenor {
     CAMPO(Texto, XmlNfe)                                            \
     CAMPO(Texto, XmlAssinado)                                       \
     CAMPO(Texto, XmlDistrib)                                        \
+    /* A consumer invoice's QR code text and its key-lookup page. */ \
+    CAMPO(Texto, QrCodeNfce)                                        \
+    CAMPO(Texto, UrlChaveNfce)                                      \
                                                                     \
     /* Cancellation, correction, contingency, denial and voiding */ \
     CAMPO(Texto, MotivoCanc)                                        \
@@ -283,5 +290,10 @@ public:
 
 template <>
 std::span<const TCampo<TNotaFiscal>> TabelaCampos<TNotaFiscal>();
+
+// Whether the record is a consumer invoice (NFC-e, model 65) rather than an NF-e (model 55).
+inline bool EhNfce(const TNotaFiscal& nf) {
+    return nf.Modelo == "65";
+}
 
 }  // namespace luvenor

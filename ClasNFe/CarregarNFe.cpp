@@ -17,7 +17,12 @@ std::string ErroAbertura(const std::string& caminho, const std::string& mensagem
 NoXml ElementoNfeProc(xmlDoc* documento) {
     // The document's top-level nodes: only one of them can be an element.
     for (xmlNode* no = documento->children; no; no = no->next) {
-        if (NoXml(no).Chamado("nfeProc")) return NoXml(no);
+        const NoXml elemento(no);
+        if (elemento.Chamado("nfeProc")) return elemento;
+        // A consumer invoice issued in contingency is printed before it is authorised, from the
+        // signed NFe alone; an NF-e's DANFE still needs the distribution file.
+        if (elemento.Chamado("NFe") && LimparTexto(elemento.Filho("infNFe").Filho("ide").Filho("mod").Texto()) == "65")
+            return elemento;
     }
     return NoXml();
 }

@@ -27,7 +27,8 @@ constexpr const char* ajudaDanfe = R"(usage: luvenor-cli danfe FILE.xml -o OUT.p
        luvenor-cli danfe FILE.xml... --outdir DIR [--formato pdf|png|rpf] [options]
 
 Reads each NF-e distribution file as the viewer does and writes its DANFE, portrait or
-landscape as the invoice's tpImp asks. The extension of OUT chooses the format: a PDF
+landscape as the invoice's tpImp asks; a consumer invoice (NFC-e, model 65) gets its
+DANFE NFC-e on an 80 mm roll, as one page as long as its content. The extension of OUT chooses the format: a PDF
 with every page, one PNG per page (OUT-1.png, OUT-2.png, ...) or the prepared-page file
 that the preview saves (.rpf). With --outdir every input gives DIR/NAME.EXT, NAME being
 the input's name without its extension.
@@ -39,6 +40,8 @@ the input's name without its extension.
                   built-in logo
   --sem-credito   leave the viewer's credit line out of the additional information
   --parcial       also write the DANFE of a file whose read stopped early
+  --bobina 80|58  the roll's width of an NFC-e's DANFE, in mm (default 80)
+  --a4            print an NFC-e's DANFE on A4 sheets instead of a roll
   --exigir-assinatura
                   write no DANFE for a file that is not the signed and authorised one
                   (as luvenor-cli verify checks it: signature, protocol, access key)
@@ -170,6 +173,11 @@ std::string Exportar(const TRLGraphicStorage& paginas, const std::string& saida,
     return {};
 }
 
+const char* Disposicao(const TFrtDanfe& formulario) {
+    if (formulario.RLReport1().ContinuousPaper) return "roll";
+    return formulario.Paisagem() ? "landscape" : "portrait";
+}
+
 struct Trabalho {
     std::string entrada;
     std::string saida;
@@ -189,7 +197,7 @@ int ConverterArquivo(const Trabalho& t, const Opcoes& o, const QImage& logo) {
             }
             if (o.verbose)
                 std::fprintf(stderr, "%s -> %s: %s, %d page(s), %.1f ms\n", t.entrada.c_str(),
-                             t.saida.c_str(), formulario.Paisagem() ? "landscape" : "portrait",
+                             t.saida.c_str(), Disposicao(formulario),
                              paginas.Count(), Milissegundos(inicio));
             return true;
         });

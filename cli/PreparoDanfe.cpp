@@ -24,6 +24,16 @@ bool LerOpcaoDanfe(int argc, char** argv, int& i, OpcoesDanfe& o, std::string& e
         o.parcial = true;
     } else if (arg == "--exigir-assinatura") {
         o.exigirAssinatura = true;
+    } else if (arg == "--bobina") {
+        const std::string largura = i + 1 < argc ? argv[++i] : "";
+        if (largura == "80")
+            o.formatoNfce = FormatoNfce::Bobina80;
+        else if (largura == "58")
+            o.formatoNfce = FormatoNfce::Bobina58;
+        else
+            erro = "--bobina must be 80 or 58 (the roll's width in mm), not '" + largura + "'";
+    } else if (arg == "--a4") {
+        o.formatoNfce = FormatoNfce::A4;
     } else {
         return false;
     }
@@ -43,12 +53,15 @@ namespace {
 int Preparar(const char* comando, const std::string& arquivo, TNotaFiscal& nf, const OpcoesDanfe& o,
              const UsarDanfe& usar) {
     int codigo = SaidaNaoGravada;
-    ImprimirDanfe(nf, o.logo.empty(), [&](TFrtDanfe& formulario) {
-        TRLReport& relatorio = formulario.RLReport1();
-        relatorio.ShowProgress = false;
-        if (!relatorio.PreparePages()) return;  // the engine has shown its message on stderr
-        if (usar(formulario, relatorio.Pages())) codigo = SaidaOk;
-    });
+    ImprimirDanfe(
+        nf, o.logo.empty(),
+        [&](TFrtDanfe& formulario) {
+            TRLReport& relatorio = formulario.RLReport1();
+            relatorio.ShowProgress = false;
+            if (!relatorio.PreparePages()) return;  // the engine has shown its message on stderr
+            if (usar(formulario, relatorio.Pages())) codigo = SaidaOk;
+        },
+        o.formatoNfce);
     if (nf.NumLcto < 1)
         std::fprintf(stderr, "luvenor-cli %s: %s: the invoice has no number; no DANFE made\n", comando,
                      arquivo.c_str());

@@ -2,6 +2,7 @@
 // What the commands that make a DANFE (danfe, pages) share: the options that shape the DANFE and
 // the road from an NF-e file to its prepared pages.
 #include "cli/CodigosSaida.h"
+#include "danfe/FormatoNfce.h"
 
 #include <QImage>
 
@@ -20,9 +21,10 @@ struct OpcoesDanfe {
     bool semCredito = false;
     bool parcial = false;
     bool exigirAssinatura = false;  // no pages for a file that is not the signed, authorised one
+    FormatoNfce formatoNfce = FormatoNfce::Bobina80;  // the paper of a consumer invoice's DANFE
 };
 
-// When argv[i] is --logo, --sem-credito, --parcial or --exigir-assinatura, reads it (and the value it takes)
+// When argv[i] is --logo, --sem-credito, --parcial, --exigir-assinatura, --bobina or --a4, reads it (and the value it takes)
 // into `o` and returns true; `erro` then holds a usage error or stays empty.
 bool LerOpcaoDanfe(int argc, char** argv, int& i, OpcoesDanfe& o, std::string& erro);
 

@@ -1,5 +1,6 @@
 #include "danfe/ConstrutorDanfe.h"
 
+#include "danfe/QrCodeDanfe.h"
 #include "report/RLDraw.h"
 #include "report/RLImage.h"
 #include "report/RLLabel.h"
@@ -63,6 +64,11 @@ TRLCustomControl& CriarConteudo(TRLCustomControl& banda, const ControleDanfe& li
     switch (linha.Tipo) {
         case TipoControleDanfe::Imagem:
             return CriarImagem(banda, linha);
+        case TipoControleDanfe::QrCode: {
+            auto& q = banda.Criar<TQrCodeDanfe>(linha.Nome);
+            q.Behavior = beSiteExpander;
+            return q;
+        }
         case TipoControleDanfe::Memo: {
             auto& m = banda.Criar<TRLMemo>(linha.Nome);
             DefinirTexto(m, linha);
@@ -156,6 +162,7 @@ std::unique_ptr<TRLReport> ConstruirRelatorio(const LayoutDanfe& layout, MapaCon
         const int esquerda = noRelatorio ? margem : 0;
         TRLCustomControl* criado = nullptr;
         if (b.Tipo == TipoBandaDanfe::SubDetalhe) {
+            topoSubDetalhe = 0;  // each sub-detail stacks its own bands from its top
             auto& sub = pai->second->Criar<TRLSubDetail>(b.Nome);
             sub.IntegralHeight = b.IntegralHeight;
             criado = &sub;

@@ -17,6 +17,7 @@ enum class TipoControleDanfe : unsigned char {
     InfoSistema,     // page number or page count with a fixed prefix
     Retangulo,       // framing box: 1-pixel black pen, white fill
     Linha,           // horizontal line across its box
+    QrCode,          // QR code of its text, drawn as squares, centred in its box
 };
 
 // Size and behaviour flags of a row; a row without any is a fixed-size control.
