@@ -161,7 +161,8 @@ void TFrtDanfeNfce::PreencherTotaisNfce() {
     Legenda("labQtdItens", std::to_string(nf.ItensNF.Count()));
     Legenda("labVlrTotal", Valor(nf.TotItem));
     Legenda("labDesconto", Valor(nf.TotDesc));
-    // What the consumer pays beyond the goods, in one line as the roll has room for.
+    // Freight, insurance and other charges: what the consumer pays beyond the goods, in one line
+    // as the roll has room for.
     Legenda("labOutras", Valor(nf.TotFrete + nf.TotSeguro + nf.TotOutros));
     Legenda("labVlrPagar", Valor(nf.TotNota));
     Legenda("labTroco", Valor(nf.VlrTroco));
