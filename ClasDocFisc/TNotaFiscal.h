@@ -83,7 +83,7 @@ namespace luvenor {
     CAMPO(Texto, CnpjTransp)                                        \
     CAMPO(Texto, CnpjRetirada)                                      \
     CAMPO(Texto, CnpjEntrega)                                       \
-    /* A consumer named by a foreign id (idEstrangeiro) in Cnpj. */ \
+    /* Cnpj holds the consumer's foreign id (idEstrangeiro) */      \
     CAMPO(Logico, ConsumidorEstrangeiro)                            \
     COLECAO(TColeParticipante, Participantes)                       \
                                                                     \
@@ -100,7 +100,7 @@ namespace luvenor {
     CAMPO(Real, TotTrib)                                            \
     CAMPO(Real, PrcTrib)                                            \
     CAMPO(Texto, MsgTrib)                                           \
-    /* The change handed back to a consumer who paid more. */       \
+    /* The change handed back to the consumer */                    \
     CAMPO(Real, VlrTroco)                                           \
                                                                     \
     /* ICMS */                                                      \
@@ -223,7 +223,7 @@ namespace luvenor {
     CAMPO(Texto, XmlNfe)                                            \
     CAMPO(Texto, XmlAssinado)                                       \
     CAMPO(Texto, XmlDistrib)                                        \
-    /* A consumer invoice's QR code text and its key-lookup page. */ \
+    /* NFC-e: the QR code's text and the key-lookup page */         \
     CAMPO(Texto, QrCodeNfce)                                        \
     CAMPO(Texto, UrlChaveNfce)                                      \
                                                                     \

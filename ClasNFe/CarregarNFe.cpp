@@ -21,7 +21,8 @@ NoXml ElementoNfeProc(xmlDoc* documento) {
         if (elemento.Chamado("nfeProc")) return elemento;
         // A consumer invoice issued in contingency is printed before it is authorised, from the
         // signed NFe alone; an NF-e's DANFE still needs the distribution file.
-        if (elemento.Chamado("NFe") && LimparTexto(elemento.Filho("infNFe").Filho("ide").Filho("mod").Texto()) == "65")
+        if (elemento.Chamado("NFe") &&
+            LimparTexto(elemento.Filho("infNFe").Filho("ide").Filho("mod").Texto()) == "65")
             return elemento;
     }
     return NoXml();

@@ -197,8 +197,7 @@ int ConverterArquivo(const Trabalho& t, const Opcoes& o, const QImage& logo) {
             }
             if (o.verbose)
                 std::fprintf(stderr, "%s -> %s: %s, %d page(s), %.1f ms\n", t.entrada.c_str(),
-                             t.saida.c_str(), Disposicao(formulario),
-                             paginas.Count(), Milissegundos(inicio));
+                             t.saida.c_str(), Disposicao(formulario), paginas.Count(), Milissegundos(inicio));
             return true;
         });
 }

@@ -81,7 +81,8 @@ std::string LerArgumentosPaginas(int argc, char** argv, Argumentos& a) {
     if (a.ajuda) return {};
     if (a.arquivo.empty()) return "no input file given";
     if (opcaoDanfe && PaginasSalvas(a.arquivo))
-        return "--logo, --sem-credito, --parcial, --exigir-assinatura, --bobina and --a4 shape a DANFE; a page file's pages "
+        return "--logo, --sem-credito, --parcial, --exigir-assinatura, --bobina and --a4 shape a DANFE; a "
+               "page file's pages "
                "are printed as saved";
     return {};
 }

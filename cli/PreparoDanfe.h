@@ -24,8 +24,8 @@ struct OpcoesDanfe {
     FormatoNfce formatoNfce = FormatoNfce::Bobina80;  // the paper of a consumer invoice's DANFE
 };
 
-// When argv[i] is --logo, --sem-credito, --parcial, --exigir-assinatura, --bobina or --a4, reads it (and the value it takes)
-// into `o` and returns true; `erro` then holds a usage error or stays empty.
+// When argv[i] is --logo, --sem-credito, --parcial, --exigir-assinatura, --bobina or --a4, reads it (and the
+// value it takes) into `o` and returns true; `erro` then holds a usage error or stays empty.
 bool LerOpcaoDanfe(int argc, char** argv, int& i, OpcoesDanfe& o, std::string& erro);
 
 // The --logo picture in `logo` (left null without --logo); false, with the message on stderr, when

@@ -185,8 +185,8 @@ void Montar(const Escala& e, FormaMontada& f) {
         f.bandas.push_back(b);
     }
     for (const ControleDanfe& c : controles) f.controles.push_back(Ajustar(c, largura, e.tipo));
-    f.layout = {e.nome, false, larguraPagina, MilimetrosParaPixels(e.alturaMm), e.margemMm, f.bandas,
-                f.controles};
+    f.layout = {e.nome,     false,    larguraPagina, MilimetrosParaPixels(e.alturaMm),
+                e.margemMm, f.bandas, f.controles};
 }
 
 }  // namespace

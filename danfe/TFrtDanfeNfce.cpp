@@ -83,7 +83,8 @@ std::vector<std::string> TFrtDanfeNfce::LinhasConsumidor(const TNotaFiscal& nf) 
         documento = "ID ESTRANGEIRO: " + numero;
     else if (!Vazio(numero))
         documento = (SoNumeros(numero).size() == 11 ? "CPF: " : "CNPJ: ") + MascaraCnpjCpf(numero);
-    std::vector<std::string> linhas{Vazio(documento) ? std::string("CONSUMIDOR") : "CONSUMIDOR - " + documento};
+    std::vector<std::string> linhas{Vazio(documento) ? std::string("CONSUMIDOR")
+                                                     : "CONSUMIDOR - " + documento};
     if (!Vazio(consumidor.Razao)) linhas.push_back(TirarEspacos(consumidor.Razao));
     const std::string rua = LinhaRua(consumidor);
     if (!Vazio(rua)) linhas.push_back(rua);
@@ -96,7 +97,8 @@ void TFrtDanfeNfce::bandEmitenteBeforePrint(TRLCustomControl&, bool&) {
 }
 
 void TFrtDanfeNfce::bandAvisosBeforePrint(TRLCustomControl&, bool& PrintIt) {
-    const std::vector<std::string> avisos = NotaFiscalDanfe ? Avisos(*NotaFiscalDanfe) : std::vector<std::string>{};
+    const std::vector<std::string> avisos =
+        NotaFiscalDanfe ? Avisos(*NotaFiscalDanfe) : std::vector<std::string>{};
     LinhasDoMemo("memAvisos", avisos);
     PrintIt = !avisos.empty();
 }
@@ -108,9 +110,9 @@ void TFrtDanfeNfce::bandItemBeforePrint(TRLCustomControl&, bool&) {
     if (posicao < 0 || posicao >= itens.Count()) return;
     const TItemNF& item = itens[posicao];
     LinhasDoMemo("memItem", {ZerosEsquerda(item.SeqItem, 3, 0) + " " + TirarEspacos(item.CodProd) + " " +
-                                 TirarEspacos(item.DescrOrig)});
-    Legenda("labQtdItem", Quantidade(item.Qtde) + " " + TirarEspacos(item.UnidMed) + " x " +
-                              ValorUnitario(item.VlrUnit));
+                             TirarEspacos(item.DescrOrig)});
+    Legenda("labQtdItem",
+            Quantidade(item.Qtde) + " " + TirarEspacos(item.UnidMed) + " x " + ValorUnitario(item.VlrUnit));
     Legenda("labTotItem", Valor(item.VlrItem));
 }
 
@@ -134,7 +136,8 @@ void TFrtDanfeNfce::bandAdicionaisBeforePrint(TRLCustomControl&, bool& PrintIt) 
 }
 
 void TFrtDanfeNfce::PreencherNfce() {
-    for (const char* banda : {"bandCabecItens", "bandTotais", "bandCabecPagamentos", "bandTroco", "bandConsulta"})
+    for (const char* banda :
+         {"bandCabecItens", "bandTotais", "bandCabecPagamentos", "bandTroco", "bandConsulta"})
         EscreverLegendasFixas(banda);
     LinhasDoMemo("memTitulo", {TituloNfce});
     if (!NotaFiscalDanfe) return;

@@ -194,7 +194,8 @@ void TRLCustomReport::StoreMacros() {
     m.Set("Orientation", PageSetup.Orientation == TRLPageOrientation::poLandscape ? "2" : "1");
     m.Set("PaperWidth", TextoMilimetros(PageSetup.PaperWidthMm()));
     // A roll's sheet is the cut page, which printing then feeds at the roll's width.
-    const double altura = ContinuousPaper && cutHeight_ > 0 ? cutHeight_ * 25.4 / 96.0 : PageSetup.PaperHeightMm();
+    const double altura =
+        ContinuousPaper && cutHeight_ > 0 ? cutHeight_ * 25.4 / 96.0 : PageSetup.PaperHeightMm();
     m.Set("PaperHeight", TextoMilimetros(altura));
 }
 

@@ -7,7 +7,7 @@
 namespace luvenor {
 
 struct MatrizQrCode {
-    int Lado = 0;                // modules per side, without the quiet zone around the symbol
+    int Lado = 0;               // modules per side, without the quiet zone around the symbol
     std::vector<bool> Escuros;  // row by row, Lado * Lado modules; true: dark
 
     bool Escuro(int linha, int coluna) const { return Escuros[static_cast<size_t>(linha) * Lado + coluna]; }

@@ -74,7 +74,8 @@ void NfceEmPdf(benchmark::State& state, int itens) {
     for (auto _ : state) {
         ImprimirDanfe(nf, true, [&](TFrtDanfe& f) {
             f.RLReport1().ShowProgress = false;
-            if (!f.RLReport1().PreparePages()) throw std::runtime_error("the DANFE NFC-e could not be prepared");
+            if (!f.RLReport1().PreparePages())
+                throw std::runtime_error("the DANFE NFC-e could not be prepared");
             paginas = f.RLReport1().Pages().Count();
             ExportarPdf(f.RLReport1().Pages(), pdf);
         });

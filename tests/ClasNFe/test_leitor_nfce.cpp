@@ -88,11 +88,11 @@ TEST(LeitorNfce, SamplesReadPaymentsAndQrCode) {
     };
     const std::string semProtocolo =
         "Arquivo não está no formado de distribuição. Tag <protNFe> não encontrada.";
-    for (const Caso& c : {Caso{"nfce-v310-homologacao-sem-dest-cdata.xml", 1, 1500.0, ""},
-                          Caso{"nfce-v400-cdata-3dup-tpimp1.xml", 5, 20.67, ""},
-                          Caso{"nfce-v400-com-retevento.xml", 1, 30.0, ""},
-                          Caso{"nfce-v400-cstat150.xml", 1, 30.0, ""},
-                          Caso{"nfce-v400-semprot-contingencia-cpf.xml", 1, 15.0, semProtocolo.c_str()}}) {
+    for (const Caso& c :
+         {Caso{"nfce-v310-homologacao-sem-dest-cdata.xml", 1, 1500.0, ""},
+          Caso{"nfce-v400-cdata-3dup-tpimp1.xml", 5, 20.67, ""},
+          Caso{"nfce-v400-com-retevento.xml", 1, 30.0, ""}, Caso{"nfce-v400-cstat150.xml", 1, 30.0, ""},
+          Caso{"nfce-v400-semprot-contingencia-cpf.xml", 1, 15.0, semProtocolo.c_str()}}) {
         SCOPED_TRACE(c.amostra);
         const std::string xml = Amostra(c.amostra);
         auto l = Ler(xml);
@@ -114,7 +114,8 @@ TEST(LeitorNfce, BareNfeOfAnNfeIsStillRefused) {
     TNotaFiscal nf;
     TXmlNFe leitor;
     leitor.NotaFiscal = &nf;
-    const ResultadoCarga r = CarregarTextoNFe(leitor, Trocar(nfce, "<mod>65</mod>", "<mod>55</mod>"), "x.xml");
+    const ResultadoCarga r =
+        CarregarTextoNFe(leitor, Trocar(nfce, "<mod>65</mod>", "<mod>55</mod>"), "x.xml");
     EXPECT_FALSE(r.Carregado());
     EXPECT_EQ(nf.NumLcto, 0);
 }
@@ -123,7 +124,8 @@ TEST(LeitorNfce, NfeKeepsItsRulesForDestAndPayments) {
     // Model 55: dest is still mandatory, and its payments stay out of the record.
     auto semDest = Ler(Remover(Base(), "<dest>", "</dest>"));
     EXPECT_EQ(semDest->resultado.MsgErro, "Tag <dest> não encontrada.");
-    auto nfe = Ler(Trocar(Base(), "</infNFe>", "<pag><detPag><tPag>01</tPag><vPag>1.00</vPag></detPag></pag></infNFe>"));
+    auto nfe = Ler(
+        Trocar(Base(), "</infNFe>", "<pag><detPag><tPag>01</tPag><vPag>1.00</vPag></detPag></pag></infNFe>"));
     EXPECT_EQ(nfe->resultado.MsgErro, "");
     EXPECT_EQ(nfe->nf.PagtosNF.Count(), 0);
     EXPECT_EQ(nfe->nf.QrCodeNfce, "");
@@ -131,7 +133,9 @@ TEST(LeitorNfce, NfeKeepsItsRulesForDestAndPayments) {
 
 TEST(LeitorNfce, PaymentsOfLayout310AreRepeatedPagGroups) {
     std::string xml = Fixture("nfce-1item.xml");
-    xml = Trocar(xml, "<pag>\n      <detPag>\n        <tPag>01</tPag>\n        <vPag>7.45</vPag>\n      </detPag>\n    </pag>",
+    xml = Trocar(xml,
+                 "<pag>\n      <detPag>\n        <tPag>01</tPag>\n        <vPag>7.45</vPag>\n      "
+                 "</detPag>\n    </pag>",
                  "<pag><tPag>01</tPag><vPag>5.00</vPag></pag><pag><tPag>04</tPag><vPag>2.45</vPag></pag>");
     auto l = Ler(xml);
     ASSERT_EQ(l->nf.PagtosNF.Count(), 2);

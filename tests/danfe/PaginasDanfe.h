@@ -16,7 +16,8 @@ inline std::string NoProjeto(const std::string& relativo) {
 }
 
 // Loads the file (with the viewer's credit line) and hands `usar` its DANFE form with the master
-// record appended and nothing prepared (a consumer invoice's on `formatoNfce`); false when the file could not be read whole.
+// record appended and nothing prepared (a consumer invoice's on `formatoNfce`); false when the file could not
+// be read whole.
 inline bool ComFormulario(const std::string& xml, const std::function<void(TFrtDanfe&)>& usar,
                           FormatoNfce formatoNfce = FormatoNfce::Bobina80) {
     GarantirAplicacao();

@@ -111,7 +111,8 @@ protected:
 
     // The DANFE of the case as a PDF; false when the tool did not end as the case expects.
     bool GerarPdf() {
-        std::string comando = Citar(LUVENOR_CLI) + " danfe " + Citar(GetParam().arquivo) + " -o " + Citar(Em("d.pdf"));
+        std::string comando =
+            Citar(LUVENOR_CLI) + " danfe " + Citar(GetParam().arquivo) + " -o " + Citar(Em("d.pdf"));
         for (const std::string& o : GetParam().opcoes) comando += " " + o;
         int codigo = -1;
         Rodar(comando + " 2>/dev/null", codigo);
@@ -136,7 +137,8 @@ std::string NomeDoCaso(const testing::TestParamInfo<Caso>& info) {
 TEST_P(CliNfce, PdfTextHoldsEveryItemPaymentAndTotal) {
     ASSERT_TRUE(GerarPdf());
     int codigo = -1;
-    const std::string texto = Corrido(Rodar("pdftotext -layout -enc UTF-8 " + Citar(Em("d.pdf")) + " - 2>/dev/null", codigo));
+    const std::string texto =
+        Corrido(Rodar("pdftotext -layout -enc UTF-8 " + Citar(Em("d.pdf")) + " - 2>/dev/null", codigo));
     ASSERT_EQ(codigo, 0);
     auto contem = [&](const std::string& parte, const std::string& oQue) {
         EXPECT_NE(texto.find(Corrido(parte)), std::string::npos) << oQue << ": '" << parte << "'";
@@ -180,8 +182,9 @@ TEST_P(CliNfce, QrCodeAt203DpiDecodesToTheFilesQrCode) {
     ASSERT_FALSE(pagina.empty()) << info;
     const int altura = static_cast<int>(alturaPts * 203 / 72);
     const int topo = std::max(0, altura - 2000);
-    Rodar("pdftoppm -r 203 -png -singlefile -f " + pagina + " -l " + pagina + " -x 0 -y " + std::to_string(topo) +
-              " -W 4000 -H " + std::to_string(altura - topo) + " " + Citar(Em("d.pdf")) + " " + Citar(Em("p")),
+    Rodar("pdftoppm -r 203 -png -singlefile -f " + pagina + " -l " + pagina + " -x 0 -y " +
+              std::to_string(topo) + " -W 4000 -H " + std::to_string(altura - topo) + " " +
+              Citar(Em("d.pdf")) + " " + Citar(Em("p")),
           codigo);
     ASSERT_EQ(codigo, 0);
     const std::string lido = Rodar("zbarimg -q --raw " + Citar(Em("p.png")) + " 2>/dev/null", codigo);

@@ -32,7 +32,8 @@ std::unique_ptr<TNotaFiscal> Carregar(const std::string& fixture) {
     auto nf = std::make_unique<TNotaFiscal>();
     TXmlNFe leitor;
     leitor.NotaFiscal = nf.get();
-    const ResultadoCarga r = CarregarArquivoNFe(leitor, std::string(LUVENOR_FIXTURES_DIR) + "/nfce/" + fixture);
+    const ResultadoCarga r =
+        CarregarArquivoNFe(leitor, std::string(LUVENOR_FIXTURES_DIR) + "/nfce/" + fixture);
     EXPECT_TRUE(r.Carregado() && r.MsgErro.empty()) << fixture << ": " << r.ErroCarga << r.MsgErro;
     return nf;
 }
@@ -48,7 +49,8 @@ NfcePreparada PrepararNfce(TNotaFiscal& nf, FormatoNfce formato = FormatoNfce::B
             r.bobina = relatorio.ContinuousPaper;
             r.preparada = dynamic_cast<TFrtDanfeNfce*>(&f) && relatorio.PreparePages();
             r.alturaPapel = relatorio.Pages().Macros().Value("PaperHeight");
-            for (int i = 0; i < relatorio.Pages().Count(); ++i) r.paginas.push_back(*relatorio.Pages().Page(i));
+            for (int i = 0; i < relatorio.Pages().Count(); ++i)
+                r.paginas.push_back(*relatorio.Pages().Page(i));
         },
         formato);
     return r;
@@ -134,7 +136,8 @@ TEST(DanfeNfce, FiftyEightMillimetreRollAndA4Sheets) {
         EXPECT_EQ(pagina.Height(), MilimetrosParaPixels(297));
     }
     const std::string texto = TextoCorrido(a4);
-    for (int i : {1, 150, 300}) EXPECT_TRUE(Contem(texto, "Produto de teste número " + std::to_string(i))) << i;
+    for (int i : {1, 150, 300})
+        EXPECT_TRUE(Contem(texto, "Produto de teste número " + std::to_string(i))) << i;
 }
 
 TEST(DanfeNfce, ItemsTotalsPaymentsAndChangeArePrinted) {
@@ -142,14 +145,31 @@ TEST(DanfeNfce, ItemsTotalsPaymentsAndChangeArePrinted) {
     const NfcePreparada p = PrepararNfce(*nf);
     ASSERT_TRUE(p.preparada);
     const std::string texto = TextoCorrido(p);
-    for (const char* parte :
-         {"DANFE NFC-e - Documento Auxiliar da Nota Fiscal de Consumidor", "Padaria Trigo Dourado Ltda",
-          "CNPJ: 12.345.678/0001-95", "001 7001 Pão francês", "1,20 KG x 14,90", "17,88", "002 7020 Café coado",
-          "003 7033 Sonho de creme", "15,75", "QTD. TOTAL DE ITENS", "VALOR A PAGAR R$", "46,63", "Dinheiro",
-          "20,00", "PIX", "Cartão de Crédito", "TROCO R$", "3,37", "Consulte pela Chave de Acesso em",
-          "www.sefaz.rs.gov.br/nfce/consulta", "CONSUMIDOR - ID ESTRANGEIRO: AB1234567", "John Placeholder",
-          "NFC-e nº 000.000.104", "Protocolo de Autorização: 143240000000104",
-          "Tributos Totais Incidentes (Lei Federal 12.741/2012): R$ 8,39"})
+    for (const char* parte : {"DANFE NFC-e - Documento Auxiliar da Nota Fiscal de Consumidor",
+                              "Padaria Trigo Dourado Ltda",
+                              "CNPJ: 12.345.678/0001-95",
+                              "001 7001 Pão francês",
+                              "1,20 KG x 14,90",
+                              "17,88",
+                              "002 7020 Café coado",
+                              "003 7033 Sonho de creme",
+                              "15,75",
+                              "QTD. TOTAL DE ITENS",
+                              "VALOR A PAGAR R$",
+                              "46,63",
+                              "Dinheiro",
+                              "20,00",
+                              "PIX",
+                              "Cartão de Crédito",
+                              "TROCO R$",
+                              "3,37",
+                              "Consulte pela Chave de Acesso em",
+                              "www.sefaz.rs.gov.br/nfce/consulta",
+                              "CONSUMIDOR - ID ESTRANGEIRO: AB1234567",
+                              "John Placeholder",
+                              "NFC-e nº 000.000.104",
+                              "Protocolo de Autorização: 143240000000104",
+                              "Tributos Totais Incidentes (Lei Federal 12.741/2012): R$ 8,39"})
         EXPECT_TRUE(Contem(texto, parte)) << parte << "\nin: " << texto;
     // The key in groups of four.
     EXPECT_TRUE(Contem(texto, nf->ChaveNfe.substr(0, 4) + " " + nf->ChaveNfe.substr(4, 4) + " "));
@@ -181,7 +201,8 @@ TEST(DanfeNfce, ConsumerLinesByKindOfIdentification) {
     TNotaFiscal nf;
     EXPECT_EQ(TFrtDanfeNfce::LinhasConsumidor(nf), std::vector<std::string>{"CONSUMIDOR NÃO IDENTIFICADO"});
     nf.Cnpj = "39053344705";
-    EXPECT_EQ(TFrtDanfeNfce::LinhasConsumidor(nf), std::vector<std::string>{"CONSUMIDOR - CPF: 390.533.447-05"});
+    EXPECT_EQ(TFrtDanfeNfce::LinhasConsumidor(nf),
+              std::vector<std::string>{"CONSUMIDOR - CPF: 390.533.447-05"});
     nf.Cnpj = "98765432000198";
     TParticipante& p = *nf.Participantes.Add();
     p.Papel = PapelDestinatario;

@@ -116,12 +116,13 @@ class PaginasGolden : public testing::TestWithParam<CasoGolden> {};
 TEST_P(PaginasGolden, DumpIgualAoGuardado) {
     std::string dump;
     std::string segundo;
-    ASSERT_TRUE(teste::ComFormulario(teste::NoProjeto(GetParam().xml),
-                                     [&](TFrtDanfe& f) {
-                                         dump = teste::DumpDasPaginas(f);
-                                         segundo = teste::DumpDasPaginas(f);
-                                     },
-                                     GetParam().formatoNfce))
+    ASSERT_TRUE(teste::ComFormulario(
+        teste::NoProjeto(GetParam().xml),
+        [&](TFrtDanfe& f) {
+            dump = teste::DumpDasPaginas(f);
+            segundo = teste::DumpDasPaginas(f);
+        },
+        GetParam().formatoNfce))
         << GetParam().xml << " could not be read whole";
     // A second preparation of the same form must not differ: the dump may hold nothing of a run.
     EXPECT_EQ(segundo, dump) << Diferenca(dump, segundo);
