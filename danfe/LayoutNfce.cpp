@@ -102,7 +102,7 @@ constexpr ControleDanfe controles[] = {
     {"labVlrPagar", T::Rotulo, TOT, {180, 56, 92, 13}, B, D, FX, ""},
     // payments and change
     {"labFormaPagtoRot", T::Rotulo, CPG, {0, 2, 150, 13}, B, E, FX, "FORMA PAGAMENTO"},
-    {"labValorPagoRot", T::Rotulo, CPG, {172, 2, 100, 13}, B, D, FX, "VALOR PAGO R$"},
+    {"labValorPagoRot", T::Rotulo, CPG, {132, 2, 140, 13}, B, D, FX, "VALOR PAGO R$"},
     {"memFormaPagto", T::Memo, PAG, {0, 0, 192, 13}, N, E, MX, ""},
     {"labValorPago", T::Rotulo, PAG, {192, 0, 80, 13}, N, D, FX, ""},
     {"labTrocoRot", T::Rotulo, TRO, {0, 0, 180, 13}, N, E, FX, "TROCO R$"},

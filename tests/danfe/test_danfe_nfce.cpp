@@ -8,6 +8,7 @@
 #include "report/RLBand.h"
 #include "report/RLPageDump.h"
 #include "report/RLPageFile.h"
+#include "util/Notificador.h"
 
 #include <gtest/gtest.h>
 
@@ -288,4 +289,20 @@ TEST(DanfeNfce, RollPagesOfTwoSizesSurviveThePageFile) {
     EXPECT_EQ(lida.Page(1)->Width(), b.paginas[0].Width());
     EXPECT_EQ(lida.Page(1)->Height(), b.paginas[0].Height());
     EXPECT_NE(a.paginas[0].Height(), b.paginas[0].Height());
+}
+
+TEST(DanfeNfce, AQrCodeNoSymbolHoldsMakesNoPagesAndSaysWhy) {
+    class Captura : public Notificador {
+    public:
+        void Mostrar(const std::string& m, bool) override { mensagens += m; }
+        std::string mensagens;
+    } captura;
+    NotificadorInstalado instalado(&captura);
+    auto nf = Carregar("nfce-1item.xml");
+    nf->QrCodeNfce = std::string(2400, '7');
+    const NfcePreparada p = PrepararNfce(*nf);
+    EXPECT_FALSE(p.preparada);
+    EXPECT_TRUE(p.paginas.empty());
+    EXPECT_TRUE(Contem(captura.mensagens, "QR code da NFC-e: o texto de 2400 bytes não cabe num QR code"))
+        << captura.mensagens;
 }
