@@ -85,6 +85,8 @@ namespace luvenor {
     CAMPO(Texto, CnpjTransp)                                        \
     CAMPO(Texto, CnpjRetirada)                                      \
     CAMPO(Texto, CnpjEntrega)                                       \
+    /* Cnpj holds the consumer's foreign id (idEstrangeiro) */      \
+    CAMPO(Logico, ConsumidorEstrangeiro)                            \
     COLECAO(TColeParticipante, Participantes)                       \
                                                                     \
     /* Invoice totals */                                            \
@@ -100,6 +102,8 @@ namespace luvenor {
     CAMPO(Real, TotTrib)                                            \
     CAMPO(Real, PrcTrib)                                            \
     CAMPO(Texto, MsgTrib)                                           \
+    /* The change handed back to the consumer */                    \
+    CAMPO(Real, VlrTroco)                                           \
                                                                     \
     /* ICMS */                                                      \
     CAMPO(Real, BaseIcms)                                           \
@@ -224,6 +228,9 @@ namespace luvenor {
     CAMPO(Texto, XmlNfe)                                            \
     CAMPO(Texto, XmlAssinado)                                       \
     CAMPO(Texto, XmlDistrib)                                        \
+    /* NFC-e: the QR code's text and the key-lookup page */         \
+    CAMPO(Texto, QrCodeNfce)                                        \
+    CAMPO(Texto, UrlChaveNfce)                                      \
                                                                     \
     /* Cancellation, correction, contingency, denial and voiding */ \
     CAMPO(Texto, MotivoCanc)                                        \
@@ -296,5 +303,10 @@ public:
 
 template <>
 std::span<const TCampo<TNotaFiscal>> TabelaCampos<TNotaFiscal>();
+
+// Whether the record is a consumer invoice (NFC-e, model 65) rather than an NF-e (model 55).
+inline bool EhNfce(const TNotaFiscal& nf) {
+    return nf.Modelo == "65";
+}
 
 }  // namespace luvenor

@@ -14,9 +14,26 @@ std::string TPagamento::Descricao() const {
         std::string_view Descricao;
     };
     static constexpr TForma kFormas[] = {
-        {"01", "Dinheiro"},         {"02", "Cheque"},        {"03", "Cartão de Crédito"},
-        {"04", "Cartão de Débito"}, {"05", "Crédito Loja"},  {"10", "Vale Alimentação"},
-        {"11", "Vale Refeição"},    {"12", "Vale Presente"}, {"13", "Vale Combustível"},
+        {"01", "Dinheiro"},
+        {"02", "Cheque"},
+        {"03", "Cartão de Crédito"},
+        {"04", "Cartão de Débito"},
+        {"05", "Crédito Loja"},
+        {"10", "Vale Alimentação"},
+        {"11", "Vale Refeição"},
+        {"12", "Vale Presente"},
+        {"13", "Vale Combustível"},
+        // The later codes, which consumer invoices use most.
+        {"14", "Duplicata Mercantil"},
+        {"15", "Boleto Bancário"},
+        {"16", "Depósito Bancário"},
+        {"17", "PIX"},
+        {"18", "Transferência Bancária"},
+        {"19", "Programa de Fidelidade"},
+        {"20", "PIX Estático"},
+        {"21", "Crédito em Loja"},
+        {"22", "Pagamento Eletrônico não Informado"},
+        {"90", "Sem Pagamento"},
         {"99", "Outros"},
     };
     for (const TForma& forma : kFormas)

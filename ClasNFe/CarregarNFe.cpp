@@ -24,7 +24,10 @@ NoXml ElementoRaiz(xmlDoc* documento, bool (*aceita)(NoXml)) {
 }
 
 bool EhNfeProc(NoXml no) {
-    return no.Chamado("nfeProc");
+    if (no.Chamado("nfeProc")) return true;
+    // A consumer invoice issued in contingency is printed before it is authorised, from the
+    // signed NFe alone; an NF-e's DANFE still needs the distribution file.
+    return no.Chamado("NFe") && LimparTexto(no.Filho("infNFe").Filho("ide").Filho("mod").Texto()) == "65";
 }
 
 // The events that travel inside the distribution file, beside NFe and protNFe.

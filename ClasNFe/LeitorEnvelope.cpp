@@ -11,11 +11,16 @@ namespace luvenor {
 
 NoXml LeitorNFe::LerEnvelope(NoXml nfeProc) {
     DefinirPasso("Lendo propriedade versão da Tag <nfeProc>.");
-    std::optional<std::string> versao = nfeProc.Atributo("versao");
+    // A bare NFe (a consumer invoice in contingency) gives its layout in infNFe; its read then
+    // stops at the missing protocol, as any file without one does.
+    const bool soNfe = nfeProc.Chamado("NFe");
+    std::optional<std::string> versao =
+        soNfe ? nfeProc.Filho("infNFe").Atributo("versao") : nfeProc.Atributo("versao");
     if (!versao) throw FaltaObrigatoria();
 
-    NoXml nfe =
-        Exigir(nfeProc, "NFe", "Arquivo não está no formado de distribuição. Tag <NFe> não encontrada.");
+    NoXml nfe = soNfe ? nfeProc
+                      : Exigir(nfeProc, "NFe",
+                               "Arquivo não está no formado de distribuição. Tag <NFe> não encontrada.");
     nf_.MercServ.assign(1, 'M');  // goods; assign() also spares GCC 12 a false -Wrestrict
 
     NoXml infNFe = Exigir(nfe, "infNFe");

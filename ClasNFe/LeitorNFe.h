@@ -62,6 +62,12 @@ private:
     void LerDuplicata(NoXml dup);
     void LerInfAdicionais(NoXml infNFe, bool incluirMsgVisualizador);
 
+    // What only a consumer invoice (model 65) prints: payments, change, QR code (LeitorNfce.cpp).
+    void LerDadosNfce(NoXml infNFe);
+    void LerPagamentos(NoXml infNFe);
+    void LerPagamento(NoXml detPag);
+    void LerSuplementar(NoXml infNFe);
+
     // Step message "Tag <nome> não encontrada." and the lookup of `nome` in `pai`.
     NoXml Buscar(NoXml pai, std::string_view nome);
     // As Buscar, with the given step message.

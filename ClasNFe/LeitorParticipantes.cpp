@@ -101,6 +101,19 @@ void LerDadosFiscais(TParticipante& entrada, NoXml elemento, std::string_view pa
 }
 
 void LeitorNFe::LerDestinatario(NoXml infNFe) {
+    // A consumer invoice may name nobody, or a consumer by tax number alone: it is complete so.
+    if (EhNfce(nf_)) {
+        NoXml dest = Buscar(infNFe, "dest");
+        if (!dest) return;
+        if (NoXml numero = NumeroFiscal(dest, true)) {
+            nf_.Cnpj = ConverterTexto(numero);
+            nf_.ConsumidorEstrangeiro = numero.Chamado("idEstrangeiro");
+        }
+        TParticipante* entrada = nf_.Participantes.Add();
+        LerDadosFiscais(*entrada, dest, PapelDestinatario, &nf_);
+        entrada->Cnpj = nf_.Cnpj;
+        return;
+    }
     NoXml dest = Exigir(infNFe, "dest");
     DefinirPasso("Tag <dest> <CNPJ> ou <CPF> não encontrada.");
     NoXml numero = NumeroFiscal(dest, true);

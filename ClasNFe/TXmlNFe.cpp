@@ -41,6 +41,7 @@ void LeitorNFe::Ler(NoXml nfeProc, bool incluirMsgVisualizador) {
     LerTransporte(infNFe);
     LerCobranca(infNFe);
     LerInfAdicionais(infNFe, incluirMsgVisualizador);
+    if (EhNfce(nf_)) LerDadosNfce(infNFe);
     LerProtocolo(nfeProc);
 }
 

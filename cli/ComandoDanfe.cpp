@@ -27,8 +27,10 @@ constexpr const char* ajudaDanfe = R"(usage: luvenor-cli danfe FILE.xml -o OUT.p
        luvenor-cli danfe FILE.xml... --outdir DIR [--formato pdf|png|rpf] [options]
 
 Reads each NF-e distribution file as the viewer does and writes its DANFE, portrait or
-landscape as the invoice's tpImp asks; an event file (procEventoNFe, retEvento,
-retEnvEvento) gives the DACCe of its correction letter instead. The extension of OUT chooses the format: a PDF
+landscape as the invoice's tpImp asks; a consumer invoice (NFC-e, model 65) gets its
+DANFE NFC-e on an 80 mm roll, as one page as long as its content; an event file
+(procEventoNFe, retEvento, retEnvEvento) gives the DACCe of its correction letter instead.
+The extension of OUT chooses the format: a PDF
 with every page, one PNG per page (OUT-1.png, OUT-2.png, ...) or the prepared-page file
 that the preview saves (.rpf). With --outdir every input gives DIR/NAME.EXT, NAME being
 the input's name without its extension.
@@ -40,6 +42,8 @@ the input's name without its extension.
                   built-in logo
   --sem-credito   leave the viewer's credit line out of the additional information
   --parcial       also write the DANFE of a file whose read stopped early
+  --bobina 80|58  the roll's width of an NFC-e's DANFE, in mm (default 80)
+  --a4            print an NFC-e's DANFE on A4 sheets instead of a roll
   --exigir-assinatura
                   write no DANFE for a file that is not the signed and authorised one
                   (as luvenor-cli verify checks it: signature, protocol, access key)
@@ -181,17 +185,18 @@ struct Trabalho {
 int ConverterArquivo(const Trabalho& t, const Opcoes& o, const QImage& logo) {
     const auto inicio = Relogio::now();
     const EntradaDanfe entrada{t.entrada, o.entradas.size() > 1, o.verbose};
-    return PrepararDanfe("danfe", entrada, o, logo, [&](bool paisagem, const TRLGraphicStorage& paginas) {
-        const std::string erro = Exportar(paginas, t.saida, t.formato, o.dpi);
-        if (!erro.empty()) {
-            std::fprintf(stderr, "luvenor-cli danfe: %s: %s\n", t.saida.c_str(), erro.c_str());
-            return false;
-        }
-        if (o.verbose)
-            std::fprintf(stderr, "%s -> %s: %s, %d page(s), %.1f ms\n", t.entrada.c_str(), t.saida.c_str(),
-                         paisagem ? "landscape" : "portrait", paginas.Count(), Milissegundos(inicio));
-        return true;
-    });
+    return PrepararDanfe(
+        "danfe", entrada, o, logo, [&](const char* disposicao, const TRLGraphicStorage& paginas) {
+            const std::string erro = Exportar(paginas, t.saida, t.formato, o.dpi);
+            if (!erro.empty()) {
+                std::fprintf(stderr, "luvenor-cli danfe: %s: %s\n", t.saida.c_str(), erro.c_str());
+                return false;
+            }
+            if (o.verbose)
+                std::fprintf(stderr, "%s -> %s: %s, %d page(s), %.1f ms\n", t.entrada.c_str(),
+                             t.saida.c_str(), disposicao, paginas.Count(), Milissegundos(inicio));
+            return true;
+        });
 }
 
 std::vector<Trabalho> MontarTrabalhos(const Opcoes& o) {

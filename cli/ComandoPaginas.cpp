@@ -17,14 +17,16 @@ namespace {
 constexpr const char* ajudaPaginas =
     R"(usage: luvenor-cli pages FILE.xml [--logo IMAGE] [--sem-credito] [--parcial]
                          [--exigir-assinatura] [--evento EVENT.xml]... [--verbose]
+                         [--bobina 80|58 | --a4]
        luvenor-cli pages FILE.rpf
 
 Prints every prepared page as text on stdout: a line with the store's macros, then for
 each sheet a line "--- sheet N of M ---", the page's size and macros, and one line per
 drawing object in drawing order (kind, box, then font, colours, alignment, flags and the
 text as printed, or a picture's size and hash). An NF-e distribution file gives the pages
-of its DANFE, portrait or landscape as its tpImp asks, made as the danfe command makes
-them (an event file gives its DACCe); a FILE.rpf gives the pages saved in it. Compare two outputs with diff.
+of its DANFE, portrait or landscape as its tpImp asks (a consumer invoice's on a roll),
+made as the danfe command makes them (an event file gives its DACCe); a FILE.rpf gives the
+pages saved in it. Compare two outputs with diff.
 
   --logo IMAGE    print this JPEG or PNG picture in the issuer box instead of the
                   built-in logo
@@ -34,6 +36,8 @@ them (an event file gives its DACCe); a FILE.rpf gives the pages saved in it. Co
                   print nothing for a file that is not the signed and authorised one
   --evento FILE   add this event file's events to the invoice (may be repeated)
   --verbose       say on stderr why events were left out
+  --bobina 80|58  the roll's width of an NFC-e's DANFE, in mm (default 80)
+  --a4            an NFC-e's DANFE on A4 sheets instead of a roll
   --help          show this help
 
 Exit codes:
@@ -81,7 +85,8 @@ std::string LerArgumentosPaginas(int argc, char** argv, Argumentos& a) {
     if (a.ajuda) return {};
     if (a.arquivo.empty()) return "no input file given";
     if (opcaoDanfe && PaginasSalvas(a.arquivo))
-        return "--logo, --sem-credito, --parcial and --exigir-assinatura shape a DANFE; a page file's pages "
+        return "--logo, --sem-credito, --parcial, --exigir-assinatura, --bobina and --a4 shape a DANFE; a "
+               "page file's pages "
                "are printed as saved";
     return {};
 }
@@ -126,7 +131,7 @@ int ComandoPaginas(int argc, char** argv) {
     QImage logo;
     if (!CarregarLogo("pages", a, logo)) return SaidaUso;
     return PrepararDanfe("pages", {a.arquivo}, a, logo,
-                         [](bool, const TRLGraphicStorage& paginas) { return Escrever(paginas); });
+                         [](const char*, const TRLGraphicStorage& paginas) { return Escrever(paginas); });
 }
 
 }  // namespace luvenor::cli

@@ -33,6 +33,16 @@ bool LerOpcaoDanfe(int argc, char** argv, int& i, OpcoesDanfe& o, std::string& e
             erro = arg + " needs a file";
         else
             o.eventos.emplace_back(argv[++i]);
+    } else if (arg == "--bobina") {
+        const std::string largura = i + 1 < argc ? argv[++i] : "";
+        if (largura == "80")
+            o.formatoNfce = FormatoNfce::Bobina80;
+        else if (largura == "58")
+            o.formatoNfce = FormatoNfce::Bobina58;
+        else
+            erro = "--bobina must be 80 or 58 (the roll's width in mm), not '" + largura + "'";
+    } else if (arg == "--a4") {
+        o.formatoNfce = FormatoNfce::A4;
     } else {
         return false;
     }
@@ -48,16 +58,25 @@ bool CarregarLogo(const char* comando, const OpcoesDanfe& o, QImage& logo) {
 
 namespace {
 
+// How the pages are laid out, for --verbose.
+const char* Disposicao(const TFrtDanfe& formulario) {
+    if (formulario.RLReport1().ContinuousPaper) return "roll";
+    return formulario.Paisagem() ? "landscape" : "portrait";
+}
+
 // Prepares the loaded invoice's DANFE and hands it on; the exit code of that part.
 int Preparar(const char* comando, const std::string& arquivo, TNotaFiscal& nf, const OpcoesDanfe& o,
              const UsarDanfe& usar) {
     int codigo = SaidaNaoGravada;
-    ImprimirDanfe(nf, o.logo.empty(), [&](TFrtDanfe& formulario) {
-        TRLReport& relatorio = formulario.RLReport1();
-        relatorio.ShowProgress = false;
-        if (!relatorio.PreparePages()) return;  // the engine has shown its message on stderr
-        if (usar(formulario.Paisagem(), relatorio.Pages())) codigo = SaidaOk;
-    });
+    ImprimirDanfe(
+        nf, o.logo.empty(),
+        [&](TFrtDanfe& formulario) {
+            TRLReport& relatorio = formulario.RLReport1();
+            relatorio.ShowProgress = false;
+            if (!relatorio.PreparePages()) return;  // the engine has shown its message on stderr
+            if (usar(Disposicao(formulario), relatorio.Pages())) codigo = SaidaOk;
+        },
+        o.formatoNfce);
     if (nf.NumLcto < 1)
         std::fprintf(stderr, "luvenor-cli %s: %s: the invoice has no number; no DANFE made\n", comando,
                      arquivo.c_str());
@@ -77,7 +96,7 @@ int PrepararDacce(const char* comando, const std::string& arquivo, const TNotaFi
     ImprimirDacce(nf, *carta, [&](TFrtDacce& formulario) {
         TRLReport& relatorio = formulario.RLReport1();
         relatorio.ShowProgress = false;
-        if (relatorio.PreparePages() && usar(false, relatorio.Pages())) codigo = SaidaOk;
+        if (relatorio.PreparePages() && usar("portrait", relatorio.Pages())) codigo = SaidaOk;
     });
     return codigo;
 }

@@ -2,6 +2,7 @@
 // What the commands that make a DANFE (danfe, pages) share: the options that shape the DANFE and
 // the road from an NF-e file to its prepared pages.
 #include "cli/CodigosSaida.h"
+#include "danfe/FormatoNfce.h"
 
 #include <QImage>
 
@@ -23,20 +24,21 @@ struct OpcoesDanfe {
     bool exigirAssinatura = false;     // no pages for a file that is not the signed, authorised one
     std::vector<std::string> eventos;  // --evento files added to the invoice
     bool verbose = false;              // progress, timing and left-out events on stderr
+    FormatoNfce formatoNfce = FormatoNfce::Bobina80;  // the paper of a consumer invoice's DANFE
 };
 
-// When argv[i] is --logo, --sem-credito, --parcial, --exigir-assinatura, --evento or --verbose, reads it
-// (and the value it takes)
-// into `o` and returns true; `erro` then holds a usage error or stays empty.
+// When argv[i] is --logo, --sem-credito, --parcial, --exigir-assinatura, --evento, --verbose, --bobina
+// or --a4, reads it (and the value it takes) into `o` and returns true; `erro` then holds a usage
+// error or stays empty.
 bool LerOpcaoDanfe(int argc, char** argv, int& i, OpcoesDanfe& o, std::string& erro);
 
 // The --logo picture in `logo` (left null without --logo); false, with the message on stderr, when
 // the file is not a picture that can be read.
 bool CarregarLogo(const char* comando, const OpcoesDanfe& o, QImage& logo);
 
-// Given whether the pages are landscape and the prepared pages; returns false when it could not do
-// its part (it has said why on stderr).
-using UsarDanfe = std::function<bool(bool paisagem, const TRLGraphicStorage& paginas)>;
+// Given how the pages are laid out ("portrait", "landscape" or "roll") and the prepared pages;
+// returns false when it could not do its part (it has said why on stderr).
+using UsarDanfe = std::function<bool(const char* disposicao, const TRLGraphicStorage& paginas)>;
 
 struct EntradaDanfe {
     std::string arquivo;

@@ -1,6 +1,7 @@
 #include "danfe/ConstrutorDanfe.h"
 
 #include "report/RLBarcode.h"
+#include "danfe/QrCodeDanfe.h"
 #include "report/RLDraw.h"
 #include "report/RLImage.h"
 #include "report/RLLabel.h"
@@ -69,6 +70,11 @@ TRLCustomControl& CriarConteudo(TRLCustomControl& banda, const ControleDanfe& li
             return CriarImagem(banda, linha);
         case TipoControleDanfe::Barras:
             return banda.Criar<TRLBarcode>(linha.Nome);
+        case TipoControleDanfe::QrCode: {
+            auto& q = banda.Criar<TQrCodeDanfe>(linha.Nome);
+            q.Behavior = beSiteExpander;
+            return q;
+        }
         case TipoControleDanfe::Memo: {
             auto& m = banda.Criar<TRLMemo>(linha.Nome);
             DefinirTexto(m, linha);
@@ -171,6 +177,7 @@ std::unique_ptr<TRLReport> ConstruirRelatorio(const LayoutDanfe& layout, MapaCon
         const int esquerda = noRelatorio ? margem : 0;
         TRLCustomControl* criado = nullptr;
         if (b.Tipo == TipoBandaDanfe::SubDetalhe) {
+            topoSubDetalhe = 0;  // each sub-detail stacks its own bands from its top
             auto& sub = pai->second->Criar<TRLSubDetail>(b.Nome);
             sub.IntegralHeight = b.IntegralHeight;
             criado = &sub;

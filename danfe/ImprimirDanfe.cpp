@@ -5,13 +5,15 @@
 
 namespace luvenor {
 
-void ImprimirDanfe(TXmlNFe& leitor, bool UsarLogoPadrao, const VisualizarDanfe& visualizar) {
-    if (leitor.NotaFiscal) ImprimirDanfe(*leitor.NotaFiscal, UsarLogoPadrao, visualizar);
+void ImprimirDanfe(TXmlNFe& leitor, bool UsarLogoPadrao, const VisualizarDanfe& visualizar,
+                   FormatoNfce formatoNfce) {
+    if (leitor.NotaFiscal) ImprimirDanfe(*leitor.NotaFiscal, UsarLogoPadrao, visualizar, formatoNfce);
 }
 
-void ImprimirDanfe(TNotaFiscal& nf, bool UsarLogoPadrao, const VisualizarDanfe& visualizar) {
+void ImprimirDanfe(TNotaFiscal& nf, bool UsarLogoPadrao, const VisualizarDanfe& visualizar,
+                   FormatoNfce formatoNfce) {
     if (nf.NumLcto < 1) return;
-    std::unique_ptr<TFrtDanfe> formulario = CriarFormularioDanfe(nf);
+    std::unique_ptr<TFrtDanfe> formulario = CriarFormularioDanfe(nf, formatoNfce);
     formulario->UsarLogoPadrao = UsarLogoPadrao;
     formulario->NotaFiscalDanfe = &nf;
     TRLDataTable& mestre = formulario->CdsTempor;

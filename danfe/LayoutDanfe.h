@@ -18,6 +18,7 @@ enum class TipoControleDanfe : unsigned char {
     Retangulo,       // framing box: 1-pixel black pen, white fill
     Linha,           // horizontal line across its box
     Barras,          // barcode bars, one module a whole number of pixels, from the box's left edge
+    QrCode,          // QR code of its text, drawn as squares, centred in its box
 };
 
 // Size and behaviour flags of a row; a row without any is a fixed-size control.

@@ -2,6 +2,7 @@
 
 #include "danfe/LogoPadrao.h"
 #include "danfe/PartirPalavras.h"
+#include "danfe/TFrtDanfeNfce.h"
 #include "report/RLBarcode.h"
 #include "report/RLImage.h"
 #include "report/RLLabel.h"
@@ -12,7 +13,16 @@
 
 namespace luvenor {
 
-TFrtDanfe::TFrtDanfe(const LayoutDanfe& layout) : layout_(layout) {
+TFrtDanfe::TFrtDanfe(const LayoutDanfe& layout) : TFrtDanfe(layout, SemBandasNfe{}) {
+    Banda("bandRetirada").BeforePrint = [this](TRLCustomControl& s, bool& p) {
+        bandRetiradaBeforePrint(s, p);
+    };
+    Banda("bandEntrega").BeforePrint = [this](TRLCustomControl& s, bool& p) { bandEntregaBeforePrint(s, p); };
+    Banda("RLBand1").BeforePrint = [this](TRLCustomControl& s, bool& p) { RLBand1BeforePrint(s, p); };
+    Banda("bandISSQN").BeforePrint = [this](TRLCustomControl& s, bool& p) { bandISSQNBeforePrint(s, p); };
+}
+
+TFrtDanfe::TFrtDanfe(const LayoutDanfe& layout, SemBandasNfe) : layout_(layout) {
     relatorio_ = ConstruirRelatorio(layout_, controles_);
     Image1 = LogoPadrao();
 
@@ -34,13 +44,6 @@ TFrtDanfe::TFrtDanfe(const LayoutDanfe& layout) : layout_(layout) {
     relatorio_->DataSource = &CdsTempor;
     auto& itens = dynamic_cast<TRLSubDetail&>(*Controle("RLSubDetail1"));
     itens.DataSource = &CdsItens;
-
-    Banda("bandRetirada").BeforePrint = [this](TRLCustomControl& s, bool& p) {
-        bandRetiradaBeforePrint(s, p);
-    };
-    Banda("bandEntrega").BeforePrint = [this](TRLCustomControl& s, bool& p) { bandEntregaBeforePrint(s, p); };
-    Banda("RLBand1").BeforePrint = [this](TRLCustomControl& s, bool& p) { RLBand1BeforePrint(s, p); };
-    Banda("bandISSQN").BeforePrint = [this](TRLCustomControl& s, bool& p) { bandISSQNBeforePrint(s, p); };
 }
 
 TFrtDanfe::~TFrtDanfe() = default;
@@ -158,7 +161,8 @@ void TFrtDanfe::bandISSQNBeforePrint(TRLCustomControl&, bool& PrintIt) {
     PrintIt = !Vazio(Rotulo("labISSQN3").Caption()) || servicos;
 }
 
-std::unique_ptr<TFrtDanfe> CriarFormularioDanfe(const TNotaFiscal& nf) {
+std::unique_ptr<TFrtDanfe> CriarFormularioDanfe(const TNotaFiscal& nf, FormatoNfce formatoNfce) {
+    if (EhNfce(nf)) return std::make_unique<TFrtDanfeNfce>(formatoNfce);
     if (nf.tpImp == "2") return std::make_unique<TFrtDanfe2>();
     return std::make_unique<TFrtDanfe1>();
 }

@@ -4,6 +4,7 @@
 // TFrtDanfe1 (portrait) and TFrtDanfe2 (landscape) add their own bands' handlers.
 #include "ClasDocFisc/TNotaFiscal.h"
 #include "danfe/ConstrutorDanfe.h"
+#include "danfe/FormatoNfce.h"
 #include "report/RLDataTable.h"
 #include "report/RLReport.h"
 
@@ -40,6 +41,7 @@ public:
     TRLDataTable CdsItens{"CdsItens"};
 
     TRLReport& RLReport1() { return *relatorio_; }
+    const TRLReport& RLReport1() const { return *relatorio_; }
     const LayoutDanfe& Layout() const { return layout_; }
     bool Paisagem() const { return layout_.Paisagem; }
 
@@ -59,6 +61,9 @@ public:
 
 protected:
     explicit TFrtDanfe(const LayoutDanfe& layout);
+    // The report, the logo and the two tables only, for a form whose bands are not the NF-e's.
+    struct SemBandasNfe {};
+    TFrtDanfe(const LayoutDanfe& layout, SemBandasNfe);
 
     // Fills every control of the DANFE except the item rows and the sheet number.
     void PreencherDanfe();
@@ -130,7 +135,9 @@ public:
     void bandFaturaBeforePrint(TRLCustomControl& sender, bool& PrintIt);
 };
 
-// The form for an invoice: landscape when tpImp is exactly "2", portrait otherwise.
-std::unique_ptr<TFrtDanfe> CriarFormularioDanfe(const TNotaFiscal& nf);
+// The form for an invoice: the DANFE NFC-e on `formatoNfce` for a consumer invoice (model 65);
+// else landscape when tpImp is exactly "2", portrait otherwise.
+std::unique_ptr<TFrtDanfe> CriarFormularioDanfe(const TNotaFiscal& nf,
+                                                FormatoNfce formatoNfce = FormatoNfce::Bobina80);
 
 }  // namespace luvenor

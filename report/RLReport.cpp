@@ -7,6 +7,7 @@
 #include "util/Notificador.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <cmath>
 
 namespace luvenor {
@@ -94,6 +95,10 @@ void TRLCustomReport::StartingPage() {
 void TRLCustomReport::FlushPage() {
     surface_->Macros().Set("PageNo", std::to_string(pageNumber_));
     surface_->Macros().Set("CompositeIndex", "0");
+    if (ContinuousPaper) {
+        cutHeight_ = std::clamp(currentRow_, 1, surface_->Height());
+        surface_->SetSize(surface_->Width(), cutHeight_);
+    }
     pages_->Add(std::move(*surface_));  // the pager drops the surface next
 }
 
@@ -108,6 +113,7 @@ bool TRLCustomReport::PreparePages() {
     pageIndex_ = -1;
     pageNumber_ = FirstPageNumber - 1;
     groupId_ = 0;
+    cutHeight_ = 0;
     ApplyPageSetup();
     std::vector<TRLRect> salvos;
     SaveBounds(salvos);
@@ -187,7 +193,10 @@ void TRLCustomReport::StoreMacros() {
     m.Set("JobTitle", tarefa);
     m.Set("Orientation", PageSetup.Orientation == TRLPageOrientation::poLandscape ? "2" : "1");
     m.Set("PaperWidth", TextoMilimetros(PageSetup.PaperWidthMm()));
-    m.Set("PaperHeight", TextoMilimetros(PageSetup.PaperHeightMm()));
+    // A roll's sheet is the cut page, which printing then feeds at the roll's width.
+    const double altura =
+        ContinuousPaper && cutHeight_ > 0 ? cutHeight_ * 25.4 / 96.0 : PageSetup.PaperHeightMm();
+    m.Set("PaperHeight", TextoMilimetros(altura));
 }
 
 void TRLCustomReport::ReportError(const std::exception& error) {

@@ -44,6 +44,9 @@ public:
     // The name of the form that owns the report (it completes the default job title).
     std::string FormName;
     TRLBeforePrintEvent BeforePrint;
+    // Paper on a roll: each page is cut just below its last band, so a page is as tall as its
+    // content and the page setup's height is only the most one page may take.
+    bool ContinuousPaper = false;
 
     // Where progress goes and where a cancel comes from; none: no progress, no cancel.
     TRLProgress* Progress = nullptr;
@@ -85,6 +88,7 @@ private:
     int pageIndex_ = -1;
     int pageNumber_ = 0;
     int groupId_ = 0;
+    int cutHeight_ = 0;  // of the last page cut from the roll, design pixels
     QDateTime prepareDateTime_;
     std::unique_ptr<TRLGraphicStorage> pages_;
 };

@@ -328,12 +328,12 @@ struct Contagem {
 
 TEST(TabelaCampos, EachClassListsAllItsProperties) {
     const Contagem contagens[] = {
-        {"TNotaFiscal", 216, TabelaCampos<TNotaFiscal>().size()},
+        {"TNotaFiscal", 220, TabelaCampos<TNotaFiscal>().size()},
         {"TItemNF", 172, TabelaCampos<TItemNF>().size()},
         {"TParticipante", 22, TabelaCampos<TParticipante>().size()},
         {"TDuplicata", 12, TabelaCampos<TDuplicata>().size()},
         {"TColeDuplicata", 6, TabelaCampos<TColeDuplicata>().size()},
-        {"TPagamento", 3, TabelaCampos<TPagamento>().size()},
+        {"TPagamento", 6, TabelaCampos<TPagamento>().size()},
         {"TNFeRef", 13, TabelaCampos<TNFeRef>().size()},
         {"TEventoNF", 18, TabelaCampos<TEventoNF>().size()},
     };

@@ -59,6 +59,9 @@ INSTANTIATE_TEST_SUITE_P(
                       CasoDescricao{"05", "Crédito Loja"}, CasoDescricao{"10", "Vale Alimentação"},
                       CasoDescricao{"11", "Vale Refeição"}, CasoDescricao{"12", "Vale Presente"},
                       CasoDescricao{"13", "Vale Combustível"}, CasoDescricao{"99", "Outros"},
+                      CasoDescricao{"15", "Boleto Bancário"}, CasoDescricao{"17", "PIX"},
+                      CasoDescricao{"19", "Programa de Fidelidade"}, CasoDescricao{"90", "Sem Pagamento"},
+                      CasoDescricao{"23", "Indefinido"}, CasoDescricao{"91", "Indefinido"},
                       CasoDescricao{"", "Indefinido"}, CasoDescricao{"1", "Indefinido"},
                       CasoDescricao{"01 ", "Indefinido"}, CasoDescricao{" 01", "Indefinido"},
                       CasoDescricao{"06", "Indefinido"}));

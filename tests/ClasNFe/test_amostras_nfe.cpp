@@ -63,6 +63,10 @@ Esperado Derivar(const Linha& l) {
     const std::string& versao = l.at("versao");
     if (Contem(notas, "NOT WELL-FORMED"))
         return {"Erro ao abrir arquivo " + Pasta + "/" + l.at("file") + " - linha ", "", false};
+    const bool nfce = l.at("mod") == "65";
+    // A consumer invoice is read from the bare NFe too (contingency); it stops at the protocol.
+    if (Contem(notas, "root is <NFe>") && nfce)
+        return {"", "Arquivo não está no formado de distribuição. Tag <protNFe> não encontrada.", true};
     if (Contem(notas, "root is <NFe>"))
         return {
             "Arquivo não está no formado de distribuição. Tag <nfeProc> ou <Rps> não "
@@ -74,7 +78,8 @@ Esperado Derivar(const Linha& l) {
         return {"", "Tag <indPag> não encontrada.", false};  // not 4.00: indPag is mandatory
     if (Contem(notas, "hand-made minimal"))
         return {"", "Tag <cNF> não encontrada.", false};  // its ide starts without cNF
-    if (l.at("dest_id") == "none") return {"", "Tag <dest> não encontrada.", false};
+    // A consumer invoice without a consumer is complete; an NF-e stops there.
+    if (l.at("dest_id") == "none" && !nfce) return {"", "Tag <dest> não encontrada.", false};
     if (Contem(notas, "no protNFe"))
         return {"", "Arquivo não está no formado de distribuição. Tag <protNFe> não encontrada.", true};
     return {"", "", true};
@@ -124,7 +129,9 @@ TEST(AmostrasNFe, EachFileGivesTheOutcomeOfTheRules) {
         // Issuer, recipient, carrier, and the pick-up and delivery places the file has.
         const bool retirada = l.at("has_retirada") == "yes";
         const bool entrega = l.at("has_entrega") == "yes";
-        EXPECT_EQ(nf.Participantes.Count(), 3 + retirada + entrega);
+        const bool destinatario = l.at("dest_id") != "none";
+        EXPECT_EQ(nf.Participantes.Count(), 2 + destinatario + retirada + entrega);
+        EXPECT_EQ(nf.Participantes.TemPapel(PapelDestinatario), destinatario);
         EXPECT_EQ(nf.Participantes.TemPapel(PapelRetirada), retirada);
         EXPECT_EQ(nf.Participantes.TemPapel(PapelEntrega), entrega);
         EXPECT_EQ(nf.ChaveNfe.size(), 44u);

@@ -16,8 +16,10 @@ inline std::string NoProjeto(const std::string& relativo) {
 }
 
 // Loads the file (with the viewer's credit line) and hands `usar` its DANFE form with the master
-// record appended and nothing prepared; false when the file could not be read whole.
-inline bool ComFormulario(const std::string& xml, const std::function<void(TFrtDanfe&)>& usar) {
+// record appended and nothing prepared (a consumer invoice's on `formatoNfce`); false when the file could not
+// be read whole.
+inline bool ComFormulario(const std::string& xml, const std::function<void(TFrtDanfe&)>& usar,
+                          FormatoNfce formatoNfce = FormatoNfce::Bobina80) {
     GarantirAplicacao();
     TNotaFiscal nf;
     TXmlNFe leitor;
@@ -25,10 +27,13 @@ inline bool ComFormulario(const std::string& xml, const std::function<void(TFrtD
     const ResultadoCarga carga = CarregarArquivoNFe(leitor, xml);
     if (!carga.Carregado() || !carga.MsgErro.empty()) return false;
     bool usado = false;
-    ImprimirDanfe(nf, true, [&](TFrtDanfe& f) {
-        usar(f);
-        usado = true;
-    });
+    ImprimirDanfe(
+        nf, true,
+        [&](TFrtDanfe& f) {
+            usar(f);
+            usado = true;
+        },
+        formatoNfce);
     return usado;
 }
 

@@ -1,5 +1,5 @@
 // Every real sample file: loaded as the viewer loads it, its DANFE prepares in the layout tpImp
-// asks for, and nothing is drawn off the paper.
+// asks for (a consumer invoice's on its roll), and nothing is drawn off the paper.
 #include "DanfeTeste.h"
 
 #include "ClasNFe/CarregarNFe.h"
@@ -37,10 +37,18 @@ TEST_P(AmostraDanfe, PreparaNoLayoutDoTpImpDentroDoPapel) {
     DanfePreparado d = Preparar(nf);
     ASSERT_TRUE(d.preparado);
     ASSERT_FALSE(d.paginas.empty());
-    EXPECT_EQ(d.paisagem, nf.tpImp == "2");
-    EXPECT_EQ(ContarTexto(d, "DANFE"), static_cast<int>(d.paginas.size()));
-    EXPECT_EQ(ContarTexto(d, "DADOS ADICIONAIS") + ContarTexto(d, "INFORMAÇÕES COMPLEMENTARES"),
-              d.paisagem ? 1 : 2);
+    if (EhNfce(nf)) {
+        // A consumer invoice: its DANFE NFC-e on one roll page, whatever tpImp says.
+        EXPECT_FALSE(d.paisagem);
+        EXPECT_EQ(d.paginas.size(), 1u);
+        EXPECT_EQ(ContarTexto(d, "Consulte pela Chave de Acesso em"), 1);
+        EXPECT_EQ(ContarTexto(d, "DANFE"), 0);
+    } else {
+        EXPECT_EQ(d.paisagem, nf.tpImp == "2");
+        EXPECT_EQ(ContarTexto(d, "DANFE"), static_cast<int>(d.paginas.size()));
+        EXPECT_EQ(ContarTexto(d, "DADOS ADICIONAIS") + ContarTexto(d, "INFORMAÇÕES COMPLEMENTARES"),
+                  d.paisagem ? 1 : 2);
+    }
     for (const TRLGraphicSurface& p : d.paginas) {
         for (const TRLGraphicObject& o : p.Objects()) {
             if (o.As<TRLTextObject>() && (o.As<TRLTextObject>()->TextFlags & tfUnclipped))
