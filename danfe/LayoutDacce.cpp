@@ -46,7 +46,7 @@ constexpr ControleDanfe controles[] = {
 
     Ret(TIT, 0, 144, 734, 56),
     {"labChave0", T::Rotulo, TIT, {4, 146, 60, 8}, {7, false}, E, AW, "CHAVE DE ACESSO"},
-    {"imgCodigoBarras", T::Imagem, TIT, {4, 158, 280, 35}, {}, E, FX, ""},
+    {"barCodigoBarras", T::Barras, TIT, {4, 158, 280, 35}, {}, E, FX, ""},
     {"labChave1", T::Rotulo, TIT, {290, 168, 440, 14}, {10, true}, C, FX, ""},
 
     Ret(TIT, 0, 204, 120, 28),

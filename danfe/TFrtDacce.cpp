@@ -3,11 +3,11 @@
 #include "ClasNFe/LeitorEventos.h"
 #include "danfe/FormatosDanfe.h"
 #include "danfe/PartirPalavras.h"
-#include "report/RLImage.h"
+#include "report/RLBarcode.h"
 #include "report/RLLabel.h"
 #include "report/RLMemo.h"
+#include "util/Code128.h"
 #include "util/UDatas.h"
-#include "util/UImagem.h"
 #include "util/UMascara.h"
 #include "util/UString.h"
 
@@ -82,12 +82,13 @@ void TFrtDacce::PreencherNota() {
     Legenda("labNota4", nf_.tpAmb == "2" ? "AMBIENTE DE HOMOLOGAÇÃO - SEM VALOR FISCAL" : "");
     const std::string chave = TirarEspacos(nf_.ChaveNfe);
     Legenda("labChave1", MascaraChaveNfe(chave));
-    auto& imagem = dynamic_cast<TRLImage&>(*Controle("imgCodigoBarras"));
+    std::string padrao;
     try {
-        imagem.SetPicture(GerarCodigoBarras(chave));
+        padrao = CodificarCode128(chave);
     } catch (const std::exception&) {
         // A key Code 128 cannot carry prints without bars; the key itself is still printed.
     }
+    dynamic_cast<TRLBarcode&>(*Controle("barCodigoBarras")).Pattern = padrao;
 }
 
 void TFrtDacce::PreencherEvento() {

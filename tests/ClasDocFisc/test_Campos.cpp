@@ -340,7 +340,7 @@ TEST(TabelaCampos, EachClassListsAllItsProperties) {
     for (const Contagem& c : contagens) EXPECT_EQ(c.obtidas, c.propriedades) << c.classe;
 }
 
-TEST(TabelaCampos, InvoiceHas207StoredValuesBesidesCollectionsPictureAndComputed) {
+TEST(TabelaCampos, InvoiceHas211StoredValuesBesidesCollectionsPictureAndComputed) {
     std::map<TipoCampo, int> porTipo;
     int calculados = 0;
     for (const auto& campo : TabelaCampos<TNotaFiscal>()) {
@@ -354,7 +354,7 @@ TEST(TabelaCampos, InvoiceHas207StoredValuesBesidesCollectionsPictureAndComputed
     EXPECT_EQ(porTipo[TipoCampo::Figura], 1);
     EXPECT_EQ(porTipo[TipoCampo::Texto] + porTipo[TipoCampo::Inteiro] + porTipo[TipoCampo::Real] +
                   porTipo[TipoCampo::Data] + porTipo[TipoCampo::Logico],
-              207);
+              211);
 }
 
 // ---- Zero values and Limpar -----------------------------------------------------------------
