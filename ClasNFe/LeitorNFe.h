@@ -21,6 +21,8 @@ public:
     void Ler(NoXml nfeProc, bool incluirMsgVisualizador);
     // The step message of the step running now.
     std::string Passo() const;
+    // The step's message when the element was found but its value could not be converted.
+    std::string PassoInvalido() const;
 
 private:
     // Envelope and identification (LeitorEnvelope.cpp).
