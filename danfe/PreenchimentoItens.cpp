@@ -31,11 +31,11 @@ void TFrtDanfe::RLBand1BeforePrint(TRLCustomControl&, bool&) {
         memo.ClearLines();
         const size_t corte = OffsetDoCaractere(codigo, CaracteresPrimeiraLinhaCodigo);
         memo.AddLine(codigo.substr(0, corte));
-        if (corte < codigo.size()) memo.AddLine(codigo.substr(corte));
+        if (corte < codigo.size()) memo.AddLine(TextoQueODanfeMostra(codigo.substr(corte)));
     }
 
-    std::vector<std::string> descricao{TirarEspacos(item.DescrOrig)};
-    if (!Vazio(item.MsgTrib)) descricao.push_back(item.MsgTrib);
+    std::vector<std::string> descricao{TextoQueODanfeMostra(TirarEspacos(item.DescrOrig))};
+    if (!Vazio(item.MsgTrib)) descricao.push_back(TextoQueODanfeMostra(item.MsgTrib));
     LinhasDoMemo("labProdutos3d", descricao);
 
     Legenda("labUnidMed", item.UnidMed);
@@ -83,8 +83,8 @@ void TFrtDanfe::PreencherAdicionais() {
     Legenda("labAdicionais4", palavra);
     std::vector<std::string> linhas;
     if (!aviso.empty()) linhas.push_back(aviso);
-    linhas.push_back(nf.ObservOrig);
-    linhas.push_back(nf.MsgTrib);
+    linhas.push_back(TextoQueODanfeMostra(nf.ObservOrig));
+    linhas.push_back(TextoQueODanfeMostra(nf.MsgTrib));
     LinhasDoMemo("labAdicionais3", linhas);
 }
 

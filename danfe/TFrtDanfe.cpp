@@ -120,9 +120,11 @@ void TFrtDanfe::Legenda(std::string_view nome, const std::string& texto) const {
 
 void TFrtDanfe::LinhasDoMemo(std::string_view nome, const std::vector<std::string>& linhas) const {
     TRLMemo& memo = Memo(nome);
-    memo.ClearLines();
-    for (const std::string& linha : linhas)
-        memo.AddLine(PartirPalavrasLongas(linha, memo.Font(), memo.Width));
+    // Set at once: adding line by line lays the memo out again for every line.
+    std::vector<std::string> partidas;
+    partidas.reserve(linhas.size());
+    for (const std::string& linha : linhas) partidas.push_back(PartirPalavrasLongas(linha, memo.Font(), memo.Width));
+    memo.ReplaceLines(std::move(partidas));
 }
 
 void TFrtDanfe::EscreverLegendasFixas(std::string_view banda) const {

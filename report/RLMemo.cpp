@@ -74,7 +74,8 @@ void TRLCustomMultiLine::Draw(TRLGraphicSurface& surface, int offsetX, int offse
         if (topo >= caixa.Height()) break;  // only lines that start inside the box are drawn
         const TRLPageRect caixaLinha{caixa.Left, caixa.Top + topo, caixa.Right,
                                      caixa.Top + topo + alturaLinha};
-        std::string texto = linhas[i].Text;
+        // A line is clipped by its box when drawn: a word of megabytes is cut to what the box shows.
+        std::string texto = CortarParaACaixa(linhas[i].Text, caixa.Width(), ParteDoAlinhamento(Alignment));
         const bool justificar = Alignment == TRLTextAlignment::taJustify && linhas[i].Wrapped;
         const TRLTextAlignment alinhamento =
             Alignment == TRLTextAlignment::taJustify ? TRLTextAlignment::taLeftJustify : Alignment;

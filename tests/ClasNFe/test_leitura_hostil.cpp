@@ -46,10 +46,14 @@ TEST(LeituraHostil, ValuesNoAmountCanHaveAreWarnedByTheirElementAndReadAsZero) {
                                               : std::vector<std::string>{"Valor Inválido em <vProd>: '" + valor + "'"})
             << valor;
     }
-    // The largest amounts a DANFE prints pass as they are, negative ones too.
-    auto grande = teste::Ler(h::ComValor(Base(), "vProd", "-999999999999999.99"));
-    EXPECT_EQ(grande->nf.ItensNF[0].VlrItem, -999999999999999.99);
+    // Large amounts a DANFE prints pass as they are, negative ones too; -999999999999999.99 is
+    // -1e15 once a double, beyond them.
+    auto grande = teste::Ler(h::ComValor(Base(), "vProd", "-99999999999999.99"));
+    EXPECT_EQ(grande->nf.ItensNF[0].VlrItem, -99999999999999.99);
     EXPECT_TRUE(grande->avisos.mensagens.empty());
+    auto alem = teste::Ler(h::ComValor(Base(), "vProd", "-999999999999999.99"));
+    EXPECT_EQ(alem->nf.ItensNF[0].VlrItem, 0);
+    EXPECT_EQ(alem->avisos.mensagens, std::vector<std::string>{"Valor Inválido em <vProd>: '-999999999999999.99'"});
     auto doze = teste::Ler(h::ComValor(Base(), "vProd", "999999999999"));
     EXPECT_EQ(doze->nf.ItensNF[0].VlrItem, 999999999999.0);
     // A long hostile value is cut in the warning.

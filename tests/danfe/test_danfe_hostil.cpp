@@ -44,13 +44,13 @@ TEST(DanfeHostil, AWordOfMegabytesInAPartyNameIsCutAtTheBox) {
 TEST(DanfeHostil, LargeAndNegativeAmountsPrintWholeWithTheirSign) {
     TNotaFiscal nf;
     teste::PreencherNota(nf, 2);
-    nf.ItensNF[0].VlrItem = -999999999999999.99;
+    nf.ItensNF[0].VlrItem = -99999999999999.99;
     nf.ItensNF[1].VlrItem = 999999999999;
     nf.TotNota = 999999999999999.0;
     const DanfePreparado d = teste::Preparar(nf);
     ASSERT_TRUE(d.preparado);
     const TRLGraphicSurface& p = d.paginas[0];
-    EXPECT_TRUE(teste::TemTexto(p, "-999.999.999.999.999,99"));
+    EXPECT_TRUE(teste::TemTexto(p, "-99.999.999.999.999,99"));
     EXPECT_TRUE(teste::TemTexto(p, "999.999.999.999,00"));
     EXPECT_TRUE(teste::TemTexto(p, "999.999.999.999.999,00"));
     for (const std::string& t : teste::Textos(p)) {

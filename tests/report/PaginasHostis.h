@@ -164,8 +164,10 @@ inline std::vector<Caso> TodosOsCasos() {
     return {{"recortes-10000", RecortesAninhados(10000)},
             {"recortes-30000", RecortesAninhados(30000)},
             {"registro-repartido-50000", RegistroRepartido(50000)},
+            {"registro-repartido-5000", RegistroRepartido(5000)},
             {"macros-200000", MacrosDaLoja(200000)},
             {"figuras-rle-80x5600", FigurasRle(80, 5600)},
+            {"figuras-rle-4x4096", FigurasRle(4, 4096)},  // at the page's bound: drawn
             {"texto-4mb", TextoEnorme(size_t{4} << 20)},
             {"figura-int-min", FiguraEmIntMin()}};
 }
