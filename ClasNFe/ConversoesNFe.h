@@ -17,11 +17,12 @@ std::string ConverterTexto(const NoXml& no);
 std::string ConverterTextoNumerico(std::string texto, std::string_view elemento);
 // "integer": optional sign and decimal digits within 32 bits; anything else throws.
 int32_t ConverterInteiro(std::string_view texto);
-// Amounts, quantities and rates the DANFE can print: a value of this magnitude or more comes only
-// from a damaged or hostile file.
-inline constexpr double MaiorValorNFe = 1e15;
+// No amount, quantity, price or weight of an NF-e has more than 13 integer digits; a value of this
+// magnitude or more comes only from a damaged or hostile file (and a double would no longer hold
+// its cents for the DANFE to print).
+inline constexpr double MaiorValorNFe = 1e13;
 // "decimal" (lenient): the XML "." is the decimal point; a text that is not a finite number below
-// MaiorValorNFe in magnitude ("abc", "NaN", "Infinity", "1e308") gives 0 after the warning
+// MaiorValorNFe in magnitude ("abc", "NaN", "Infinity", "1e308", "1e13") gives 0 after the warning
 // "Valor Inválido em <elemento>: 'texto'", the empty text 0 without one.
 double ConverterDecimal(std::string_view texto, std::string_view elemento);
 // "strict decimal": only a finite number below MaiorValorNFe in magnitude, written with the XML "."

@@ -1,6 +1,6 @@
-// Writes every hostile case the tests make, at the sizes the measurements use, into a folder:
-// page files as NAME.rpf, invoices as NAME.xml. The fuzzers take them as seeds.
-//   gerar_casos_hostis FOLDER
+// Writes every hostile case the tests make into a folder: page files as NAME.rpf, invoices as
+// NAME.xml. At the sizes the measurements use, or with --sementes small ones for the fuzzers' seeds.
+//   gerar_casos_hostis FOLDER [--sementes]
 #include "../ClasNFe/NotasHostis.h"
 #include "../report/PaginasHostis.h"
 
@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <string>
 
 namespace {
 
@@ -26,8 +27,9 @@ bool Gravar(const std::filesystem::path& caminho, const std::string& bytes) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fputs("usage: gerar_casos_hostis FOLDER\n", stderr);
+    const bool sementes = argc == 3 && std::string(argv[2]) == "--sementes";
+    if (argc != 2 && !sementes) {
+        std::fputs("usage: gerar_casos_hostis FOLDER [--sementes]\n", stderr);
         return 1;
     }
     const std::filesystem::path pasta = argv[1];
@@ -36,9 +38,9 @@ int main(int argc, char** argv) {
     std::stringstream xml;
     xml << base.rdbuf();
     bool ok = true;
-    for (const auto& c : luvenor::teste::hostis::TodosOsCasos())
+    for (const auto& c : luvenor::teste::hostis::TodosOsCasos(sementes))
         ok = Gravar(pasta / (NomeDeArquivo(c.nome) + ".rpf"), c.bytes) && ok;
-    for (const auto& c : luvenor::teste::hostis::TodosOsCasosXml(xml.str()))
+    for (const auto& c : luvenor::teste::hostis::TodosOsCasosXml(xml.str(), sementes))
         ok = Gravar(pasta / (NomeDeArquivo(c.nome) + ".xml"), c.xml) && ok;
     return ok ? 0 : 1;
 }

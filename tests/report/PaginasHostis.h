@@ -159,17 +159,19 @@ struct Caso {
     std::string bytes;
 };
 
-// Every case at the size the measurements use (the tests take smaller ones where that is enough).
-inline std::vector<Caso> TodosOsCasos() {
-    return {{"recortes-10000", RecortesAninhados(10000)},
-            {"recortes-30000", RecortesAninhados(30000)},
-            {"registro-repartido-50000", RegistroRepartido(50000)},
-            {"registro-repartido-5000", RegistroRepartido(5000)},
-            {"macros-200000", MacrosDaLoja(200000)},
-            {"figuras-rle-80x5600", FigurasRle(80, 5600)},
+// Every case at the size the measurements use, or just past its bound for the fuzzers' seeds.
+inline std::vector<Caso> TodosOsCasos(bool pequenos = false) {
+    const int n = pequenos ? 1 : 100;
+    return {{"recortes-fundos", RecortesAninhados(pequenos ? 70 : 10000)},
+            {"recortes-30000", RecortesAninhados(pequenos ? 65 : 30000)},
+            {"registro-repartido-50000", RegistroRepartido(pequenos ? 10001 : 50000)},
+            {"registro-repartido-5000", RegistroRepartido(pequenos ? 3 : 5000)},
+            {"macros-200000", MacrosDaLoja(pequenos ? 1001 : 200000)},
+            {"figuras-rle-80x5600", FigurasRle(pequenos ? 2 : 80, 5600)},
             {"figuras-rle-4x4096", FigurasRle(4, 4096)},  // at the page's bound: drawn
-            {"texto-4mb", TextoEnorme(size_t{4} << 20)},
-            {"figura-int-min", FiguraEmIntMin()}};
+            {"texto-4mb", TextoEnorme((pequenos ? size_t{70} : size_t{4096}) << 10)},
+            {"figura-int-min", FiguraEmIntMin()},
+            {"recortes-em-sequencia", RecortesEmSequencia(50 * n)}};
 }
 
 }  // namespace luvenor::teste::hostis

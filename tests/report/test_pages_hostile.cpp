@@ -47,9 +47,10 @@ TEST(PaginasHostis, DeepClipsAreRefusedAtTheBoundAndShallowOnesDrawn) {
 }
 
 TEST(PaginasHostis, APageRecordSharedByManyEntriesIsRefused) {
-    EXPECT_EQ(Recusa(h::RegistroRepartido(50000)),
+    EXPECT_EQ(Recusa(h::RegistroRepartido(5000)),
               "página 2: o registro se sobrepõe ao da página 1 (cada página deve ter um registro próprio)");
-    EXPECT_EQ(Recusa(h::RegistroRepartido(2)).substr(0, 33), "página 2: o registro se sobrepõe");
+    EXPECT_EQ(Recusa(h::RegistroRepartido(2)).substr(0, 34), "página 2: o registro se sobrepõe");
+    EXPECT_EQ(Recusa(h::RegistroRepartido(50000)), "50000 páginas (o limite é 10000)");
     EXPECT_EQ(Recusa(h::RegistroRepartido(1)), "");
     // Pages of their own, in any order of the table, are read.
     const std::string tres = h::Arquivo({h::Pagina({h::Texto("a")}), h::Pagina({h::Texto("b")}),
