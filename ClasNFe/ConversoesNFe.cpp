@@ -77,7 +77,8 @@ bool LerRegional(const std::string& regional, double& valor) {
 
 void AvisarValorInvalido(std::string_view texto, std::string_view elemento) {
     // A long hostile text is cut in the message; the element names what to mend.
-    const std::string mostrado = texto.size() > 40 ? std::string(texto.substr(0, 40)) + "..." : std::string(texto);
+    const std::string mostrado =
+        texto.size() > 40 ? std::string(texto.substr(0, 40)) + "..." : std::string(texto);
     Notificar("Valor Inválido em <" + std::string(elemento) + ">: '" + mostrado + "'", true);
 }
 

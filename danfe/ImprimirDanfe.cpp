@@ -20,10 +20,11 @@ void AvisarCortes(const TNotaFiscal& nf) {
         if (texto->size() > MaximoCaracteresTextoDanfe &&
             static_cast<size_t>(ContarCaracteres(*texto)) > MaximoCaracteresTextoDanfe)
             Notificar("As informações complementares têm " + std::to_string(ContarCaracteres(*texto)) +
-                      " caracteres: o DANFE mostra os primeiros " + std::to_string(MaximoCaracteresTextoDanfe) + ".");
+                      " caracteres: o DANFE mostra os primeiros " +
+                      std::to_string(MaximoCaracteresTextoDanfe) + ".");
     if (nf.DuplsNF.Count() > MaximoParcelasDanfe)
-        Notificar("A fatura tem " + std::to_string(nf.DuplsNF.Count()) + " parcelas: o DANFE mostra as primeiras " +
-                  std::to_string(MaximoParcelasDanfe) + ".");
+        Notificar("A fatura tem " + std::to_string(nf.DuplsNF.Count()) +
+                  " parcelas: o DANFE mostra as primeiras " + std::to_string(MaximoParcelasDanfe) + ".");
 }
 
 }  // namespace

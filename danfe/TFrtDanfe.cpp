@@ -123,7 +123,8 @@ void TFrtDanfe::LinhasDoMemo(std::string_view nome, const std::vector<std::strin
     // Set at once: adding line by line lays the memo out again for every line.
     std::vector<std::string> partidas;
     partidas.reserve(linhas.size());
-    for (const std::string& linha : linhas) partidas.push_back(PartirPalavrasLongas(linha, memo.Font(), memo.Width));
+    for (const std::string& linha : linhas)
+        partidas.push_back(PartirPalavrasLongas(linha, memo.Font(), memo.Width));
     memo.ReplaceLines(std::move(partidas));
 }
 

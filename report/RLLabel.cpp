@@ -139,7 +139,8 @@ void TRLCustomLabel::Draw(TRLGraphicSurface& surface, int offsetX, int offsetY) 
     const TRLPageRect caixa = ParaRetanguloPagina(ClientRect(), offsetX, offsetY);
     const TRLTextMeasurer m(Font());
     // A clipped caption is cut to what its box can show.
-    std::string texto = AutoSize ? Caption() : CortarParaACaixa(Caption(), caixa.Width(), ParteDoAlinhamento(Alignment));
+    std::string texto =
+        AutoSize ? Caption() : CortarParaACaixa(Caption(), caixa.Width(), ParteDoAlinhamento(Alignment));
     const MedidaDaLinha med = MedirComEspaco(m, texto);
     const TRLTextOrigin o = OrigemDoTexto(caixa, Alignment, Layout, m.SpaceWidth(), med.largura, med.altura);
     if (Alignment == TRLTextAlignment::taJustify) texto = JustificarTexto(texto, m, caixa.Right - o.X);

@@ -483,7 +483,8 @@ void Contar(const TRLGraphicObject& o, int numeroPagina, ContasDaPagina& contas)
     const std::string onde = "página " + std::to_string(numeroPagina) + ": ";
     if (o.As<TRLSetClipRectObject>()) {
         if (++contas.recortes > LimitesArquivoPaginas::RecortesAninhados)
-            AlemDoLimite(onde, "mais recortes aninhados do que o limite", LimitesArquivoPaginas::RecortesAninhados);
+            AlemDoLimite(onde, "mais recortes aninhados do que o limite",
+                         LimitesArquivoPaginas::RecortesAninhados);
     } else if (o.As<TRLResetClipRectObject>()) {
         if (contas.recortes > 0) --contas.recortes;
     } else if (const auto* figura = o.As<TRLImageObject>()) {
@@ -523,7 +524,8 @@ void LerObjeto(Leitor& pagina, int numeroPagina, size_t numero, TRLGraphicSurfac
 std::string_view RegistroDaPagina(std::string_view bytes, int32_t inicio, size_t numero) {
     const std::string pagina = "page " + std::to_string(numero) + ": ";
     if (inicio < 0 || static_cast<size_t>(inicio) > bytes.size() - 4)
-        throw ERLPageFileError(pagina + "its record offset " + std::to_string(inicio) + " is outside the file");
+        throw ERLPageFileError(pagina + "its record offset " + std::to_string(inicio) +
+                               " is outside the file");
     Leitor registro(bytes.substr(static_cast<size_t>(inicio)), pagina, "the file");
     registro.Item("its record");
     const int32_t tamanho = registro.I32();
@@ -544,8 +546,9 @@ void RecusarRegistrosSobrepostos(std::string_view bytes, const std::vector<std::
         const auto [inicio, pagina] = ordem[k];
         const auto [inicioAnterior, anterior] = ordem[k - 1];
         if (inicio < inicioAnterior + registros[anterior].size())
-            throw ERLPageFileError("página " + std::to_string(pagina + 1) + ": o registro se sobrepõe ao da página " +
-                                   std::to_string(anterior + 1) + " (cada página deve ter um registro próprio)");
+            throw ERLPageFileError("página " + std::to_string(pagina + 1) +
+                                   ": o registro se sobrepõe ao da página " + std::to_string(anterior + 1) +
+                                   " (cada página deve ter um registro próprio)");
     }
 }
 
@@ -624,8 +627,10 @@ void CarregarArquivoPaginas(const std::string& path, TRLGraphicStorage& store) {
         case ResultadoLeitura::Pasta:
             throw ERLPageFileError("cannot open " + path + ": it is a folder");
         case ResultadoLeitura::Grande:
-            AlemDoLimite("", "arquivo de páginas maior que " + std::to_string(LimitesArquivoPaginas::Bytes >> 20) + " MB",
-                         LimitesArquivoPaginas::Bytes);
+            AlemDoLimite(
+                "",
+                "arquivo de páginas maior que " + std::to_string(LimitesArquivoPaginas::Bytes >> 20) + " MB",
+                LimitesArquivoPaginas::Bytes);
         case ResultadoLeitura::Falhou:
             throw ERLPageFileError("cannot read " + path + ": " + motivo);
     }

@@ -52,7 +52,8 @@ TRLSaidaSegura::TRLSaidaSegura(std::string caminho, const std::vector<std::strin
     if (caminho_.empty() || caminho_.back() == '/') throw ErroAoGravar(caminho_, "falta o nome do arquivo");
     for (const std::string& entrada : entradas)
         if (MesmoArquivo(caminho_, entrada))
-            throw ErroAoGravar(caminho_, "é o próprio arquivo de entrada " + entrada + " e não será substituído");
+            throw ErroAoGravar(caminho_,
+                               "é o próprio arquivo de entrada " + entrada + " e não será substituído");
     struct stat info {};
     if (::stat(caminho_.c_str(), &info) == 0 && S_ISDIR(info.st_mode))
         throw ErroAoGravar(caminho_, "é uma pasta");

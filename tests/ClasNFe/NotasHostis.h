@@ -40,7 +40,8 @@ inline std::string MuitasParcelas(std::string xml, int quantas) {
     std::string parcelas;
     parcelas.reserve(static_cast<size_t>(quantas) * 72);
     for (int i = 1; i <= quantas; ++i)
-        parcelas += "<dup><nDup>" + std::to_string(i) + "</nDup><dVenc>2019-06-10</dVenc><vDup>1.00</vDup></dup>";
+        parcelas +=
+            "<dup><nDup>" + std::to_string(i) + "</nDup><dVenc>2019-06-10</dVenc><vDup>1.00</vDup></dup>";
     return xml.replace(de, ate + 6 - de, parcelas);
 }
 
@@ -54,9 +55,9 @@ inline std::string ComChave(std::string xml, std::string_view chave) {
 
 // Texts that are not amounts an invoice can have, as hostile files write them.
 inline const std::vector<std::string>& ValoresHostis() {
-    static const std::vector<std::string> valores{"1e308",         "Infinity", "-Infinity", "NaN",
-                                                  "1e13",          "-1e300",   "abc",       "1.5.5",
-                                                  "0x10",          "1e-99999", "--1",       " "};
+    static const std::vector<std::string> valores{"1e308", "Infinity", "-Infinity", "NaN",
+                                                  "1e13",  "-1e300",   "abc",       "1.5.5",
+                                                  "0x10",  "1e-99999", "--1",       " "};
     return valores;
 }
 

@@ -42,8 +42,9 @@ TEST(LeituraHostil, ValuesNoAmountCanHaveAreWarnedByTheirElementAndReadAsZero) {
         ASSERT_GT(l->nf.ItensNF.Count(), 0);
         EXPECT_EQ(l->nf.ItensNF[0].VlrItem, 0) << valor;
         const bool branco = valor == " ";
-        EXPECT_EQ(l->avisos.mensagens, branco ? std::vector<std::string>{}
-                                              : std::vector<std::string>{"Valor Inválido em <vProd>: '" + valor + "'"})
+        EXPECT_EQ(l->avisos.mensagens,
+                  branco ? std::vector<std::string>{}
+                         : std::vector<std::string>{"Valor Inválido em <vProd>: '" + valor + "'"})
             << valor;
     }
     // The largest amounts an invoice can have pass as they are, negative ones too.
@@ -52,7 +53,8 @@ TEST(LeituraHostil, ValuesNoAmountCanHaveAreWarnedByTheirElementAndReadAsZero) {
     EXPECT_TRUE(grande->avisos.mensagens.empty());
     auto alem = teste::Ler(h::ComValor(Base(), "vProd", "-999999999999999.99"));
     EXPECT_EQ(alem->nf.ItensNF[0].VlrItem, 0);
-    EXPECT_EQ(alem->avisos.mensagens, std::vector<std::string>{"Valor Inválido em <vProd>: '-999999999999999.99'"});
+    EXPECT_EQ(alem->avisos.mensagens,
+              std::vector<std::string>{"Valor Inválido em <vProd>: '-999999999999999.99'"});
     auto doze = teste::Ler(h::ComValor(Base(), "vProd", "999999999999"));
     EXPECT_EQ(doze->nf.ItensNF[0].VlrItem, 999999999999.0);
     // A long hostile value is cut in the warning.
@@ -66,8 +68,8 @@ TEST(LeituraHostil, NumericTextsSpellingNoNumberAreWarnedAndLeftEmpty) {
     EXPECT_EQ(l->resultado.MsgErro, "");
     EXPECT_EQ(l->nf.Quantidade, "");
     EXPECT_EQ(l->nf.Serie, "   ");  // padded to its three characters, as every series is
-    EXPECT_EQ(l->avisos.mensagens,
-              (std::vector<std::string>{"Valor Inválido em <serie>: 'NaN'", "Valor Inválido em <qVol>: 'Infinity'"}));
+    EXPECT_EQ(l->avisos.mensagens, (std::vector<std::string>{"Valor Inválido em <serie>: 'NaN'",
+                                                             "Valor Inválido em <qVol>: 'Infinity'"}));
     // Any other text is the invoice's own and kept.
     auto texto = teste::Ler(h::ComValor(Base(), "qVol", "string"));
     EXPECT_EQ(texto->nf.Quantidade, "string");

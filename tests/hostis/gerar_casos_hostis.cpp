@@ -14,7 +14,8 @@ namespace {
 
 std::string NomeDeArquivo(std::string nome) {
     for (char& c : nome)
-        if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-')) c = '_';
+        if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-'))
+            c = '_';
     return nome;
 }
 

@@ -75,8 +75,8 @@ inline std::string FiguraRle(int32_t largura, int32_t altura, uint8_t cor = 0) {
     return b.s;
 }
 
-inline std::string Pagina(const std::vector<std::string>& objetos, int32_t largura = 794, int32_t altura = 1123,
-                          int macros = 0) {
+inline std::string Pagina(const std::vector<std::string>& objetos, int32_t largura = 794,
+                          int32_t altura = 1123, int macros = 0) {
     Bytes p;
     p.Dados(AssinaturaPagina).I32(largura).I32(altura).I32(macros);
     for (int i = 0; i < macros; ++i) p.Texto("M" + std::to_string(i) + "=v");
@@ -102,7 +102,8 @@ inline std::string Arquivo(const std::vector<std::string>& registros, int macros
     }
     for (size_t i = 0; i < entradas; ++i) {
         const auto v = static_cast<uint32_t>(inicios[i % inicios.size()]);
-        for (int k = 0; k < 4; ++k) f.s[tabela + i * 4 + static_cast<size_t>(k)] = static_cast<char>((v >> (8 * k)) & 0xFF);
+        for (int k = 0; k < 4; ++k)
+            f.s[tabela + i * 4 + static_cast<size_t>(k)] = static_cast<char>((v >> (8 * k)) & 0xFF);
     }
     return f.s;
 }

@@ -9,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-
 namespace luvenor {
 namespace {
 
@@ -33,7 +32,8 @@ void Desenhar(const std::string& bytes) {
     LerArquivoPaginas(bytes, store);
     QImage imagem(60, 85, QImage::Format_RGB32);
     QPainter painter(&imagem);
-    for (int i = 0; i < store.Count(); ++i) DesenharPagina(*store.Page(i), store, painter, QRectF(0, 0, 60, 85));
+    for (int i = 0; i < store.Count(); ++i)
+        DesenharPagina(*store.Page(i), store, painter, QRectF(0, 0, 60, 85));
 }
 
 TEST(PaginasHostis, DeepClipsAreRefusedAtTheBoundAndShallowOnesDrawn) {
@@ -53,8 +53,8 @@ TEST(PaginasHostis, APageRecordSharedByManyEntriesIsRefused) {
     EXPECT_EQ(Recusa(h::RegistroRepartido(50000)), "50000 páginas (o limite é 10000)");
     EXPECT_EQ(Recusa(h::RegistroRepartido(1)), "");
     // Pages of their own, in any order of the table, are read.
-    const std::string tres = h::Arquivo({h::Pagina({h::Texto("a")}), h::Pagina({h::Texto("b")}),
-                                         h::Pagina({h::Texto("c")})});
+    const std::string tres =
+        h::Arquivo({h::Pagina({h::Texto("a")}), h::Pagina({h::Texto("b")}), h::Pagina({h::Texto("c")})});
     EXPECT_EQ(Recusa(tres), "");
 }
 

@@ -36,8 +36,9 @@ void Escrever(const fs::path& p, const std::string& texto) {
 class SaidaSegura : public ::testing::Test {
 protected:
     void SetUp() override {
-        pasta_ = fs::temp_directory_path() / ("saida-segura-" + std::to_string(::getpid()) + "-" +
-                                              ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        pasta_ =
+            fs::temp_directory_path() / ("saida-segura-" + std::to_string(::getpid()) + "-" +
+                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(pasta_);
         fs::create_directories(pasta_);
     }
@@ -80,7 +81,8 @@ TEST_F(SaidaSegura, AnInputIsNeverTheOutputByAnyOfItsNames) {
             TRLSaidaSegura s((pasta_ / nome).string(), {entrada.string()});
             ADD_FAILURE() << nome << " was opened for writing";
         } catch (const std::runtime_error& e) {
-            EXPECT_NE(std::string(e.what()).find("é o próprio arquivo de entrada"), std::string::npos) << e.what();
+            EXPECT_NE(std::string(e.what()).find("é o próprio arquivo de entrada"), std::string::npos)
+                << e.what();
         }
     }
     EXPECT_EQ(Ler(entrada), "<nfeProc/>");
@@ -106,9 +108,9 @@ TEST_F(SaidaSegura, AFolderOrAFolderThatCannotBeWrittenIsRefusedWithTheReason) {
         TRLSaidaSegura s((pasta_ / "nao-existe" / "x.pdf").string());
         ADD_FAILURE();
     } catch (const std::runtime_error& e) {
-        EXPECT_EQ(std::string(e.what()),
-                  "Não foi possível gravar " + (pasta_ / "nao-existe" / "x.pdf").string() +
-                      ": No such file or directory");
+        EXPECT_EQ(std::string(e.what()), "Não foi possível gravar " +
+                                             (pasta_ / "nao-existe" / "x.pdf").string() +
+                                             ": No such file or directory");
     }
 }
 

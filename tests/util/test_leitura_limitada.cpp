@@ -23,7 +23,9 @@ protected:
         fs::create_directories(pasta_);
     }
     void TearDown() override { fs::remove_all(pasta_); }
-    ResultadoLeitura Ler(const std::string& caminho, size_t limite) { return LerArquivoLimitado(caminho, limite, dados_, motivo_); }
+    ResultadoLeitura Ler(const std::string& caminho, size_t limite) {
+        return LerArquivoLimitado(caminho, limite, dados_, motivo_);
+    }
     fs::path pasta_;
     std::string dados_;
     std::string motivo_;
