@@ -74,7 +74,7 @@ void TRLCustomMultiLine::Draw(TRLGraphicSurface& surface, int offsetX, int offse
         if (topo >= caixa.Height()) break;  // only lines that start inside the box are drawn
         const TRLPageRect caixaLinha{caixa.Left, caixa.Top + topo, caixa.Right,
                                      caixa.Top + topo + alturaLinha};
-        // A line is clipped by its box when drawn: a word of megabytes is cut to what the box shows.
+        // A word of megabytes is first cut to what the box can show.
         std::string texto = CortarParaACaixa(linhas[i].Text, caixa.Width(), ParteDoAlinhamento(Alignment));
         const bool justificar = Alignment == TRLTextAlignment::taJustify && linhas[i].Wrapped;
         const TRLTextAlignment alinhamento =
@@ -82,9 +82,12 @@ void TRLCustomMultiLine::Draw(TRLGraphicSurface& surface, int offsetX, int offse
         const TRLTextOrigin o = OrigemDoTexto(caixaLinha, alinhamento, TRLTextLayout::tlTop, m.SpaceWidth(),
                                               m.TextWidth(texto + " "), alturaLinha);
         if (justificar) texto = JustificarTexto(texto, m, caixaLinha.Right - o.X);
+        // A line wider than the box (one word longer than the width) is clipped at the box's edge
+        // instead of running over its neighbours.
+        const bool cabe = m.TextWidth(texto) <= caixa.Width();
         surface.TextRect(caixaLinha, o.X, o.Y, texto,
                          justificar ? TRLPageAlignment::Justify : ParaAlinhamentoPagina(alinhamento),
-                         TRLPageLayout::Top, tfUnbreakable | tfUnclipped);
+                         TRLPageLayout::Top, tfUnbreakable | (cabe ? tfUnclipped : 0));
     }
 }
 
