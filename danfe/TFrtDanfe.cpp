@@ -5,6 +5,7 @@
 #include "report/RLImage.h"
 #include "report/RLLabel.h"
 #include "report/RLMemo.h"
+#include "report/RLTextLayout.h"
 #include "util/UString.h"
 
 #include <stdexcept>
@@ -109,13 +110,32 @@ TRLBand& TFrtDanfe::Banda(std::string_view nome) const {
 
 void TFrtDanfe::Legenda(std::string_view nome, const std::string& texto) const {
     TRLCustomControl* c = Controle(nome);
-    if (auto* rotulo = dynamic_cast<TRLCustomLabel*>(c))
+    if (auto* rotulo = dynamic_cast<TRLCustomLabel*>(c)) {
+        FonteQueCabe(*rotulo, nome, texto);
         rotulo->SetCaption(texto);
-    else if (auto* vertical = dynamic_cast<TRLCustomAngleLabel*>(c))
+    } else if (auto* vertical = dynamic_cast<TRLCustomAngleLabel*>(c))
         vertical->SetCaption(texto);
     else
         throw std::logic_error("DANFE form " + std::string(layout_.Nome) + " has no label " +
                                std::string(nome));
+}
+
+// A label that grows with its text is given its box's font, or a smaller one when the text would
+// grow past the box (an amount of thirteen digits in a narrow column): the digits stay in their
+// box instead of running over the next column. Only short texts (numbers, codes) are fitted.
+void TFrtDanfe::FonteQueCabe(TRLCustomLabel& rotulo, std::string_view nome, const std::string& texto) const {
+    constexpr size_t maisLongoAjustado = 64;
+    constexpr int menorAltura = 5;
+    for (const ControleDanfe& linha : layout_.Controles) {
+        if (nome != linha.Nome) continue;
+        if (!(linha.Flags & flLarguraAuto)) return;
+        TRLFont fonte = FonteDoControle(linha.Fonte);
+        while (texto.size() <= maisLongoAjustado && -fonte.Height > menorAltura &&
+               TRLTextMeasurer(fonte).TextWidth(texto + " ") > linha.Caixa.Width)
+            ++fonte.Height;  // negative: one design pixel smaller
+        if (!(rotulo.Font() == fonte)) rotulo.SetFont(fonte);
+        return;
+    }
 }
 
 void TFrtDanfe::LinhasDoMemo(std::string_view nome, const std::vector<std::string>& linhas) const {

@@ -16,6 +16,8 @@
 
 namespace luvenor {
 
+class TRLCustomLabel;
+
 class TRLLabel;
 class TRLMemo;
 class TRLImage;
@@ -68,6 +70,7 @@ protected:
     TRLBand& Banda(std::string_view nome) const;
     // Sets the caption of a label or a vertical label.
     void Legenda(std::string_view nome, const std::string& texto) const;
+    void FonteQueCabe(TRLCustomLabel& rotulo, std::string_view nome, const std::string& texto) const;
     // Replaces a memo's lines; words wider than the memo are broken so nothing runs past it.
     void LinhasDoMemo(std::string_view nome, const std::vector<std::string>& linhas) const;
     // Writes the fixed captions of the layout rows of one band.
