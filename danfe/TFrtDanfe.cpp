@@ -120,17 +120,29 @@ void TFrtDanfe::Legenda(std::string_view nome, const std::string& texto) const {
                                std::string(nome));
 }
 
-// A label that grows with its text is given its box's font, or a smaller one when the text would
-// grow past the box (an amount of thirteen digits in a narrow column): the digits stay in their
-// box instead of running over the next column. Only short texts (numbers, codes) are fitted.
+namespace {
+
+// An amount, a quantity or a rate as the DANFE writes them.
+bool EhNumeroEscrito(const std::string& texto) {
+    constexpr size_t maisLongo = 32;
+    if (texto.empty() || texto.size() > maisLongo) return false;
+    for (char c : texto)
+        if (!((c >= '0' && c <= '9') || c == '.' || c == ',' || c == '-')) return false;
+    return true;
+}
+
+}  // namespace
+
+// A number wider than its label's box (an amount of thirteen digits in a narrow column) is printed
+// in a smaller font: cut at the box, its leading digits would be lost and read as another value;
+// unclipped, it would run over the next column. A number that fits gets the box's font back.
 void TFrtDanfe::FonteQueCabe(TRLCustomLabel& rotulo, std::string_view nome, const std::string& texto) const {
-    constexpr size_t maisLongoAjustado = 64;
     constexpr int menorAltura = 5;
+    if (!EhNumeroEscrito(texto)) return;
     for (const ControleDanfe& linha : layout_.Controles) {
         if (nome != linha.Nome) continue;
-        if (!(linha.Flags & flLarguraAuto)) return;
         TRLFont fonte = FonteDoControle(linha.Fonte);
-        while (texto.size() <= maisLongoAjustado && -fonte.Height > menorAltura &&
+        while (-fonte.Height > menorAltura &&
                TRLTextMeasurer(fonte).TextWidth(texto + " ") > linha.Caixa.Width)
             ++fonte.Height;  // negative: one design pixel smaller
         if (!(rotulo.Font() == fonte)) rotulo.SetFont(fonte);
