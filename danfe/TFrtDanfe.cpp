@@ -111,7 +111,7 @@ TRLBand& TFrtDanfe::Banda(std::string_view nome) const {
 void TFrtDanfe::Legenda(std::string_view nome, const std::string& texto) const {
     TRLCustomControl* c = Controle(nome);
     if (auto* rotulo = dynamic_cast<TRLCustomLabel*>(c)) {
-        FonteQueCabe(*rotulo, nome, texto);
+        FonteQueCabe(*rotulo, texto);
         rotulo->SetCaption(texto);
     } else if (auto* vertical = dynamic_cast<TRLCustomAngleLabel*>(c))
         vertical->SetCaption(texto);
@@ -136,18 +136,15 @@ bool EhNumeroEscrito(const std::string& texto) {
 // A number wider than its label's box (an amount of thirteen digits in a narrow column) is printed
 // in a smaller font: cut at the box, its leading digits would be lost and read as another value;
 // unclipped, it would run over the next column. A number that fits gets the box's font back.
-void TFrtDanfe::FonteQueCabe(TRLCustomLabel& rotulo, std::string_view nome, const std::string& texto) const {
+void TFrtDanfe::FonteQueCabe(TRLCustomLabel& rotulo, const std::string& texto) const {
     constexpr int menorAltura = 5;
     if (!EhNumeroEscrito(texto)) return;
-    for (const ControleDanfe& linha : layout_.Controles) {
-        if (nome != linha.Nome) continue;
-        TRLFont fonte = FonteDoControle(linha.Fonte);
-        while (-fonte.Height > menorAltura &&
-               TRLTextMeasurer(fonte).TextWidth(texto + " ") > linha.Caixa.Width)
-            ++fonte.Height;  // negative: one design pixel smaller
-        if (!(rotulo.Font() == fonte)) rotulo.SetFont(fonte);
-        return;
-    }
+    // The label's own font, as it was before any number was fitted into it.
+    const TRLFont propria = fontesProprias_.try_emplace(&rotulo, rotulo.Font()).first->second;
+    TRLFont fonte = propria;
+    while (-fonte.Height > menorAltura && TRLTextMeasurer(fonte).TextWidth(texto + " ") > rotulo.Width)
+        ++fonte.Height;  // negative: one design pixel smaller
+    if (!(rotulo.Font() == fonte)) rotulo.SetFont(fonte);
 }
 
 void TFrtDanfe::LinhasDoMemo(std::string_view nome, const std::vector<std::string>& linhas) const {

@@ -155,6 +155,11 @@ inline std::string FiguraEmIntMin() {
                             Figura(FiguraRle(4, 4), {INT_MIN, INT_MIN, INT_MAX, INT_MAX})})});
 }
 
+// A page as tall as the int range: the sheet it asks for spans every device pixel.
+inline std::string PaginaSemFim() {
+    return Arquivo({Pagina({Texto("x")}, 794, INT_MAX)});
+}
+
 struct Caso {
     const char* nome;
     std::string bytes;
@@ -172,6 +177,7 @@ inline std::vector<Caso> TodosOsCasos(bool pequenos = false) {
             {"figuras-rle-4x4096", FigurasRle(4, 4096)},  // at the page's bound: drawn
             {"texto-4mb", TextoEnorme((pequenos ? size_t{70} : size_t{4096}) << 10)},
             {"figura-int-min", FiguraEmIntMin()},
+            {"pagina-sem-fim", PaginaSemFim()},
             {"recortes-em-sequencia", RecortesEmSequencia(50 * n)}};
 }
 

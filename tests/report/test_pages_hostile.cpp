@@ -4,6 +4,9 @@
 #include "test_pages_common.h"
 
 #include "report/RLPagePainter.h"
+#include "report/RLPagedOutput.h"
+
+#include <QBuffer>
 
 #include <QPainter>
 
@@ -91,6 +94,16 @@ TEST(PaginasHostis, CornersAtTheIntegerLimitsAreDrawnWithoutOverflow) {
     EXPECT_EQ((TRLPageRect{0, INT_MIN, 0, INT_MAX}).Height(), INT_MAX);
     EXPECT_EQ(Recusa(h::FiguraEmIntMin()), "");
     Desenhar(h::FiguraEmIntMin());
+}
+
+TEST(PaginasHostis, APageAsTallAsTheIntRangeGoesIntoAPdf) {
+    teste::GarantirAplicacao();
+    TRLGraphicStorage store;
+    LerArquivoPaginas(h::PaginaSemFim(), store);
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    EXPECT_EQ(GravarPdf(store, pdf, TodasAsPaginas(store), ProgressoNulo()).Folhas, 1);
+    EXPECT_TRUE(pdf.data().startsWith("%PDF"));
 }
 
 }  // namespace
