@@ -139,12 +139,14 @@ bool EhNumeroEscrito(const std::string& texto) {
 void TFrtDanfe::FonteQueCabe(TRLCustomLabel& rotulo, const std::string& texto) const {
     constexpr int menorAltura = 5;
     if (!EhNumeroEscrito(texto)) return;
-    // The label's own font, as it was before any number was fitted into it.
-    const TRLFont propria = fontesProprias_.try_emplace(&rotulo, rotulo.Font()).first->second;
-    TRLFont fonte = propria;
+    // The label's own font: the one it has, unless that is the smaller one fitted here before.
+    auto [ajuste, novo] = fontesAjustadas_.try_emplace(&rotulo);
+    if (novo || !(rotulo.Font() == ajuste->second.aplicada)) ajuste->second.propria = rotulo.Font();
+    TRLFont fonte = ajuste->second.propria;
     while (-fonte.Height > menorAltura && TRLTextMeasurer(fonte).TextWidth(texto + " ") > rotulo.Width)
         ++fonte.Height;  // negative: one design pixel smaller
     if (!(rotulo.Font() == fonte)) rotulo.SetFont(fonte);
+    ajuste->second.aplicada = fonte;
 }
 
 void TFrtDanfe::LinhasDoMemo(std::string_view nome, const std::vector<std::string>& linhas) const {

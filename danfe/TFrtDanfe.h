@@ -101,7 +101,11 @@ private:
     void PreencherAdicionais();
 
     const LayoutDanfe& layout_;
-    mutable std::map<const TRLCustomLabel*, TRLFont> fontesProprias_;  // see FonteQueCabe
+    struct FonteAjustada {
+        TRLFont propria;
+        TRLFont aplicada;
+    };
+    mutable std::map<const TRLCustomLabel*, FonteAjustada> fontesAjustadas_;  // see FonteQueCabe
     MapaControles controles_;
     std::unique_ptr<TRLReport> relatorio_;
 };
