@@ -5,6 +5,7 @@
 #include <libxml/parser.h>
 #include <libxml/xmlerror.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace luvenor {
@@ -44,6 +45,46 @@ void RecusarDoctype(void* contexto, const xmlChar*, const xmlChar*, const xmlCha
     xmlStopParser(static_cast<xmlParserCtxt*>(contexto));
 }
 
+// Where `fim` next occurs from `i`, past its end; the text's end when it does not.
+size_t Depois(std::string_view dados, size_t i, std::string_view fim) {
+    const size_t achado = dados.find(fim, i);
+    return achado == std::string_view::npos ? dados.size() : achado + fim.size();
+}
+
+// The most attributes in one start tag. Comments, CDATA sections and processing instructions are
+// skipped; quoted values may hold any character. Linear in the text, and only an upper bound: the
+// parse that follows judges whether the document is well-formed.
+size_t MaisAtributos(std::string_view dados) {
+    size_t maior = 0;
+    size_t i = dados.find('<');
+    while (i < dados.size()) {
+        const std::string_view resto = dados.substr(i);
+        if (resto.starts_with("<!--")) {
+            i = Depois(dados, i + 4, "-->");
+        } else if (resto.starts_with("<![CDATA[")) {
+            i = Depois(dados, i + 9, "]]>");
+        } else if (resto.starts_with("<?")) {
+            i = Depois(dados, i + 2, "?>");
+        } else {
+            size_t atributos = 0;
+            char aspas = 0;
+            for (++i; i < dados.size() && (aspas || dados[i] != '>'); ++i) {
+                const char c = dados[i];
+                if (aspas) {
+                    if (c == aspas) aspas = 0;
+                } else if (c == '"' || c == '\'') {
+                    aspas = c;
+                } else if (c == '=') {
+                    ++atributos;
+                }
+            }
+            maior = std::max(maior, atributos);
+        }
+        i = dados.find('<', i);
+    }
+    return maior;
+}
+
 }  // namespace
 
 DesvioErrosXml::DesvioErrosXml(void* contexto, xmlStructuredErrorFunc funcao)
@@ -59,6 +100,12 @@ AnaliseXml AnalisarXml(std::string_view dados, const std::string& nome) {
     AnaliseXml resultado;
     if (dados.size() > TamanhoMaximoXml) {
         resultado.erro = MensagemTamanhoMaximo;
+        return resultado;
+    }
+    // The parser compares each attribute of an element with all the others: too many would take it
+    // minutes.
+    if (MaisAtributos(dados) > MaximoAtributosXml) {
+        resultado.erro = MensagemAtributosDemais;
         return resultado;
     }
     std::unique_ptr<xmlParserCtxt, LiberarContexto> contexto(xmlNewParserCtxt());

@@ -14,6 +14,10 @@ namespace luvenor {
 inline constexpr size_t TamanhoMaximoXml = 50u * 1024u * 1024u;
 inline constexpr const char* MensagemTamanhoMaximo = "Arquivo maior que 50 MB: recusado.";
 
+// Most attributes an element may have; an NF-e element has at most three.
+inline constexpr size_t MaximoAtributosXml = 256;
+inline constexpr const char* MensagemAtributosDemais = "Elemento com mais de 256 atributos: recusado.";
+
 struct AnaliseXml {
     DocumentoXml documento;  // empty when the text was refused
     std::string erro;        // why it was refused, with the line number for parser errors

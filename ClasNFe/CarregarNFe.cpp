@@ -3,10 +3,10 @@
 #include "ClasNFe/AnaliseXml.h"
 #include "ClasNFe/ArquivosEvento.h"
 #include "ClasNFe/VerificacaoNFe.h"
+#include "util/LeituraLimitada.h"
 #include "util/UString.h"
 
 #include <filesystem>
-#include <fstream>
 
 namespace luvenor {
 namespace {
@@ -38,21 +38,22 @@ void LerEventosInternos(TNotaFiscal& nf, NoXml nfeProc, AvisosEventos& avisos) {
 }
 
 // The bytes of the file at `caminho`; returns the message the user sees when they cannot be had.
+// A FIFO or a piped /dev/stdin is read like a file, up to the same size.
 std::string LerConteudo(const std::string& caminho, std::string& dados) {
     if (Vazio(caminho)) return "Informe o arquivo XML.";
-    std::error_code erro;
-    if (!std::filesystem::is_regular_file(caminho, erro)) return "Arquivo XML não encontrado.";
-    // The size is checked before anything is read, so a huge file costs nothing.
-    auto tamanho = std::filesystem::file_size(caminho, erro);
-    if (!erro && tamanho > TamanhoMaximoXml) return ErroAbertura(caminho, MensagemTamanhoMaximo);
-    std::ifstream arquivo(caminho, std::ios::binary);
-    if (arquivo && !erro) {
-        dados.resize(tamanho);
-        arquivo.read(dados.data(), static_cast<std::streamsize>(tamanho));
+    std::string motivo;
+    switch (LerArquivoLimitado(caminho, TamanhoMaximoXml, dados, motivo)) {
+        case ResultadoLeitura::Lido:
+            return {};
+        case ResultadoLeitura::NaoEncontrado:
+        case ResultadoLeitura::Pasta:
+            return "Arquivo XML não encontrado.";
+        case ResultadoLeitura::Grande:
+            return ErroAbertura(caminho, MensagemTamanhoMaximo);
+        case ResultadoLeitura::Falhou:
+            break;
     }
-    if (erro || !arquivo || arquivo.gcount() != static_cast<std::streamsize>(tamanho))
-        return ErroAbertura(caminho, "Não foi possível ler o arquivo.");
-    return {};
+    return ErroAbertura(caminho, "Não foi possível ler o arquivo: " + motivo + ".");
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "ClasNFe/NoXml.h"
 #include "util/Erros.h"
+#include "util/Notificador.h"
 #include "util/UDatas.h"
 #include "util/UNumber.h"
 #include "util/UString.h"
@@ -58,23 +59,51 @@ int32_t ConverterInteiro(std::string_view texto) {
     return valor;
 }
 
-double ConverterDecimal(std::string_view texto) {
-    return TextoParaValor(AjustarDecimal(texto));
+namespace {
+
+// The number a regional text stands for, when it is one and finite.
+bool LerRegional(const std::string& regional, double& valor) {
+    if (!NumeroRegional(regional)) return false;
+    std::string comPonto = regional;
+    for (char& c : comPonto) {
+        if (c == ',') c = '.';
+    }
+    const char* inicio = comPonto.data() + (comPonto.front() == '+' ? 1 : 0);
+    auto [fim, erro] = std::from_chars(inicio, comPonto.data() + comPonto.size(), valor);
+    return erro == std::errc() && fim == comPonto.data() + comPonto.size() && std::isfinite(valor);
+}
+
+}  // namespace
+
+void AvisarValorInvalido(std::string_view texto, std::string_view elemento) {
+    // A long hostile text is cut in the message; the element names what to mend.
+    const std::string mostrado =
+        texto.size() > 40 ? std::string(texto.substr(0, 40)) + "..." : std::string(texto);
+    Notificar("Valor Inválido em <" + std::string(elemento) + ">: '" + mostrado + "'", true);
+}
+
+std::string ConverterTextoNumerico(std::string texto, std::string_view elemento) {
+    std::string minusculas;
+    for (char c : texto)
+        if (c != '+' && c != '-') minusculas += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    if (minusculas != "nan" && minusculas != "inf" && minusculas != "infinity") return texto;
+    AvisarValorInvalido(texto, elemento);
+    return {};
+}
+
+double ConverterDecimal(std::string_view texto, std::string_view elemento) {
+    const std::string regional = AjustarDecimal(TirarEspacos(texto));
+    if (regional.empty()) return 0;
+    double valor = 0;
+    if (LerRegional(regional, valor) && std::fabs(valor) < MaiorValorNFe) return valor;
+    AvisarValorInvalido(texto, elemento);
+    return 0;
 }
 
 double ConverterDecimalEstrito(std::string_view texto) {
     std::string regional = AjustarDecimal(texto);
-    if (NumeroRegional(regional)) {
-        std::string comPonto = regional;
-        for (char& c : comPonto) {
-            if (c == ',') c = '.';
-        }
-        const char* inicio = comPonto.data() + (comPonto.front() == '+' ? 1 : 0);
-        double valor = 0;
-        auto [fim, erro] = std::from_chars(inicio, comPonto.data() + comPonto.size(), valor);
-        if (erro == std::errc() && fim == comPonto.data() + comPonto.size() && std::isfinite(valor))
-            return valor;
-    }
+    double valor = 0;
+    if (LerRegional(regional, valor) && std::fabs(valor) < MaiorValorNFe) return valor;
     throw EConvertError("'" + regional + "' is not a valid floating point value");
 }
 

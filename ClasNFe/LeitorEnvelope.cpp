@@ -1,8 +1,11 @@
 // The envelope of the invoice: nfeProc, NFe, infNFe with the access key, the identification
 // group with its dates and first referenced key, and the authorisation protocol.
 #include "ClasNFe/ConversoesNFe.h"
+#include "ClasNFe/ChaveAcesso.h"
 #include "ClasNFe/LeitorEventos.h"
 #include "ClasNFe/LeitorNFe.h"
+#include "util/Notificador.h"
+#include "util/UNumber.h"
 #include "util/UDatas.h"
 #include "util/UString.h"
 #include "util/Utf8.h"
@@ -28,6 +31,11 @@ NoXml LeitorNFe::LerEnvelope(NoXml nfeProc) {
     if (!id) throw FaltaObrigatoria();
     // The key follows the three-letter "NFe" prefix.
     nf_.ChaveNfe = id->substr(OffsetDoCaractere(*id, 3));
+    // Read all the same (the DANFE shows what the file says), but the user is told.
+    if (nf_.ChaveNfe.size() != TamanhoChaveNfe || SoNumeros(nf_.ChaveNfe) != nf_.ChaveNfe)
+        Notificar("Chave de acesso inválida no atributo Id de <infNFe>: tem " +
+                  std::to_string(ContarCaracteres(nf_.ChaveNfe)) + " caracteres, e deve ter " +
+                  std::to_string(TamanhoChaveNfe) + " dígitos.");
 
     LerIdentificacao(infNFe, LimparTexto(*versao));
     return infNFe;
@@ -41,7 +49,7 @@ void LeitorNFe::LerIdentificacao(NoXml infNFe, const std::string& versao) {
     if (versao != "4.00") nf_.IndPagto = ExigirTexto(ide, "indPag");
     nf_.Modelo = ExigirTexto(ide, "mod");
 
-    std::string serie = ExigirTexto(ide, "serie");
+    std::string serie = ConverterTextoNumerico(ExigirTexto(ide, "serie"), "serie");
     nf_.SerieNum = serie;
     nf_.Serie = AjustarTamanho(serie, 3);
     nf_.Subserie = AjustarTamanho("", 2);

@@ -35,6 +35,7 @@ void LeitorNFe::LerItens(NoXml infNFe) {
 
 void LeitorNFe::LerItem(NoXml det, NoXml prod, const std::string& nItem) {
     TItemNF& item = *nf_.ItensNF.Add();
+    DefinirPasso("Atributo nItem com valor inválido.");
     item.SeqItem = ConverterInteiro(nItem);
     LerProduto(prod, item);
     LerRastro(prod, item);

@@ -23,6 +23,8 @@ public:
     std::string Passo() const;
     // Whether the read has reached the authorisation protocol, the last step.
     bool NoProtocolo() const { return noProtocolo_; }
+    // The step's message when the element was found but its value could not be converted.
+    std::string PassoInvalido() const;
 
 private:
     // Envelope and identification (LeitorEnvelope.cpp).

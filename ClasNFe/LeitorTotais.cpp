@@ -77,6 +77,7 @@ void LeitorNFe::LerVolume(NoXml transp) {
         if (NoXml no = vol.Filho(nome)) destino = ConverterTexto(no);
     };
     texto("qVol", nf_.Quantidade);
+    nf_.Quantidade = ConverterTextoNumerico(nf_.Quantidade, "qVol");
     texto("esp", nf_.EspecieEmb);
     texto("marca", nf_.MarcaEmb);
     texto("nVol", nf_.NumeroEmb);
@@ -98,7 +99,7 @@ void LeitorNFe::LerDuplicata(NoXml dup) {
     if (NoXml dVenc = Buscar(dup, "dVenc"))
         duplicata.DtVencto = TextoParaData(RetirarTexto(ConverterTexto(dVenc), U'-'));
     if (NoXml vDup = Buscar(dup, "vDup")) {
-        duplicata.VlrDupl = ConverterDecimal(ConverterTexto(vDup));
+        duplicata.VlrDupl = ConverterDecimal(ConverterTexto(vDup), "vDup");
         duplicata.VlrLiq = duplicata.VlrDupl;
     }
 }

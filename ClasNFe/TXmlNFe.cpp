@@ -2,6 +2,7 @@
 
 #include "ClasNFe/ConversoesNFe.h"
 #include "ClasNFe/LeitorNFe.h"
+#include "util/Erros.h"
 
 namespace luvenor {
 
@@ -14,6 +15,9 @@ void TXmlNFe::LerXmlNfe(NoXml no, bool IncluirMsgVisualizador, std::string& MsgE
     LeitorNFe leitor(*NotaFiscal);
     try {
         leitor.Ler(no, IncluirMsgVisualizador);
+    } catch (const EConvertError&) {
+        // The element is there: its value is what is wrong.
+        MsgErro = leitor.PassoInvalido();
     } catch (...) {
         // Whatever went wrong, the step that was running names it; what was read stays.
         MsgErro = leitor.Passo();
@@ -47,6 +51,11 @@ void LeitorNFe::Ler(NoXml nfeProc, bool incluirMsgVisualizador) {
 
 std::string LeitorNFe::Passo() const {
     return passoTag_.empty() ? std::string(passo_) : MensagemTag(passoTag_);
+}
+
+std::string LeitorNFe::PassoInvalido() const {
+    if (passoTag_.empty()) return std::string(passo_);
+    return "Tag <" + std::string(passoTag_) + "> com valor inválido.";
 }
 
 NoXml LeitorNFe::Buscar(NoXml pai, std::string_view nome) {
@@ -84,11 +93,11 @@ void LeitorNFe::LerTextoBruto(NoXml pai, std::string_view nome, std::string& des
 }
 
 void LeitorNFe::LerDecimal(NoXml pai, std::string_view nome, double& destino) {
-    if (NoXml no = Buscar(pai, nome)) destino = ConverterDecimal(ConverterTexto(no));
+    if (NoXml no = Buscar(pai, nome)) destino = ConverterDecimal(ConverterTexto(no), nome);
 }
 
 void LeitorNFe::LerDecimalBruto(NoXml pai, std::string_view nome, double& destino) {
-    if (NoXml no = Buscar(pai, nome)) destino = ConverterDecimal(no.Texto());
+    if (NoXml no = Buscar(pai, nome)) destino = ConverterDecimal(no.Texto(), nome);
 }
 
 void LeitorNFe::LerDecimalEstrito(NoXml pai, std::string_view nome, double& destino) {

@@ -207,7 +207,8 @@ bool TFrmVisuXmlNfe::AbrirCampo() {
         const std::string caminho = EdNomeArquivo->text().toStdString();
         if (Vazio(caminho)) {
             Notificar("Informe o arquivo XML.");
-        } else if (!QFileInfo(EdNomeArquivo->text()).isFile()) {
+        } else if (const QFileInfo info(EdNomeArquivo->text()); !info.exists() || info.isDir()) {
+            // A FIFO or a device is no regular file but is read all the same.
             Notificar("Arquivo XML não encontrado.");
         } else {
             carregado = AbrirDoCampo();

@@ -10,6 +10,7 @@
 #include "app/VisualizadorXml.h"
 #include "report/RLPageFile.h"
 #include "report/RLQtTexto.h"
+#include "util/LeituraLimitada.h"
 #include "util/Notificador.h"
 
 #include <QAction>
@@ -48,10 +49,15 @@ int OrdemDeAbertura(const QString& caminho) {
 
 // Why a page file cannot be shown, in the user's words; the reader's detail follows a damage.
 std::string ErroDoArquivoDePaginas(const QString& caminho, TRLGraphicStorage& paginas) {
-    QFile arquivo(caminho);
-    if (!arquivo.open(QIODevice::ReadOnly)) return "não foi possível ler o arquivo.";
-    const QByteArray dados = arquivo.readAll();
-    const std::string_view bytes(dados.constData(), static_cast<size_t>(dados.size()));
+    // Read as render reads it: a FIFO does not hang the window, an endless device stops at the bound.
+    std::string dados;
+    std::string motivo;
+    const ResultadoLeitura lido =
+        LerArquivoLimitado(caminho.toStdString(), LimitesArquivoPaginas::Bytes, dados, motivo);
+    if (lido == ResultadoLeitura::Grande)
+        return "arquivo de páginas maior que " + std::to_string(LimitesArquivoPaginas::Bytes >> 20) + " MB.";
+    if (lido != ResultadoLeitura::Lido) return "não foi possível ler o arquivo.";
+    const std::string_view bytes(dados);
     if (bytes.substr(0, AssinaturaArquivoPaginas.size()) != AssinaturaArquivoPaginas)
         return "não é um arquivo de páginas salvas pela pré-visualização.";
     try {

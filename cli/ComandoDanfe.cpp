@@ -160,15 +160,24 @@ double Milissegundos(Relogio::time_point desde) {
     return std::chrono::duration<double, std::milli>(Relogio::now() - desde).count();
 }
 
+// Every file the command reads: no output may replace one of them.
+std::vector<std::string> Entradas(const Opcoes& o) {
+    std::vector<std::string> entradas = o.entradas;
+    if (!o.logo.empty()) entradas.push_back(o.logo);
+    return entradas;
+}
+
 // Writes the prepared pages; returns an error text or empty.
-std::string Exportar(const TRLGraphicStorage& paginas, const std::string& saida, Formato formato, int dpi) {
+std::string Exportar(const TRLGraphicStorage& paginas, const std::string& saida, Formato formato,
+                     const Opcoes& o) {
+    const std::vector<std::string> entradas = Entradas(o);
     try {
         if (formato == Formato::Pdf)
-            ExportarPdf(paginas, saida);
+            ExportarPdf(paginas, saida, ProgressoNulo(), entradas);
         else if (formato == Formato::Png)
-            ExportarPng(paginas, saida, dpi);
+            ExportarPng(paginas, saida, o.dpi, ProgressoNulo(), entradas);
         else
-            SalvarArquivoPaginas(paginas, saida);
+            SalvarArquivoPaginas(paginas, saida, entradas);
     } catch (const std::exception& e) {
         return e.what();
     }
@@ -187,7 +196,7 @@ int ConverterArquivo(const Trabalho& t, const Opcoes& o, const QImage& logo) {
     const EntradaDanfe entrada{t.entrada, o.entradas.size() > 1, o.verbose};
     return PrepararDanfe(
         "danfe", entrada, o, logo, [&](const char* disposicao, const TRLGraphicStorage& paginas) {
-            const std::string erro = Exportar(paginas, t.saida, t.formato, o.dpi);
+            const std::string erro = Exportar(paginas, t.saida, t.formato, o);
             if (!erro.empty()) {
                 std::fprintf(stderr, "luvenor-cli danfe: %s: %s\n", t.saida.c_str(), erro.c_str());
                 return false;

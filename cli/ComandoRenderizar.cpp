@@ -122,9 +122,9 @@ int ComandoRenderizar(int argc, char** argv) {
     TRLProgress& progresso = ::isatty(STDERR_FILENO) ? static_cast<TRLProgress&>(terminal) : ProgressoNulo();
     try {
         if (TerminaCom(args.saida, ".pdf"))
-            ExportarPdf(paginas, args.saida, progresso);
+            ExportarPdf(paginas, args.saida, progresso, {args.entrada});
         else
-            ExportarPng(paginas, args.saida, args.dpi, progresso);
+            ExportarPng(paginas, args.saida, args.dpi, progresso, {args.entrada});
     } catch (const std::exception& e) {
         std::fprintf(stderr, "luvenor-cli render: %s\n", e.what());
         return SaidaNaoGravada;

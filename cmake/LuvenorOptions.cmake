@@ -21,7 +21,9 @@ endif()
 
 if(LUVENOR_FUZZ)
   # Every library is instrumented for coverage; only the fuzz targets link the fuzzer's main.
-  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
+  # A sanitizer report stops the fuzzer, as a crash does, and leaves its input behind.
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all
+                      -fno-omit-frame-pointer)
   add_link_options(-fsanitize=address,undefined)
 endif()
 

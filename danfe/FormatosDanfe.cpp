@@ -3,11 +3,16 @@
 #include "util/UMascara.h"
 #include "util/UNumber.h"
 #include "util/UString.h"
+#include "util/Utf8.h"
 
 namespace luvenor {
 
+// Wide enough for every integer place MSC has and a sign: a narrower width cuts the leading digits
+// and the sign of a large or negative amount, or gives "****".
+constexpr int larguraNumero = 25;
+
 std::string Valor(double x) {
-    return TirarEspacos(MSC(18, 2, x));
+    return TirarEspacos(MSC(larguraNumero, 2, x));
 }
 
 std::string Aliquota(double x) {
@@ -15,15 +20,20 @@ std::string Aliquota(double x) {
 }
 
 std::string Quantidade(double x) {
-    return TirarEspacos(MSC(14, CasasDecimais(3, 2, x), x));
+    return TirarEspacos(MSC(larguraNumero, CasasDecimais(3, 2, x), x));
 }
 
 std::string ValorUnitario(double x) {
-    return TirarEspacos(MSC(14, CasasDecimais(6, 2, x), x));
+    return TirarEspacos(MSC(larguraNumero, CasasDecimais(6, 2, x), x));
 }
 
 std::string Peso(double x) {
     return MSC(14, 3, x);
+}
+
+std::string TextoQueODanfeMostra(const std::string& texto) {
+    if (texto.size() <= MaximoCaracteresTextoDanfe) return texto;
+    return texto.substr(0, OffsetDoCaractere(texto, static_cast<int>(MaximoCaracteresTextoDanfe)));
 }
 
 std::string LinhaRua(const TParticipante& p) {

@@ -43,11 +43,11 @@ void TFrtDanfe::RLBand1BeforePrint(TRLCustomControl&, bool&) {
     const std::string codigo = TirarEspacos(item.CodProd);
     const size_t corte = OffsetDoCaractere(codigo, CaracteresPrimeiraLinhaCodigo);
     std::vector<std::string> linhasCodigo{codigo.substr(0, corte)};
-    if (corte < codigo.size()) linhasCodigo.push_back(codigo.substr(corte));
+    if (corte < codigo.size()) linhasCodigo.push_back(TextoQueODanfeMostra(codigo.substr(corte)));
     LinhasDoMemo("labCodProd", linhasCodigo);
 
-    std::vector<std::string> descricao{TirarEspacos(item.DescrOrig)};
-    if (!Vazio(item.MsgTrib)) descricao.push_back(item.MsgTrib);
+    std::vector<std::string> descricao{TextoQueODanfeMostra(TirarEspacos(item.DescrOrig))};
+    if (!Vazio(item.MsgTrib)) descricao.push_back(TextoQueODanfeMostra(item.MsgTrib));
     LinhasDoMemo("labProdutos3d", descricao);
 
     Legenda("labUnidMed", item.UnidMed);
@@ -87,8 +87,8 @@ void TFrtDanfe::PreencherAdicionais() {
     Legenda("labAdicionais4", palavra);
     std::vector<std::string> linhas;
     if (!aviso.empty()) linhas.push_back(aviso);
-    linhas.push_back(nf.ObservOrig);
-    linhas.push_back(nf.MsgTrib);
+    linhas.push_back(TextoQueODanfeMostra(nf.ObservOrig));
+    linhas.push_back(TextoQueODanfeMostra(nf.MsgTrib));
     LinhasDoMemo("labAdicionais3", linhas);
 }
 

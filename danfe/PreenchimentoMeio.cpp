@@ -8,12 +8,14 @@
 #include "util/UMascara.h"
 #include "util/UString.h"
 
+#include <algorithm>
+
 namespace luvenor {
 namespace {
 
 std::string TextoDasParcelas(const TColeDuplicata& parcelas) {
     std::string texto;
-    for (int i = 0; i < parcelas.Count(); ++i) {
+    for (int i = 0; i < std::min(parcelas.Count(), MaximoParcelasDanfe); ++i) {
         const TDuplicata& d = parcelas[i];
         if (!texto.empty()) texto += " / ";
         texto += TirarEspacos(d.NumDupl);

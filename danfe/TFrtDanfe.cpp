@@ -7,6 +7,7 @@
 #include "report/RLImage.h"
 #include "report/RLLabel.h"
 #include "report/RLMemo.h"
+#include "report/RLTextLayout.h"
 #include "util/UString.h"
 
 #include <stdexcept>
@@ -117,20 +118,53 @@ TRLBand& TFrtDanfe::Banda(std::string_view nome) const {
 
 void TFrtDanfe::Legenda(std::string_view nome, const std::string& texto) const {
     TRLCustomControl* c = Controle(nome);
-    if (auto* rotulo = dynamic_cast<TRLCustomLabel*>(c))
+    if (auto* rotulo = dynamic_cast<TRLCustomLabel*>(c)) {
+        FonteQueCabe(*rotulo, texto);
         rotulo->SetCaption(texto);
-    else if (auto* vertical = dynamic_cast<TRLCustomAngleLabel*>(c))
+    } else if (auto* vertical = dynamic_cast<TRLCustomAngleLabel*>(c))
         vertical->SetCaption(texto);
     else
         throw std::logic_error("DANFE form " + std::string(layout_.Nome) + " has no label " +
                                std::string(nome));
 }
 
+namespace {
+
+// An amount, a quantity or a rate as the DANFE writes them.
+bool EhNumeroEscrito(const std::string& texto) {
+    constexpr size_t maisLongo = 32;
+    if (texto.empty() || texto.size() > maisLongo) return false;
+    for (char c : texto)
+        if (!((c >= '0' && c <= '9') || c == '.' || c == ',' || c == '-')) return false;
+    return true;
+}
+
+}  // namespace
+
+// A number wider than its label's box (an amount of thirteen digits in a narrow column) is printed
+// in a smaller font: cut at the box, its leading digits would be lost and read as another value;
+// unclipped, it would run over the next column. A number that fits gets the box's font back.
+void TFrtDanfe::FonteQueCabe(TRLCustomLabel& rotulo, const std::string& texto) const {
+    constexpr int menorAltura = 5;
+    if (!EhNumeroEscrito(texto)) return;
+    // The label's own font: the one it has, unless that is the smaller one fitted here before.
+    auto [ajuste, novo] = fontesAjustadas_.try_emplace(&rotulo);
+    if (novo || !(rotulo.Font() == ajuste->second.aplicada)) ajuste->second.propria = rotulo.Font();
+    TRLFont fonte = ajuste->second.propria;
+    while (-fonte.Height > menorAltura && TRLTextMeasurer(fonte).TextWidth(texto + " ") > rotulo.Width)
+        ++fonte.Height;  // negative: one design pixel smaller
+    if (!(rotulo.Font() == fonte)) rotulo.SetFont(fonte);
+    ajuste->second.aplicada = fonte;
+}
+
 void TFrtDanfe::LinhasDoMemo(std::string_view nome, const std::vector<std::string>& linhas) const {
     TRLMemo& memo = Memo(nome);
-    memo.ClearLines();
+    // Set at once: adding line by line lays the memo out again for every line.
+    std::vector<std::string> partidas;
+    partidas.reserve(linhas.size());
     for (const std::string& linha : linhas)
-        memo.AddLine(PartirPalavrasLongas(linha, memo.Font(), memo.Width));
+        partidas.push_back(PartirPalavrasLongas(linha, memo.Font(), memo.Width));
+    memo.ReplaceLines(std::move(partidas));
 }
 
 void TFrtDanfe::EscreverLegendasFixas(std::string_view banda) const {

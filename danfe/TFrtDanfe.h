@@ -10,12 +10,15 @@
 
 #include <QImage>
 
+#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace luvenor {
+
+class TRLCustomLabel;
 
 class TRLLabel;
 class TRLMemo;
@@ -75,6 +78,7 @@ protected:
     TRLBand& Banda(std::string_view nome) const;
     // Sets the caption of a label or a vertical label.
     void Legenda(std::string_view nome, const std::string& texto) const;
+    void FonteQueCabe(TRLCustomLabel& rotulo, const std::string& texto) const;
     // Replaces a memo's lines; words wider than the memo are broken so nothing runs past it.
     void LinhasDoMemo(std::string_view nome, const std::vector<std::string>& linhas) const;
     // Writes the fixed captions of the layout rows of one band.
@@ -104,6 +108,11 @@ private:
     void PreencherAdicionais();
 
     const LayoutDanfe& layout_;
+    struct FonteAjustada {
+        TRLFont propria;
+        TRLFont aplicada;
+    };
+    mutable std::map<const TRLCustomLabel*, FonteAjustada> fontesAjustadas_;  // see FonteQueCabe
     MapaControles controles_;
     std::unique_ptr<TRLReport> relatorio_;
 };

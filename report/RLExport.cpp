@@ -3,11 +3,11 @@
 #include "report/RLPagePainter.h"
 #include "report/RLPagedOutput.h"
 #include "report/RLQtTexto.h"
+#include "report/RLSaidaSegura.h"
 #include "report/RLTexts.h"
 
 #include <QImage>
 #include <QPainter>
-#include <QSaveFile>
 #include <QString>
 
 #include <cmath>
@@ -15,19 +15,19 @@
 
 namespace luvenor {
 
-void ExportarPdf(const TRLGraphicStorage& store, const std::string& path, TRLProgress& progress) {
+void ExportarPdf(const TRLGraphicStorage& store, const std::string& path, TRLProgress& progress,
+                 const std::vector<std::string>& entradas) {
     if (store.Count() == 0) throw ErroAoGravar(path, "não há páginas a gravar");
-    QSaveFile arquivo(ParaQString(path));
-    if (!arquivo.open(QIODevice::WriteOnly)) throw ErroAoGravar(path, ParaUtf8(arquivo.errorString()));
+    TRLSaidaSegura arquivo(path, entradas);
     TRLResultadoSaida r;
     try {
-        r = GravarPdf(store, arquivo, TodasAsPaginas(store), progress);
+        r = GravarPdf(store, arquivo.Dispositivo(), TodasAsPaginas(store), progress);
     } catch (const ERLDispositivoRecusou& e) {
         throw ErroAoGravar(path, e.what());
     }
-    // Not committed, the temporary file goes and an older file of that name stays as it was.
+    // Not confirmed, the temporary file goes and an older file of that name stays as it was.
     if (r.Cancelada) throw std::runtime_error(LSTexto(TextoRL::CanceladoPeloUsuario));
-    if (!arquivo.commit()) throw ErroAoGravar(path, ParaUtf8(arquivo.errorString()));
+    arquivo.Confirmar();
 }
 
 std::string NomeDoArquivoDaPagina(const std::string& path, int pageNumber) {
@@ -62,33 +62,35 @@ QImage ImagemDaPagina(const TRLGraphicSurface& pagina, const TRLMacros& macros, 
     return imagem;
 }
 
-void GravarPng(const QImage& imagem, const std::string& nome) {
-    QSaveFile arquivo(ParaQString(nome));
-    if (!arquivo.open(QIODevice::WriteOnly)) throw ErroAoGravar(nome, ParaUtf8(arquivo.errorString()));
-    if (!imagem.save(&arquivo, "PNG")) throw ErroAoGravar(nome, "a imagem PNG não pôde ser codificada");
-    if (!arquivo.commit()) throw ErroAoGravar(nome, ParaUtf8(arquivo.errorString()));
+void GravarPng(const QImage& imagem, TRLSaidaSegura& arquivo) {
+    if (!imagem.save(&arquivo.Dispositivo(), "PNG"))
+        throw ErroAoGravar(arquivo.Caminho(), "a imagem PNG não pôde ser codificada ou gravada");
+    // Completed now, so a full disk shows at this page; the names change only once all are done.
+    arquivo.Concluir();
 }
 
 }  // namespace
 
 std::vector<std::string> ExportarPng(const TRLGraphicStorage& store, const std::string& path, int dpi,
-                                     TRLProgress& progress) {
+                                     TRLProgress& progress, const std::vector<std::string>& entradas) {
     if (dpi < 10 || dpi > 600)
         throw std::runtime_error("A resolução de " + std::to_string(dpi) +
                                  " dpi está fora do intervalo de 10 a 600");
     std::vector<std::string> nomes;
+    TRLSaidasSeguras arquivos(entradas);
     const TRLProgressoAberto aberto(progress, LSTexto(TextoRL::SalvandoRelatorio), store.Count());
     TRLPagePainter desenhista;
     for (int i = 0; i < store.Count(); ++i) {
         progress.DefinirPasso(PassoDaPagina(i + 1));
         const QImage imagem = ImagemDaPagina(*store.Page(i), store.Macros(), dpi, i + 1, desenhista);
         const std::string nome = NomeDoArquivoDaPagina(path, i + 1);
-        GravarPng(imagem, nome);
+        GravarPng(imagem, arquivos.Nova(nome));
         nomes.push_back(nome);
         progress.Avancar();
         // The same rule as the paged output: a cancel takes effect once a page is done.
         if (progress.Cancelado()) throw std::runtime_error(LSTexto(TextoRL::CanceladoPeloUsuario));
     }
+    arquivos.Confirmar();
     return nomes;
 }
 

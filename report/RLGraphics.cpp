@@ -5,6 +5,7 @@
 #include <QBuffer>
 #include <QByteArray>
 #include <QImage>
+#include <QImageReader>
 
 #include <algorithm>
 #include <cmath>
@@ -327,16 +328,41 @@ std::string CodificarImagem(const QImage& image) {
     return recentes.back().bytes;
 }
 
-QImage DecodificarImagem(std::string_view picture) {
-    if (picture.size() <= 3) return {};
+namespace {
+
+const char* FormatoDaImagem(std::string_view picture) {
+    if (picture.size() <= 3) return nullptr;
     const std::string_view tipo = picture.substr(0, 3);
-    const char* formato = tipo == "BMP" ? "BMP" : tipo == "ICO" ? "ICO" : nullptr;
+    return tipo == "BMP" ? "BMP" : tipo == "ICO" ? "ICO" : nullptr;
+}
+
+QByteArray DadosDaImagem(std::string_view picture) {
+    return QByteArray::fromRawData(picture.data() + 3, static_cast<qsizetype>(picture.size() - 3));
+}
+
+}  // namespace
+
+QSize TamanhoDaImagem(std::string_view picture) {
+    const char* formato = FormatoDaImagem(picture);
     if (!formato) return {};
-    const QByteArray dados =
-        QByteArray::fromRawData(picture.data() + 3, static_cast<qsizetype>(picture.size() - 3));
-    QImage imagem;
-    imagem.loadFromData(dados, formato);
-    return imagem;
+    QByteArray dados = DadosDaImagem(picture);
+    QBuffer buffer(&dados);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader leitor(&buffer, formato);
+    return leitor.size();
+}
+
+QImage DecodificarImagem(std::string_view picture) {
+    const char* formato = FormatoDaImagem(picture);
+    if (!formato) return {};
+    QByteArray dados = DadosDaImagem(picture);
+    QBuffer buffer(&dados);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader leitor(&buffer, formato);
+    // The header is read first: a small compressed picture may claim millions of pixels.
+    const QSize tamanho = leitor.size();
+    if (tamanho.isValid() && int64_t{tamanho.width()} * tamanho.height() > PixelsMaximosDaImagem) return {};
+    return leitor.read();
 }
 
 // --- storage --------------------------------------------------------------------------------

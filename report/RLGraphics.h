@@ -7,7 +7,10 @@
 // Types are named for what a page stores (TRLPageRect, TRLPageFont, ...) so they never clash with
 // the report definition's own property types (TRLRect, TRLFont of the controls).
 #include <QRgb>
+#include <QSize>
 
+#include <algorithm>
+#include <climits>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -27,8 +30,12 @@ struct TRLPageRect {
     int32_t Top = 0;
     int32_t Right = 0;
     int32_t Bottom = 0;
-    int32_t Width() const { return Right - Left; }
-    int32_t Height() const { return Bottom - Top; }
+    // Saturated: the corners of a damaged file may be any two integers.
+    int32_t Width() const { return Saturado(int64_t{Right} - Left); }
+    int32_t Height() const { return Saturado(int64_t{Bottom} - Top); }
+    static int32_t Saturado(int64_t v) {
+        return static_cast<int32_t>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX));
+    }
     bool operator==(const TRLPageRect&) const = default;
 };
 
@@ -308,8 +315,12 @@ private:
 // Encodes an image as the stored picture text: "BMP" + BITMAPFILEHEADER + BITMAPINFOHEADER +
 // 24-bit bottom-up rows padded to 4 bytes. A null image gives "NIL".
 std::string CodificarImagem(const QImage& image);
-// Decodes a stored picture text; a null image for "NIL" or data that does not decode.
+// Decodes a stored picture text; a null image for "NIL", data that does not decode or a picture of
+// more than PixelsMaximosDaImagem pixels.
 QImage DecodificarImagem(std::string_view picture);
+inline constexpr int64_t PixelsMaximosDaImagem = int64_t{16} << 20;
+// The size a stored picture's header declares, without decoding it; invalid when it has none.
+QSize TamanhoDaImagem(std::string_view picture);
 
 class TRLPageStore;
 

@@ -43,6 +43,12 @@ LinhaGirada GirarLinha(int w, int h, double graus) {
 
 }  // namespace
 
+ParteVisivel ParteDoAlinhamento(TRLTextAlignment a) {
+    if (a == TRLTextAlignment::taRightJustify) return ParteVisivel::Fim;
+    if (a == TRLTextAlignment::taCenter) return ParteVisivel::Meio;
+    return ParteVisivel::Inicio;
+}
+
 TRLPageAlignment ParaAlinhamentoPagina(TRLTextAlignment a) {
     switch (a) {
         case TRLTextAlignment::taRightJustify:
@@ -135,7 +141,9 @@ void TRLCustomLabel::Draw(TRLGraphicSurface& surface, int offsetX, int offsetY) 
     DrawFrameAndFill(surface, offsetX, offsetY);
     const TRLPageRect caixa = ParaRetanguloPagina(ClientRect(), offsetX, offsetY);
     const TRLTextMeasurer m(Font());
-    std::string texto = Caption();
+    // A clipped caption is cut to what its box can show.
+    std::string texto =
+        AutoSize ? Caption() : CortarParaACaixa(Caption(), caixa.Width(), ParteDoAlinhamento(Alignment));
     const MedidaDaLinha med = MedirComEspaco(m, texto);
     const TRLTextOrigin o = OrigemDoTexto(caixa, Alignment, Layout, m.SpaceWidth(), med.largura, med.altura);
     if (Alignment == TRLTextAlignment::taJustify) texto = JustificarTexto(texto, m, caixa.Right - o.X);

@@ -3,6 +3,7 @@
 // control keeps (the design caption and the one used while a report prepares).
 #include "report/RLControl.h"
 #include "report/RLGraphics.h"
+#include "report/RLTextLayout.h"
 
 #include <string>
 
@@ -12,6 +13,8 @@ namespace luvenor {
 TRLPageAlignment ParaAlinhamentoPagina(TRLTextAlignment a);
 TRLPageLayout ParaLayoutPagina(TRLTextLayout l);
 TRLPageRect ParaRetanguloPagina(const TRLRect& r, int offsetX, int offsetY);
+// Which part of a text too long for its box shows with this alignment.
+ParteVisivel ParteDoAlinhamento(TRLTextAlignment a);
 
 // Where a single line of text starts in its box: half a space in from the edge it is aligned to.
 struct TRLTextOrigin {

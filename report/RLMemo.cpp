@@ -74,16 +74,20 @@ void TRLCustomMultiLine::Draw(TRLGraphicSurface& surface, int offsetX, int offse
         if (topo >= caixa.Height()) break;  // only lines that start inside the box are drawn
         const TRLPageRect caixaLinha{caixa.Left, caixa.Top + topo, caixa.Right,
                                      caixa.Top + topo + alturaLinha};
-        std::string texto = linhas[i].Text;
+        // A word of megabytes is first cut to what the box can show.
+        std::string texto = CortarParaACaixa(linhas[i].Text, caixa.Width(), ParteDoAlinhamento(Alignment));
         const bool justificar = Alignment == TRLTextAlignment::taJustify && linhas[i].Wrapped;
         const TRLTextAlignment alinhamento =
             Alignment == TRLTextAlignment::taJustify ? TRLTextAlignment::taLeftJustify : Alignment;
         const TRLTextOrigin o = OrigemDoTexto(caixaLinha, alinhamento, TRLTextLayout::tlTop, m.SpaceWidth(),
                                               m.TextWidth(texto + " "), alturaLinha);
         if (justificar) texto = JustificarTexto(texto, m, caixaLinha.Right - o.X);
+        // A line wider than the box (one word longer than the width) is clipped at the box's edge
+        // instead of running over its neighbours.
+        const bool cabe = m.TextWidth(texto) <= caixa.Width();
         surface.TextRect(caixaLinha, o.X, o.Y, texto,
                          justificar ? TRLPageAlignment::Justify : ParaAlinhamentoPagina(alinhamento),
-                         TRLPageLayout::Top, tfUnbreakable | tfUnclipped);
+                         TRLPageLayout::Top, tfUnbreakable | (cabe ? tfUnclipped : 0));
     }
 }
 

@@ -40,6 +40,8 @@ public:
 
     const std::vector<std::string>& Lines() const { return CurrentLines(); }
     void ClearLines() { SetLines({}); }
+    // All lines at once, laid out once.
+    void ReplaceLines(std::vector<std::string> lines) { SetLines(std::move(lines)); }
     void AddLine(const std::string& line);
 };
 

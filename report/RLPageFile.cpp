@@ -1,12 +1,13 @@
 #include "report/RLPageFile.h"
 
 #include "report/RLPagedOutput.h"
+#include "report/RLSaidaSegura.h"
+#include "util/LeituraLimitada.h"
 #include "util/Utf8.h"
 
-#include <QFile>
-#include <QSaveFile>
 #include <QString>
 
+#include <algorithm>
 #include <array>
 #include <limits>
 
@@ -242,15 +243,12 @@ std::string GerarArquivoPaginas(const TRLGraphicStorage& store) {
     return s;
 }
 
-void SalvarArquivoPaginas(const TRLGraphicStorage& store, const std::string& path) {
+void SalvarArquivoPaginas(const TRLGraphicStorage& store, const std::string& path,
+                          const std::vector<std::string>& entradas) {
     const std::string bytes = GerarArquivoPaginas(store);
-    QSaveFile arquivo(QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size())));
-    if (!arquivo.open(QIODevice::WriteOnly) ||
-        arquivo.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()) ||
-        !arquivo.commit()) {
-        const QByteArray erro = arquivo.errorString().toUtf8();
-        throw ErroAoGravar(path, std::string(erro.constData()));
-    }
+    TRLSaidaSegura arquivo(path, entradas);
+    arquivo.Gravar(bytes);
+    arquivo.Confirmar();
 }
 
 // --- reading --------------------------------------------------------------------------------
@@ -326,9 +324,15 @@ private:
     int64_t numero_ = 0;
 };
 
+[[noreturn]] void AlemDoLimite(const std::string& onde, const std::string& oque, uint64_t limite) {
+    throw ERLPageFileError(onde + oque + " (o limite é " + std::to_string(limite) + ")");
+}
+
 void LerMacros(Leitor& l, TRLMacros& macros, const char* nomeItem, const char* nomeContagem) {
     l.Item(std::string("the ") + nomeContagem);
     const size_t n = l.Contagem(nomeContagem, 4);
+    if (n > LimitesArquivoPaginas::Macros)
+        AlemDoLimite(l.Descricao() + ": ", std::to_string(n) + " macros", LimitesArquivoPaginas::Macros);
     for (size_t i = 0; i < n; ++i) {
         l.Item(nomeItem, static_cast<int64_t>(i + 1));
         const std::string texto = l.Texto();
@@ -397,7 +401,11 @@ TRLTextObject LerTexto(Leitor& l, const std::vector<std::string>& fontes) {
     t.Origin.X = l.I32();
     t.Origin.Y = l.I32();
     t.TextFlags = l.U16();
-    t.Text = l.Texto();
+    const std::string_view armazenado = l.Armazenado();
+    if (armazenado.size() > LimitesArquivoPaginas::BytesPorTexto)
+        AlemDoLimite(l.Descricao() + ": ", "texto de " + std::to_string(armazenado.size()) + " bytes",
+                     LimitesArquivoPaginas::BytesPorTexto);
+    t.Text = TextoDoArquivo(armazenado);
     t.Brush = LerPincel(l);
     t.Font = LerFonte(l, fontes);
     if (l.Restante() >= 4) t.Angle = l.I32();
@@ -441,6 +449,13 @@ TRLObjectData LerDados(Leitor& l, TRLObjectKind tipo, const std::vector<std::str
         }
         case TRLObjectKind::Image: {
             const std::string_view figura = l.Armazenado();
+            const QSize tamanho = TamanhoDaImagem(figura);
+            const int64_t pixels = int64_t{tamanho.width()} * tamanho.height();
+            if (pixels > LimitesArquivoPaginas::PixelsPorFigura)
+                AlemDoLimite(l.Descricao() + ": ",
+                             "figura de " + std::to_string(tamanho.width()) + " x " +
+                                 std::to_string(tamanho.height()) + " pixels",
+                             LimitesArquivoPaginas::PixelsPorFigura);
             return TRLImageObject{std::string(figura), l.U8()};
         }
         case TRLObjectKind::SetClipRect:
@@ -462,8 +477,32 @@ const char* NomeDoTipo(TRLObjectKind tipo) {
     return nomes[static_cast<int>(tipo) - 1];
 }
 
+// What the bounds of a page add up while its objects are read.
+struct ContasDaPagina {
+    int recortes = 0;  // clips open at this point of the page
+    int64_t pixelsDeFiguras = 0;
+};
+
+void Contar(const TRLGraphicObject& o, int numeroPagina, ContasDaPagina& contas) {
+    const std::string onde = "página " + std::to_string(numeroPagina) + ": ";
+    if (o.As<TRLSetClipRectObject>()) {
+        if (++contas.recortes > LimitesArquivoPaginas::RecortesAninhados)
+            AlemDoLimite(onde, "mais recortes aninhados do que o limite",
+                         LimitesArquivoPaginas::RecortesAninhados);
+    } else if (o.As<TRLResetClipRectObject>()) {
+        if (contas.recortes > 0) --contas.recortes;
+    } else if (const auto* figura = o.As<TRLImageObject>()) {
+        const QSize tamanho = TamanhoDaImagem(figura->Picture);
+        contas.pixelsDeFiguras += int64_t{tamanho.width()} * tamanho.height();
+        if (contas.pixelsDeFiguras > LimitesArquivoPaginas::PixelsDeFigurasPorPagina)
+            AlemDoLimite(onde, "figuras com mais pixels, somadas, do que o limite",
+                         LimitesArquivoPaginas::PixelsDeFigurasPorPagina);
+    }
+}
+
 // Reads one object (kind, body length, body) into the page; an unknown kind is skipped.
-void LerObjeto(Leitor& pagina, int numeroPagina, size_t numero, TRLGraphicSurface& destino) {
+void LerObjeto(Leitor& pagina, int numeroPagina, size_t numero, TRLGraphicSurface& destino,
+               ContasDaPagina& contas) {
     pagina.Item("object", static_cast<int64_t>(numero));
     const uint8_t tipo = pagina.U8();
     const int32_t tamanho = pagina.I32();
@@ -481,7 +520,40 @@ void LerObjeto(Leitor& pagina, int numeroPagina, size_t numero, TRLGraphicSurfac
     o.GroupId = l.I32();
     l.I32();  // reserved, always 0
     o.Data = LerDados(l, kind, destino.Fonts());
+    Contar(o, numeroPagina, contas);
     destino.Add(std::move(o));
+}
+
+// The record of page `numero` (1-based) that the page table places at `inicio`.
+std::string_view RegistroDaPagina(std::string_view bytes, int32_t inicio, size_t numero) {
+    const std::string pagina = "page " + std::to_string(numero) + ": ";
+    if (inicio < 0 || static_cast<size_t>(inicio) > bytes.size() - 4)
+        throw ERLPageFileError(pagina + "its record offset " + std::to_string(inicio) +
+                               " is outside the file");
+    Leitor registro(bytes.substr(static_cast<size_t>(inicio)), pagina, "the file");
+    registro.Item("its record");
+    const int32_t tamanho = registro.I32();
+    if (tamanho < 0)
+        throw ERLPageFileError(pagina + "the record length " + std::to_string(tamanho) + " is negative");
+    return registro.Bytes(static_cast<size_t>(tamanho));
+}
+
+// Every page has a record of its own: pages sharing or overlapping records would make a small file
+// read as an endless one.
+void RecusarRegistrosSobrepostos(std::string_view bytes, const std::vector<std::string_view>& registros) {
+    std::vector<std::pair<size_t, size_t>> ordem;  // start in the file, page index
+    ordem.reserve(registros.size());
+    for (size_t i = 0; i < registros.size(); ++i)
+        ordem.emplace_back(static_cast<size_t>(registros[i].data() - bytes.data()), i);
+    std::sort(ordem.begin(), ordem.end());
+    for (size_t k = 1; k < ordem.size(); ++k) {
+        const auto [inicio, pagina] = ordem[k];
+        const auto [inicioAnterior, anterior] = ordem[k - 1];
+        if (inicio < inicioAnterior + registros[anterior].size())
+            throw ERLPageFileError("página " + std::to_string(pagina + 1) +
+                                   ": o registro se sobrepõe ao da página " + std::to_string(anterior + 1) +
+                                   " (cada página deve ter um registro próprio)");
+    }
 }
 
 }  // namespace
@@ -497,6 +569,9 @@ TRLGraphicSurface LerPagina(std::string_view bytes, int pageNumber) {
     LerMacros(l, pagina.Macros(), "page macro", "page macro count");
     l.Item("the font count");
     const size_t nFontes = l.Contagem("font count", 4);
+    if (nFontes > LimitesArquivoPaginas::Fontes)
+        AlemDoLimite("página " + std::to_string(pageNumber) + ": ", std::to_string(nFontes) + " fontes",
+                     LimitesArquivoPaginas::Fontes);
     std::vector<std::string> fontes;
     fontes.reserve(nFontes);
     for (size_t i = 0; i < nFontes; ++i) {
@@ -507,7 +582,11 @@ TRLGraphicSurface LerPagina(std::string_view bytes, int pageNumber) {
     pagina.SetFonts(std::move(fontes));
     l.Item("the object count");
     const size_t nObjetos = l.Contagem("object count", 5);
-    for (size_t i = 0; i < nObjetos; ++i) LerObjeto(l, pageNumber, i + 1, pagina);
+    if (nObjetos > LimitesArquivoPaginas::ObjetosPorPagina)
+        AlemDoLimite("página " + std::to_string(pageNumber) + ": ", std::to_string(nObjetos) + " objetos",
+                     LimitesArquivoPaginas::ObjetosPorPagina);
+    ContasDaPagina contas;
+    for (size_t i = 0; i < nObjetos; ++i) LerObjeto(l, pageNumber, i + 1, pagina, contas);
     return pagina;
 }
 
@@ -521,21 +600,14 @@ void LerArquivoPaginas(std::string_view bytes, TRLMacros& macros,
     LerMacros(l, macros, "store macro", "store macro count");
     l.Item("the page count");
     const size_t n = l.Contagem("page count", 4);
+    if (n > LimitesArquivoPaginas::Paginas)
+        AlemDoLimite("", std::to_string(n) + " páginas", LimitesArquivoPaginas::Paginas);
     std::vector<int32_t> tabela(n);
     for (size_t i = 0; i < n; ++i) tabela[i] = l.I32();
-    for (size_t i = 0; i < n; ++i) {
-        const std::string pagina = "page " + std::to_string(i + 1) + ": ";
-        const int32_t inicio = tabela[i];
-        if (inicio < 0 || static_cast<size_t>(inicio) > bytes.size() - 4)
-            throw ERLPageFileError(pagina + "its record offset " + std::to_string(inicio) +
-                                   " is outside the file");
-        Leitor registro(bytes.substr(static_cast<size_t>(inicio)), pagina, "the file");
-        registro.Item("its record");
-        const int32_t tamanho = registro.I32();
-        if (tamanho < 0)
-            throw ERLPageFileError(pagina + "the record length " + std::to_string(tamanho) + " is negative");
-        porPagina(LerPagina(registro.Bytes(static_cast<size_t>(tamanho)), static_cast<int>(i + 1)));
-    }
+    std::vector<std::string_view> registros(n);
+    for (size_t i = 0; i < n; ++i) registros[i] = RegistroDaPagina(bytes, tabela[i], i + 1);
+    RecusarRegistrosSobrepostos(bytes, registros);
+    for (size_t i = 0; i < n; ++i) porPagina(LerPagina(registros[i], static_cast<int>(i + 1)));
 }
 
 void LerArquivoPaginas(std::string_view bytes, TRLGraphicStorage& store) {
@@ -549,17 +621,24 @@ void LerArquivoPaginas(std::string_view bytes, TRLGraphicStorage& store) {
 }
 
 void CarregarArquivoPaginas(const std::string& path, TRLGraphicStorage& store) {
-    QFile arquivo(QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size())));
-    if (!arquivo.open(QIODevice::ReadOnly)) {
-        const QByteArray erro = arquivo.errorString().toUtf8();
-        throw ERLPageFileError("cannot open " + path + ": " + std::string(erro.constData()));
+    std::string dados;
+    std::string motivo;
+    switch (LerArquivoLimitado(path, LimitesArquivoPaginas::Bytes, dados, motivo)) {
+        case ResultadoLeitura::Lido:
+            break;
+        case ResultadoLeitura::NaoEncontrado:
+            throw ERLPageFileError("cannot open " + path + ": No such file or directory");
+        case ResultadoLeitura::Pasta:
+            throw ERLPageFileError("cannot open " + path + ": it is a folder");
+        case ResultadoLeitura::Grande:
+            AlemDoLimite(
+                "",
+                "arquivo de páginas maior que " + std::to_string(LimitesArquivoPaginas::Bytes >> 20) + " MB",
+                LimitesArquivoPaginas::Bytes);
+        case ResultadoLeitura::Falhou:
+            throw ERLPageFileError("cannot read " + path + ": " + motivo);
     }
-    const QByteArray dados = arquivo.readAll();
-    if (arquivo.error() != QFileDevice::NoError) {
-        const QByteArray erro = arquivo.errorString().toUtf8();
-        throw ERLPageFileError("cannot read " + path + ": " + std::string(erro.constData()));
-    }
-    LerArquivoPaginas(std::string_view(dados.constData(), static_cast<size_t>(dados.size())), store);
+    LerArquivoPaginas(dados, store);
 }
 
 }  // namespace luvenor

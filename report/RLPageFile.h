@@ -10,6 +10,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace luvenor {
 
@@ -22,6 +23,22 @@ public:
 constexpr std::string_view AssinaturaArquivoPaginas{"VIZodedadUvezaru3\x1A", 18};
 constexpr std::string_view AssinaturaPagina{"RLGraphicSurface3\x1A", 18};
 
+// Bounds that a real file is far within (a DANFE page holds about a thousand objects, a few short
+// texts, two small pictures and no nested clip); a file beyond one is refused with an
+// ERLPageFileError naming the bound, so that reading, drawing and previewing any file stay within
+// bounded time and memory.
+struct LimitesArquivoPaginas {
+    static constexpr size_t Bytes = size_t{256} << 20;
+    static constexpr size_t Paginas = 10000;
+    static constexpr size_t ObjetosPorPagina = 200000;
+    static constexpr size_t Macros = 1000;
+    static constexpr size_t Fontes = 1000;
+    static constexpr int RecortesAninhados = 64;
+    static constexpr size_t BytesPorTexto = size_t{64} << 10;
+    static constexpr int64_t PixelsPorFigura = int64_t{16} << 20;
+    static constexpr int64_t PixelsDeFigurasPorPagina = int64_t{64} << 20;
+};
+
 // One page in its stored form (without the record's length prefix).
 std::string EscreverPagina(const TRLGraphicSurface& page);
 // Reads one stored page; `pageNumber` (1-based) only names the page in error messages.
@@ -32,8 +49,10 @@ std::string TextoParaArquivo(std::string_view utf8);
 std::string TextoDoArquivo(std::string_view stored);
 
 // Writes the whole store (macros and every page) to `path`. Throws std::runtime_error when the
-// file cannot be written; an existing file is replaced only once the new one is complete.
-void SalvarArquivoPaginas(const TRLGraphicStorage& store, const std::string& path);
+// file cannot be written or is one of `entradas`; an existing file is replaced only once the new
+// one is complete.
+void SalvarArquivoPaginas(const TRLGraphicStorage& store, const std::string& path,
+                          const std::vector<std::string>& entradas = {});
 // The same, into memory.
 std::string GerarArquivoPaginas(const TRLGraphicStorage& store);
 

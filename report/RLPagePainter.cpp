@@ -210,8 +210,14 @@ public:
     const QImage& Imagem(const std::string& picture) {
         auto achada = imagens_.find(picture);
         if (achada != imagens_.end()) return achada->second;
-        if (imagens_.size() >= limiteImagens) imagens_.clear();
-        return imagens_.emplace(picture, DecodificarImagem(picture)).first->second;
+        QImage imagem = DecodificarImagem(picture);
+        const auto bytes = static_cast<size_t>(std::max<qsizetype>(0, imagem.sizeInBytes()));
+        if (imagens_.size() >= limiteImagens || bytesImagens_ + bytes > limiteBytesImagens) {
+            imagens_.clear();
+            bytesImagens_ = 0;
+        }
+        bytesImagens_ += bytes;
+        return imagens_.emplace(picture, std::move(imagem)).first->second;
     }
 
 private:
@@ -221,11 +227,13 @@ private:
     // Bounds for damaged or unusual files; a DANFE uses a dozen fonts and two pictures.
     static constexpr size_t limiteFontes = 256;
     static constexpr size_t limiteImagens = 64;
+    static constexpr size_t limiteBytesImagens = size_t{256} << 20;
 
     std::vector<std::unique_ptr<FonteNoDispositivo>> fontes_;
     const FonteNoDispositivo* ultima_ = nullptr;
     uint64_t construidas_ = 0;
     std::unordered_map<std::string, QImage> imagens_;
+    size_t bytesImagens_ = 0;
 };
 
 namespace {

@@ -63,8 +63,16 @@ TRLGeometriaImpressora GeometriaDoDispositivo(const QPagedPaintDevice& device) {
     // device that paints the full page.
     const QRect areaX = layout.paintRectPixels(dpiX);
     const QRect areaY = layout.paintRectPixels(dpiY);
-    return {dpiX,           dpiY,           areaX.left() - papelX.left(), areaY.top() - papelY.top(),
-            papelX.width(), papelY.height()};
+    // A sheet as large as a damaged page asks spans the whole int range: QRect's width() would overflow.
+    const auto extensao = [](int primeiro, int ultimo) {
+        return static_cast<int>(std::clamp<int64_t>(int64_t{ultimo} - primeiro + 1, 0, INT32_MAX));
+    };
+    return {dpiX,
+            dpiY,
+            areaX.left() - papelX.left(),
+            areaY.top() - papelY.top(),
+            extensao(papelX.left(), papelX.right()),
+            extensao(papelY.top(), papelY.bottom())};
 }
 
 TRLResultadoSaida DesenharPaginas(const TRLGraphicStorage& store, QPagedPaintDevice& device,

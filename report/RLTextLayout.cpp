@@ -193,6 +193,17 @@ std::vector<TRLTextLine> QuebrarLinhas(const std::string& text, const TRLTextMea
     return linhas;
 }
 
+std::string CortarParaACaixa(const std::string& texto, int largura, ParteVisivel parte) {
+    const size_t limite = 4 * static_cast<size_t>(std::max(largura, 0)) + 64;
+    if (texto.size() <= limite) return texto;  // bytes are never fewer than characters
+    const std::u32string s = ParaCodigos(texto);
+    if (s.size() <= limite) return texto;
+    const size_t inicio = parte == ParteVisivel::Inicio ? 0
+                          : parte == ParteVisivel::Fim  ? s.size() - limite
+                                                        : (s.size() - limite) / 2;
+    return ParaUtf8(s.substr(inicio, limite));
+}
+
 std::string JustificarTexto(const std::string& text, const TRLTextMeasurer& measurer, int room) {
     const std::u32string s = ParaCodigos(text);
     // Each gap is widened at its start, right after the non-blank it follows.

@@ -48,6 +48,13 @@ std::vector<TRLTextLine> QuebrarLinhas(const std::string& text, const TRLTextMea
 // space still fits in `room` pixels.
 std::string JustificarTexto(const std::string& text, const TRLTextMeasurer& measurer, int room);
 
+// The part of a one-line text that a box `largura` pixels wide can show: a visible character is at
+// least a pixel wide, so a text of more than four characters per pixel (and a margin) is cut to
+// that many, keeping its start, its end or its middle as the text is aligned. What the box shows
+// stays the same; a text of megabytes is not measured and drawn whole only to be clipped.
+enum class ParteVisivel { Inicio, Fim, Meio };
+std::string CortarParaACaixa(const std::string& texto, int largura, ParteVisivel parte);
+
 // Helpers shared by the controls: UTF-8 <-> code points.
 std::u32string ParaCodigos(const std::string& utf8);
 std::string ParaUtf8(const std::u32string& codes);

@@ -137,7 +137,7 @@ TEST(LeitorTotais, StrictTotalsTransportAndVolumes) {
 
     for (const char* ruim : {"abc", "1e400", "NaN", "", "1.234.5", "12a"}) {
         auto falha = Ler(Trocar(Base(), "<vNF>1234.56</vNF>", std::string("<vNF>") + ruim + "</vNF>"));
-        EXPECT_EQ(falha->resultado.MsgErro, "Tag <vNF> não encontrada.") << ruim;
+        EXPECT_EQ(falha->resultado.MsgErro, "Tag <vNF> com valor inválido.") << ruim;
         EXPECT_EQ(falha->nf.TotNota, 0.0);
         EXPECT_EQ(falha->nf.IndFrete, "");
     }
@@ -239,7 +239,7 @@ TEST(LeitorTotais, ServiceTotals) {
 
     // Like the goods' totals, a service total that is not a number stops the read there.
     auto ruim = Ler(Trocar(comIssqn, "<vISS>14.50</vISS>", "<vISS>14.5O</vISS>"));
-    EXPECT_EQ(ruim->resultado.MsgErro, "Tag <vISS> não encontrada.");
+    EXPECT_EQ(ruim->resultado.MsgErro, "Tag <vISS> com valor inválido.");
     EXPECT_DOUBLE_EQ(ruim->nf.BaseIss, 290.0);
     EXPECT_EQ(ruim->nf.TotIss, 0.0);
     EXPECT_EQ(ruim->nf.IndFrete, "");

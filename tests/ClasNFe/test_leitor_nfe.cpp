@@ -62,7 +62,7 @@ TEST(LeitorEnvelope, OlderLayoutsGiveTheExitDateAndTimeApart) {
     EXPECT_EQ(ambos->nf.DtEntSai, Data(2019, 5, 11));
 
     auto invalida = Ler(Trocar(Base(), "<tpNF>", "<dSaiEnt>2019-02-30</dSaiEnt><tpNF>"));
-    EXPECT_EQ(invalida->resultado.MsgErro, "Tag <dSaiEnt> não encontrada.");
+    EXPECT_EQ(invalida->resultado.MsgErro, "Tag <dSaiEnt> com valor inválido.");
     EXPECT_EQ(invalida->nf.DtDoc, Data(2019, 5, 10));
     EXPECT_EQ(invalida->nf.tpNF, "");
 }

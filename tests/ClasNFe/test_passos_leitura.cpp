@@ -100,7 +100,7 @@ const CasoPasso casos[] = {
      [](const TNotaFiscal& nf) { EXPECT_EQ(nf.Serie, "1  "); }},
     {"nNF_nao_numero",
      {{"<nNF>1234</nNF>", "<nNF>12x</nNF>"}},
-     "Tag <nNF> não encontrada.",
+     "Tag <nNF> com valor inválido.",
      [](const TNotaFiscal& nf) { EXPECT_EQ(nf.NumLcto, 0); }},
     {"dhEmi", Sem("<dhEmi>2019-05-10T14:23:45-03:00</dhEmi>"), "Tag <dhEmi> não encontrada.",
      [](const TNotaFiscal& nf) {
@@ -109,11 +109,11 @@ const CasoPasso casos[] = {
      }},
     {"dhEmi_invalida",
      {{"2019-05-10T14:23:45", "2019-02-30T14:23:45"}},
-     "Tag <dhEmi> não encontrada.",
+     "Tag <dhEmi> com valor inválido.",
      [](const TNotaFiscal& nf) { EXPECT_EQ(nf.DtDoc, 0.0); }},
     {"dhSaiEnt_invalida",
      {{"<tpNF>", "<dhSaiEnt>2019-99-99</dhSaiEnt><tpNF>"}},
-     "Tag <dhSaiEnt> não encontrada.",
+     "Tag <dhSaiEnt> com valor inválido.",
      [](const TNotaFiscal& nf) {
          EXPECT_EQ(nf.DtDoc, Data(2019, 5, 10));
          EXPECT_EQ(nf.DtEmissao, 0.0);
@@ -191,7 +191,7 @@ const CasoPasso casos[] = {
      }},
     {"nItem_nao_numero",
      {{"<det nItem=\"2\">", "<det nItem=\"dois\">"}},
-     "Tag <prod> não encontrada.",
+     "Atributo nItem com valor inválido.",
      [](const TNotaFiscal& nf) {
          ASSERT_EQ(nf.ItensNF.Count(), 2);
          EXPECT_EQ(nf.ItensNF[1].SeqItem, 2);  // the number Add gave it
@@ -199,7 +199,7 @@ const CasoPasso casos[] = {
      }},
     {"nItemPed",
      {{"<indTot>1</indTot>", "<indTot>1</indTot><nItemPed>A1</nItemPed>"}},
-     "Tag <nItemPed> não encontrada.",
+     "Tag <nItemPed> com valor inválido.",
      [](const TNotaFiscal& nf) {
          ASSERT_EQ(nf.ItensNF.Count(), 1);
          EXPECT_EQ(nf.ItensNF[0].IndTot, "1");
@@ -212,7 +212,7 @@ const CasoPasso casos[] = {
      }},
     {"vBC_total",
      {{"<vBC>25.00</vBC>\n<vICMS>", "<vBC>x</vBC>\n<vICMS>"}},
-     "Tag <vBC> não encontrada.",
+     "Tag <vBC> com valor inválido.",
      NadaDepoisDosItens},
     {"transp", Renomear("transp"), "Tag <transp> não encontrada.",
      [](const TNotaFiscal& nf) {
@@ -222,7 +222,7 @@ const CasoPasso casos[] = {
      }},
     {"pesoL",
      {{"<pesoL>12.500</pesoL>", "<pesoL>doze</pesoL>"}},
-     "Tag <vol> não encontrada.",
+     "Tag <vol> com valor inválido.",
      [](const TNotaFiscal& nf) {
          EXPECT_EQ(nf.Participantes.Count(), 3);
          EXPECT_EQ(nf.NumeroEmb, "1 A 3");
@@ -231,7 +231,7 @@ const CasoPasso casos[] = {
      }},
     {"dVenc",
      {{"<dVenc>2019-07-10</dVenc>", "<dVenc>2019-07-32</dVenc>"}},
-     "Tag <dVenc> não encontrada.",
+     "Tag <dVenc> com valor inválido.",
      [](const TNotaFiscal& nf) {
          ASSERT_EQ(nf.DuplsNF.Count(), 2);  // added before its values
          EXPECT_EQ(nf.DuplsNF[1].NumDupl, "002");
