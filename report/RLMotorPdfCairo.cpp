@@ -105,7 +105,8 @@ bool TRLMotorPdfCairo::AbrirSuperficie() {
     const QSizeF pontos = folha_.fullRect(QPageLayout::Point).size();
     superficie_ = cairo_pdf_surface_create_for_stream(EscreverNoMotor, this, pontos.width(), pontos.height());
     if (cairo_surface_status(superficie_) != CAIRO_STATUS_SUCCESS) return false;
-    for (const auto& [campo, valor] : metadados_) cairo_pdf_surface_set_metadata(superficie_, campo, valor.c_str());
+    for (const auto& [campo, valor] : metadados_)
+        cairo_pdf_surface_set_metadata(superficie_, campo, valor.c_str());
     cr_ = cairo_create(superficie_);
     return cairo_status(cr_) == CAIRO_STATUS_SUCCESS;
 }
@@ -218,8 +219,8 @@ void TRLMotorPdfCairo::AplicarRecorte() {
     AplicarMatriz(QTransform());
     for (const QPainterPath& r : recortes_) {
         Caminho(r);
-        cairo_set_fill_rule(cr_, r.fillRule() == Qt::WindingFill ? CAIRO_FILL_RULE_WINDING
-                                                                  : CAIRO_FILL_RULE_EVEN_ODD);
+        cairo_set_fill_rule(
+            cr_, r.fillRule() == Qt::WindingFill ? CAIRO_FILL_RULE_WINDING : CAIRO_FILL_RULE_EVEN_ODD);
         cairo_clip(cr_);
     }
     AplicarMatriz(matriz_);
@@ -301,7 +302,8 @@ void TRLMotorPdfCairo::PreencherETracar(bool preencher, bool tracar) {
 void TRLMotorPdfCairo::drawRects(const QRectF* rects, int n) {
     if (!cr_) return;
     cairo_new_path(cr_);
-    for (int i = 0; i < n; ++i) cairo_rectangle(cr_, rects[i].x(), rects[i].y(), rects[i].width(), rects[i].height());
+    for (int i = 0; i < n; ++i)
+        cairo_rectangle(cr_, rects[i].x(), rects[i].y(), rects[i].width(), rects[i].height());
     cairo_set_fill_rule(cr_, CAIRO_FILL_RULE_WINDING);
     PreencherETracar(true, true);
 }
@@ -319,8 +321,8 @@ void TRLMotorPdfCairo::drawLines(const QLineF* linhas, int n) {
 void TRLMotorPdfCairo::drawPath(const QPainterPath& caminho) {
     if (!cr_) return;
     Caminho(caminho);
-    cairo_set_fill_rule(cr_,
-                        caminho.fillRule() == Qt::WindingFill ? CAIRO_FILL_RULE_WINDING : CAIRO_FILL_RULE_EVEN_ODD);
+    cairo_set_fill_rule(
+        cr_, caminho.fillRule() == Qt::WindingFill ? CAIRO_FILL_RULE_WINDING : CAIRO_FILL_RULE_EVEN_ODD);
     PreencherETracar(true, true);
 }
 

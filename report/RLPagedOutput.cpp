@@ -109,8 +109,8 @@ TRLResultadoSaida GravarPdf(const TRLGraphicStorage& store, QIODevice& destino, 
     return r;
 }
 
-TRLResultadoSaida GravarPdfQt(const TRLGraphicStorage& store, QIODevice& destino, const TRLPedidoSaida& pedido,
-                              TRLProgress& progress) {
+TRLResultadoSaida GravarPdfQt(const TRLGraphicStorage& store, QIODevice& destino,
+                              const TRLPedidoSaida& pedido, TRLProgress& progress) {
     QPdfWriter pdf(&destino);
     pdf.setCreator(QStringLiteral("Luvenor"));
     pdf.setTitle(ParaQString(store.Macros().Value("Title")));

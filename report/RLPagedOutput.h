@@ -56,8 +56,8 @@ TRLResultadoSaida GravarPdf(const TRLGraphicStorage& store, QIODevice& destino, 
                             TRLProgress& progress);
 // The same through Qt's own PDF writer, the engine printing to a PDF file uses: the reference the
 // cairo output is compared with.
-TRLResultadoSaida GravarPdfQt(const TRLGraphicStorage& store, QIODevice& destino, const TRLPedidoSaida& pedido,
-                              TRLProgress& progress);
+TRLResultadoSaida GravarPdfQt(const TRLGraphicStorage& store, QIODevice& destino,
+                              const TRLPedidoSaida& pedido, TRLProgress& progress);
 
 // "Não foi possível gravar ARQUIVO: motivo": the one wording of a file that could not be written.
 std::runtime_error ErroAoGravar(const std::string& arquivo, const std::string& motivo);
