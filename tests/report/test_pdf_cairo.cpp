@@ -53,17 +53,6 @@ std::string Poppler(const QByteArray& pdf, const std::string& ferramenta) {
     return Executar(ferramenta + " '" + arquivo + "'" + (texto ? " -" : "") + " 2>/dev/null");
 }
 
-// Share of pixels whose grey differs by more than a quarter of the scale: anti-aliased edges of
-// glyphs differ a little between two writers, a misplaced or missing shape differs a lot.
-double Diferenca(const QImage& a, const QImage& b) {
-    if (a.size() != b.size() || a.isNull()) return 1.0;
-    long diferentes = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
-            if (std::abs(qGray(a.pixel(x, y)) - qGray(b.pixel(x, y))) > 64) ++diferentes;
-    return static_cast<double>(diferentes) / (static_cast<double>(a.width()) * a.height());
-}
-
 // Two pages of the kinds a report draws (clip, hatch, dashes, picture, fallback characters),
 // the second on a landscape sheet.
 void Preencher(TRLGraphicStorage& store) {
@@ -99,7 +88,7 @@ TEST_F(PdfCairo, EveryPageLooksAsQtsPdfWriterDrawsIt) {
         const QImage b = Rasterizar(qt, pagina);
         ASSERT_FALSE(a.isNull()) << "page " << pagina;
         EXPECT_EQ(a.size(), b.size()) << "page " << pagina;
-        EXPECT_LT(Diferenca(a, b), 0.002) << "page " << pagina;
+        EXPECT_LT(PixelsDiferentes(a, b), 0.002) << "page " << pagina;
     }
 }
 
