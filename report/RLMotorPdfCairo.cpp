@@ -1,7 +1,5 @@
 #include "report/RLMotorPdfCairo.h"
 
-#include "report/RLTextoPdfCairo.h"
-
 #include <QIODevice>
 #include <QImage>
 #include <QPainter>
@@ -136,6 +134,7 @@ bool TRLMotorPdfCairo::end() {
 
 bool TRLMotorPdfCairo::NovaPagina() {
     if (!cr_) return true;  // the first page opens with the job
+    DescarregarTextos();
     cairo_show_page(cr_);
     const QSizeF pontos = folha_.fullRect(QPageLayout::Point).size();
     cairo_pdf_surface_set_size(superficie_, pontos.width(), pontos.height());
@@ -146,6 +145,7 @@ bool TRLMotorPdfCairo::NovaPagina() {
 
 std::string TRLMotorPdfCairo::Concluir() {
     if (!superficie_) return {};
+    DescarregarTextos();
     std::string erro;
     if (cr_ && cairo_status(cr_) != CAIRO_STATUS_SUCCESS) erro = cairo_status_to_string(cairo_status(cr_));
     if (cr_) cairo_destroy(cr_);
@@ -183,6 +183,11 @@ void TRLMotorPdfCairo::AplicarMatriz(const QTransform& t) {
 void TRLMotorPdfCairo::updateState(const QPaintEngineState& estado) {
     if (!cr_) return;
     const QPaintEngine::DirtyFlags f = estado.state();
+    // A pen or brush only colours what comes next; the texts gathered stay under the matrix, clip
+    // and opacity they were added with.
+    if (f & ~(DirtyPen | DirtyBrush | DirtyHints | DirtyFont | DirtyBrushOrigin | DirtyBackground |
+              DirtyBackgroundMode))
+        DescarregarTextos();
     if (f & DirtyPen) caneta_ = estado.pen();
     if (f & DirtyBrush) pincel_ = estado.brush();
     if (f & DirtyOpacity) opacidade_ = estado.opacity();
@@ -301,6 +306,7 @@ void TRLMotorPdfCairo::PreencherETracar(bool preencher, bool tracar) {
 
 void TRLMotorPdfCairo::drawRects(const QRectF* rects, int n) {
     if (!cr_) return;
+    DescarregarTextos();
     cairo_new_path(cr_);
     for (int i = 0; i < n; ++i)
         cairo_rectangle(cr_, rects[i].x(), rects[i].y(), rects[i].width(), rects[i].height());
@@ -310,6 +316,7 @@ void TRLMotorPdfCairo::drawRects(const QRectF* rects, int n) {
 
 void TRLMotorPdfCairo::drawLines(const QLineF* linhas, int n) {
     if (!cr_) return;
+    DescarregarTextos();
     cairo_new_path(cr_);
     for (int i = 0; i < n; ++i) {
         cairo_move_to(cr_, linhas[i].x1(), linhas[i].y1());
@@ -320,6 +327,7 @@ void TRLMotorPdfCairo::drawLines(const QLineF* linhas, int n) {
 
 void TRLMotorPdfCairo::drawPath(const QPainterPath& caminho) {
     if (!cr_) return;
+    DescarregarTextos();
     Caminho(caminho);
     cairo_set_fill_rule(
         cr_, caminho.fillRule() == Qt::WindingFill ? CAIRO_FILL_RULE_WINDING : CAIRO_FILL_RULE_EVEN_ODD);
@@ -328,6 +336,7 @@ void TRLMotorPdfCairo::drawPath(const QPainterPath& caminho) {
 
 void TRLMotorPdfCairo::drawPolygon(const QPointF* pontos, int n, PolygonDrawMode modo) {
     if (!cr_ || n <= 0) return;
+    DescarregarTextos();
     cairo_new_path(cr_);
     cairo_move_to(cr_, pontos[0].x(), pontos[0].y());
     for (int i = 1; i < n; ++i) cairo_line_to(cr_, pontos[i].x(), pontos[i].y());
@@ -362,6 +371,7 @@ cairo_surface_t* TRLMotorPdfCairo::SuperficieDaImagem(const QImage& imagem) {
 void TRLMotorPdfCairo::drawImage(const QRectF& r, const QImage& imagem, const QRectF& sr,
                                  Qt::ImageConversionFlags) {
     if (!cr_ || imagem.isNull() || sr.width() <= 0 || sr.height() <= 0) return;
+    DescarregarTextos();
     cairo_surface_t* s = SuperficieDaImagem(imagem);
     if (cairo_surface_status(s) != CAIRO_STATUS_SUCCESS) return;
     cairo_pattern_t* padrao = cairo_pattern_create_for_surface(s);
@@ -393,6 +403,7 @@ void TRLMotorPdfCairo::drawPixmap(const QRectF& r, const QPixmap& pixmap, const 
 
 void TRLMotorPdfCairo::drawTiledPixmap(const QRectF& r, const QPixmap& pixmap, const QPointF& s) {
     if (!cr_ || pixmap.isNull()) return;
+    DescarregarTextos();
     cairo_surface_t* superficie = SuperficieDaImagem(pixmap.toImage());
     cairo_pattern_t* padrao = cairo_pattern_create_for_surface(superficie);
     cairo_pattern_set_extend(padrao, CAIRO_EXTEND_REPEAT);
@@ -409,8 +420,12 @@ void TRLMotorPdfCairo::drawTiledPixmap(const QRectF& r, const QPixmap& pixmap, c
 
 void TRLMotorPdfCairo::drawTextItem(const QPointF& p, const QTextItem& item) {
     if (!cr_) return;
-    DefinirCor(cr_, caneta_.color(), opacidade_);
-    if (!DesenharTextoCairo(cr_, p, item)) QPaintEngine::drawTextItem(p, item);
+    const QColor cor = caneta_.color().toRgb();
+    const double rgba[4] = {cor.redF(), cor.greenF(), cor.blueF(), cor.alphaF() * opacidade_};
+    if (!textos_.Acrescentar(cr_, p, item, rgba)) {
+        DescarregarTextos();
+        QPaintEngine::drawTextItem(p, item);  // outlines, drawn through drawPath
+    }
     paginaDesenhada_ = true;
 }
 

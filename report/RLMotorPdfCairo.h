@@ -4,6 +4,8 @@
 // positions as Qt laid them out and are drawn with the same font file, so the page is the one
 // every other device shows; cairo subsets the font and writes the text's characters for search
 // and copy.
+#include "report/RLTextoPdfCairo.h"
+
 #include <QByteArray>
 #include <QPaintEngine>
 #include <QPainterPath>
@@ -62,6 +64,10 @@ private:
     void Tracar();
     cairo_surface_t* SuperficieDaImagem(const QImage& imagem);
     void EscreverBuffer();
+    // Every drawing call but a text's, and every change of matrix or clip, starts with this.
+    void DescarregarTextos() {
+        if (cr_) textos_.Descarregar(cr_);
+    }
 
     QIODevice& destino_;
     QByteArray buffer_;
@@ -81,6 +87,8 @@ private:
     bool suavizarImagens_ = false;
     bool recorteLigado_ = false;
     std::vector<QPainterPath> recortes_;  // in device pixels; their intersection is the clip
+
+    TRLTextosCairo textos_;  // drawn before anything else reaches the surface
 
     // The same picture drawn again is the same surface, so the PDF holds it once.
     std::unordered_map<qint64, cairo_surface_t*> imagens_;

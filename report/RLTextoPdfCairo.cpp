@@ -7,6 +7,7 @@
 #include <cairo-ft.h>
 #include <fontconfig/fontconfig.h>
 
+#include <algorithm>
 #include <map>
 #include <mutex>
 #include <string>
@@ -78,35 +79,55 @@ void Utf8(char32_t c, std::string& s) {
     }
 }
 
-// One run of glyphs of one face. With every glyph's character known the text goes with them,
-// one character per glyph; otherwise cairo finds the characters in the font itself.
-bool DesenharRun(cairo_t* cr, const QFontEngine& motor, const std::vector<cairo_glyph_t>& glifos) {
+}  // namespace
+
+bool TRLTextosCairo::Run(cairo_t* cr, const QFontEngine& motor, const std::vector<cairo_glyph_t>& glifos,
+                         const double (&cor)[4]) {
     const FaceCairo& f = Face(motor);
     if (!f.face) return false;
-    cairo_set_font_face(cr, f.face);
-    cairo_set_font_size(cr, motor.fontDef.pixelSize);
-    std::string texto;
-    std::vector<cairo_text_cluster_t> grupos;
-    grupos.reserve(glifos.size());
+    const double tamanho = motor.fontDef.pixelSize;
+    if (f.face != face_ || tamanho != tamanho_ || !std::equal(cor, cor + 4, cor_)) {
+        Descarregar(cr);
+        face_ = f.face;
+        tamanho_ = tamanho;
+        std::copy(cor, cor + 4, cor_);
+    }
     for (const cairo_glyph_t& g : glifos) {
+        glifos_.push_back(g);
         const auto achado = f.caracteres.find(static_cast<glyph_t>(g.index));
         if (achado == f.caracteres.end()) {
-            cairo_show_glyphs(cr, glifos.data(), static_cast<int>(glifos.size()));
-            return true;
+            caracteresConhecidos_ = false;
+            continue;
         }
-        const size_t antes = texto.size();
-        Utf8(achado->second, texto);
-        grupos.push_back({static_cast<int>(texto.size() - antes), 1});
+        const size_t antes = texto_.size();
+        Utf8(achado->second, texto_);
+        grupos_.push_back({static_cast<int>(texto_.size() - antes), 1});
     }
-    cairo_show_text_glyphs(cr, texto.data(), static_cast<int>(texto.size()), glifos.data(),
-                           static_cast<int>(glifos.size()), grupos.data(), static_cast<int>(grupos.size()),
-                           cairo_text_cluster_flags_t{});
     return true;
 }
 
-}  // namespace
+void TRLTextosCairo::Descarregar(cairo_t* cr) {
+    if (!glifos_.empty()) {
+        cairo_set_source_rgba(cr, cor_[0], cor_[1], cor_[2], cor_[3]);
+        cairo_set_font_face(cr, face_);
+        cairo_set_font_size(cr, tamanho_);
+        const int n = static_cast<int>(glifos_.size());
+        // One character per glyph when all are known; otherwise cairo reads them from the font.
+        if (caracteresConhecidos_)
+            cairo_show_text_glyphs(cr, texto_.data(), static_cast<int>(texto_.size()), glifos_.data(), n,
+                                   grupos_.data(), static_cast<int>(grupos_.size()),
+                                   cairo_text_cluster_flags_t{});
+        else
+            cairo_show_glyphs(cr, glifos_.data(), n);
+    }
+    glifos_.clear();
+    texto_.clear();
+    grupos_.clear();
+    caracteresConhecidos_ = true;
+}
 
-bool DesenharTextoCairo(cairo_t* cr, const QPointF& origem, const QTextItem& item) {
+bool TRLTextosCairo::Acrescentar(cairo_t* cr, const QPointF& origem, const QTextItem& item,
+                                 const double (&cor)[4]) {
     const auto& ti = static_cast<const QTextItemInt&>(item);
     QFontEngine* motor = ti.fontEngine;
     if (!motor || ti.glyphs.numGlyphs <= 0) return true;
@@ -114,24 +135,25 @@ bool DesenharTextoCairo(cairo_t* cr, const QPointF& origem, const QTextItem& ite
     QVarLengthArray<QFixedPoint> posicoes;
     motor->getGlyphPositions(ti.glyphs, QTransform::fromTranslate(origem.x(), origem.y()), ti.flags, indices,
                              posicoes);
-    // A text shaped with fallback fonts has the face of each glyph in its top byte.
+    // A text shaped with fallback fonts has the face of each glyph in its top byte; every face must
+    // load before any glyph is added, or the caller's outlines would draw part of it twice.
     const bool multiplo = motor->type() == QFontEngine::Multi;
-    std::vector<cairo_glyph_t> run;
-    int faceDoRun = -1;
-    auto desenhar = [&]() {
-        if (run.empty()) return true;
-        const QFontEngine* m = multiplo ? static_cast<QFontEngineMulti*>(motor)->engine(faceDoRun) : motor;
-        const bool ok = m && DesenharRun(cr, *m, run);
-        run.clear();
-        return ok;
+    auto faceDe = [&](qsizetype i) -> const QFontEngine* {
+        return multiplo ? static_cast<QFontEngineMulti*>(motor)->engine(static_cast<int>(indices[i] >> 24))
+                        : motor;
     };
+    for (qsizetype i = 0; i < indices.size(); ++i)
+        if (!faceDe(i) || !Face(*faceDe(i)).face) return false;
+    std::vector<cairo_glyph_t> run;
     for (qsizetype i = 0; i < indices.size(); ++i) {
-        const int face = multiplo ? static_cast<int>(indices[i] >> 24) : 0;
-        if (face != faceDoRun && !desenhar()) return false;
-        faceDoRun = face;
+        if (i > 0 && faceDe(i) != faceDe(i - 1)) {
+            Run(cr, *faceDe(i - 1), run, cor);
+            run.clear();
+        }
         run.push_back({indices[i] & 0xffffff, posicoes[i].x.toReal(), posicoes[i].y.toReal()});
     }
-    return desenhar();
+    if (!run.empty()) Run(cr, *faceDe(indices.size() - 1), run, cor);
+    return true;
 }
 
 }  // namespace luvenor
