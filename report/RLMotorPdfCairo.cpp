@@ -8,6 +8,7 @@
 #include <cairo-pdf.h>
 
 #include <algorithm>
+#include <cmath>
 
 namespace luvenor {
 namespace {
@@ -269,30 +270,40 @@ void TRLMotorPdfCairo::Preencher() {
     cairo_restore(cr_);
 }
 
+// The scale from the pen's units to PDF points when it is the same on both axes, 0 when the
+// drawing is rotated, sheared or stretched. A stroke in the page's own points is written without a
+// matrix of its own ("q ... cm ... S Q"): on a page of item rows those were most of the numbers.
+double TRLMotorPdfCairo::EscalaUniforme(bool cosmetica) const {
+    if (cosmetica) return base_.xx;  // device pixels, the same on both axes
+    cairo_matrix_t m;
+    cairo_get_matrix(cr_, &m);
+    if (m.xy != 0 || m.yx != 0 || std::abs(m.xx) != std::abs(m.yy)) return 0;
+    return std::abs(m.xx);
+}
+
 void TRLMotorPdfCairo::Tracar() {
-    const double largura = caneta_.widthF();
     const bool cosmetica = caneta_.isCosmetic();
-    const double espessura = cosmetica ? std::max(1.0, largura) : largura;
+    const double espessura = cosmetica ? std::max(1.0, caneta_.widthF()) : caneta_.widthF();
+    const double escala = EscalaUniforme(cosmetica);
     DefinirCor(cr_, caneta_.color(), opacidade_);
     cairo_set_line_cap(cr_, Ponta(caneta_.capStyle()));
     cairo_set_line_join(cr_, Juncao(caneta_.joinStyle()));
     cairo_set_miter_limit(cr_, std::max(1.0, caneta_.miterLimit()));
+    // The path is kept in device space already; only the width and dashes follow the matrix.
+    cairo_save(cr_);
+    if (escala > 0) cairo_identity_matrix(cr_);
+    const double unidade = escala > 0 ? escala : 1.0;
     if (caneta_.style() != Qt::SolidLine) {
-        const QList<qreal> padrao = caneta_.dashPattern();
+        const double passo = (espessura > 0 ? espessura : 1.0) * unidade;
         std::vector<double> tracos;
-        const double unidade = espessura > 0 ? espessura : 1.0;
-        for (qreal d : padrao) tracos.push_back(d * unidade);
-        cairo_set_dash(cr_, tracos.data(), static_cast<int>(tracos.size()), caneta_.dashOffset() * unidade);
+        for (qreal d : caneta_.dashPattern()) tracos.push_back(d * passo);
+        cairo_set_dash(cr_, tracos.data(), static_cast<int>(tracos.size()), caneta_.dashOffset() * passo);
     } else {
         cairo_set_dash(cr_, nullptr, 0, 0);
     }
-    if (cosmetica) {
-        cairo_save(cr_);
-        AplicarMatriz(QTransform());
-    }
-    cairo_set_line_width(cr_, espessura);
+    cairo_set_line_width(cr_, espessura * unidade);
     cairo_stroke_preserve(cr_);
-    if (cosmetica) cairo_restore(cr_);
+    cairo_restore(cr_);
 }
 
 void TRLMotorPdfCairo::PreencherETracar(bool preencher, bool tracar) {

@@ -62,6 +62,7 @@ private:
     void PreencherETracar(bool preencher, bool tracar);
     void Preencher();
     void Tracar();
+    double EscalaUniforme(bool cosmetica) const;
     cairo_surface_t* SuperficieDaImagem(const QImage& imagem);
     void EscreverBuffer();
     // Every drawing call but a text's, and every change of matrix or clip, starts with this.
