@@ -7,6 +7,7 @@
 
 #include "danfe/TFrtDanfe.h"
 #include "report/RLExport.h"
+#include "report/RLFonts.h"
 #include "report/RLPageFile.h"
 
 #include <QImage>
@@ -239,6 +240,7 @@ int ComandoDanfe(int argc, char** argv) {
         std::fprintf(stderr, "luvenor-cli danfe: %s\n\n%s", erro.c_str(), ajudaDanfe);
         return SaidaUso;
     }
+    UsarSoAsFontesDoDanfe();  // a DANFE is drawn in its own font only
     IniciarQt("danfe", o.verbose);
     QImage logo;
     if (!CarregarLogo("danfe", o, logo)) return SaidaUso;

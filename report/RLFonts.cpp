@@ -61,6 +61,24 @@ std::vector<TArquivoFonte> ArquivosDaFamilia(const std::string& familia) {
     return arquivos;
 }
 
+namespace {
+
+bool soAsDoDanfe = false;
+
+// A configuration of no fonts and no rules in place of the system's: Qt adds our files to it.
+void TrocarPorConfiguracaoVazia() {
+    FcConfig* vazia = FcConfigCreate();
+    if (!vazia) return;
+    FcConfigSetCurrent(vazia);  // holds its own reference
+    FcConfigDestroy(vazia);
+}
+
+}  // namespace
+
+void UsarSoAsFontesDoDanfe() {
+    soAsDoDanfe = true;
+}
+
 bool RegistrarFontes() {
     // Without an application Qt has no font database yet; a later call registers them.
     if (!QCoreApplication::instance()) return false;
@@ -74,6 +92,8 @@ bool RegistrarFontes() {
             const TArquivoFonte*& atual = escolhidos[Estilo(a)];
             if (!atual || a.Versao > atual->Versao) atual = &a;
         }
+        const bool achadas = std::all_of(escolhidos.begin(), escolhidos.end(), [](auto* a) { return a; });
+        if (soAsDoDanfe && achadas) TrocarPorConfiguracaoVazia();
         bool todas = true;
         for (const TArquivoFonte* a : escolhidos) {
             if (!a || QFontDatabase::addApplicationFont(QString::fromStdString(a->Caminho)) < 0)

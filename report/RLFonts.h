@@ -35,6 +35,13 @@ std::vector<TArquivoFonte> ArquivosDaFamilia(const std::string& familia);
 // all found and loaded.
 bool RegistrarFontes();
 
+// Makes RegistrarFontes leave fontconfig with the Liberation Serif files only, for a process that
+// draws DANFEs and no windows (luvenor-cli): each font engine Qt makes is then matched among those
+// files instead of every installed font under all of the system's rules, a third of a one-invoice
+// run. A character the font lacks then prints as its empty box rather than in another font. Call it
+// before RegistrarFontes; when the files are not all found the system's fonts stay.
+void UsarSoAsFontesDoDanfe();
+
 // The em height in design pixels a page font asks for: a negative height is the character height,
 // a positive one the cell height (taken as the em height), and 0 falls back to the point size.
 double AlturaDaFonte(const TRLPageFont& font);

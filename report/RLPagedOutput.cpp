@@ -1,6 +1,7 @@
 #include "report/RLPagedOutput.h"
 
 #include "report/RLPagePainter.h"
+#include "report/RLPdfCairo.h"
 #include "report/RLQtTexto.h"
 #include "report/RLTexts.h"
 
@@ -107,6 +108,17 @@ TRLResultadoSaida DesenharPaginas(const TRLGraphicStorage& store, QPagedPaintDev
 
 TRLResultadoSaida GravarPdf(const TRLGraphicStorage& store, QIODevice& destino, const TRLPedidoSaida& pedido,
                             TRLProgress& progress) {
+    TRLDispositivoPdf pdf(destino);
+    pdf.DefinirCriador("Luvenor");
+    pdf.DefinirTitulo(store.Macros().Value("Title"));
+    const TRLResultadoSaida r = DesenharPaginas(store, pdf, pedido, progress);
+    const std::string erro = pdf.Concluir();
+    if (!erro.empty()) throw ERLDispositivoRecusou("o PDF não pôde ser gravado: " + erro, r.Folhas);
+    return r;
+}
+
+TRLResultadoSaida GravarPdfQt(const TRLGraphicStorage& store, QIODevice& destino,
+                              const TRLPedidoSaida& pedido, TRLProgress& progress) {
     QPdfWriter pdf(&destino);
     pdf.setCreator(QStringLiteral("Luvenor"));
     pdf.setTitle(ParaQString(store.Macros().Value("Title")));

@@ -51,8 +51,13 @@ TRLResultadoSaida DesenharPaginas(const TRLGraphicStorage& store, QPagedPaintDev
                                   const TRLPedidoSaida& pedido, TRLProgress& progress);
 
 // The asked pages as a PDF written to `destino` (open for writing), titled with the store's title.
+// Drawn by cairo (TRLDispositivoPdf); a write the destination refuses throws ERLDispositivoRecusou.
 TRLResultadoSaida GravarPdf(const TRLGraphicStorage& store, QIODevice& destino, const TRLPedidoSaida& pedido,
                             TRLProgress& progress);
+// The same through Qt's own PDF writer, the engine printing to a PDF file uses: the reference the
+// cairo output is compared with.
+TRLResultadoSaida GravarPdfQt(const TRLGraphicStorage& store, QIODevice& destino,
+                              const TRLPedidoSaida& pedido, TRLProgress& progress);
 
 // "Não foi possível gravar ARQUIVO: motivo": the one wording of a file that could not be written.
 std::runtime_error ErroAoGravar(const std::string& arquivo, const std::string& motivo);

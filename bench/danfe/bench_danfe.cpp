@@ -1,5 +1,6 @@
 // The DANFE in-process: prepare the pages and export them to PDF, for a one-item invoice and for
 // a generated 990-item invoice, in both layouts. Reports milliseconds per DANFE and its pages.
+// The same into memory through cairo and through Qt's own PDF writer, to compare the two in one run.
 // Also the preview's part: drawing one prepared page on a screen-sized image at 100% and 200%.
 #include "ClasDocFisc/TNotaFiscal.h"
 #include "report/RLAplicacao.h"
@@ -7,9 +8,11 @@
 #include "danfe/TFrtDanfe.h"
 #include "report/RLExport.h"
 #include "report/RLFonts.h"
+#include "report/RLPagedOutput.h"
 #include "report/RLPagePainter.h"
 #include "util/UDatas.h"
 
+#include <QBuffer>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -103,6 +106,30 @@ void DanfeEmPdf(benchmark::State& state, int itens, bool paisagem) {
     state.counters["paginas"] = paginas;
 }
 
+// Prepared and written into memory, by cairo (what the export uses) or by Qt's PDF writer.
+void DanfeNaMemoria(benchmark::State& state, int itens, bool porQt) {
+    GarantirAplicacao();
+    TNotaFiscal nf;
+    MontarNota(nf, itens, false);
+    qsizetype bytes = 0;
+    for (auto _ : state) {
+        ImprimirDanfe(nf, true, [&](TFrtDanfe& f) {
+            f.RLReport1().ShowProgress = false;
+            if (!f.RLReport1().PreparePages()) throw std::runtime_error("the DANFE could not be prepared");
+            QByteArray pdf;
+            QBuffer buffer(&pdf);
+            buffer.open(QIODevice::WriteOnly);
+            const TRLGraphicStorage& paginas = f.RLReport1().Pages();
+            if (porQt)
+                GravarPdfQt(paginas, buffer, TodasAsPaginas(paginas), ProgressoNulo());
+            else
+                GravarPdf(paginas, buffer, TodasAsPaginas(paginas), ProgressoNulo());
+            bytes = pdf.size();
+        });
+    }
+    state.counters["bytes"] = static_cast<double>(bytes);
+}
+
 // What paging through a preview costs: page 2 of the 990-item DANFE (full of item rows) drawn at
 // `zoom` percent on an image, as the preview's pane draws it.
 void PaginaNaTela(benchmark::State& state, int zoom) {
@@ -132,5 +159,9 @@ BENCHMARK_CAPTURE(PaginaNaTela, zoom_100, 100)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(PaginaNaTela, zoom_200, 200)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(DanfeEmPdf, retrato_1_item, 1, false)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(DanfeEmPdf, paisagem_1_item, 1, true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(DanfeNaMemoria, cairo_1_item, 1, false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(DanfeNaMemoria, qt_1_item, 1, true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(DanfeNaMemoria, cairo_990_itens, 990, false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(DanfeNaMemoria, qt_990_itens, 990, true)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(DanfeEmPdf, retrato_990_itens, 990, false)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(DanfeEmPdf, paisagem_990_itens, 990, true)->Unit(benchmark::kMillisecond);

@@ -69,6 +69,17 @@ inline QImage Rasterizar(const QByteArray& pdf, int pagina) {
     return QImage(pasta.filePath(QStringLiteral("p.png")));
 }
 
+// Share of pixels whose grey differs by more than a quarter of the scale: anti-aliased glyph edges
+// differ a little between two PDF writers, a misplaced or missing shape differs a lot.
+inline double PixelsDiferentes(const QImage& a, const QImage& b) {
+    if (a.size() != b.size() || a.isNull()) return 1.0;
+    long diferentes = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if (std::abs(qGray(a.pixel(x, y)) - qGray(b.pixel(x, y))) > 64) ++diferentes;
+    return static_cast<double>(diferentes) / (static_cast<double>(a.width()) * a.height());
+}
+
 inline bool Preto(const QImage& img, int x, int y) {
     return qGray(img.pixel(x, y)) < 80;
 }

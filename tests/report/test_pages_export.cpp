@@ -72,8 +72,8 @@ TEST(PdfExport, EveryPageOnA4WithTheStoreOrientation) {
         ASSERT_EQ(pdf.rfind("%PDF-", 0), 0u);
         EXPECT_NE(pdf.find("%%EOF"), std::string::npos);
         EXPECT_EQ(Contar(pdf, std::regex("/Type\\s*/Page[^s]")), 3);
-        const std::regex caixa(paisagem ? "/MediaBox\\s*\\[0 0 84[12][.\\d]* 59[45]"
-                                        : "/MediaBox\\s*\\[0 0 59[45][.\\d]* 84[12]");
+        const std::regex caixa(paisagem ? "/MediaBox\\s*\\[\\s*0 0 84[12][.\\d]* 59[45]"
+                                        : "/MediaBox\\s*\\[\\s*0 0 59[45][.\\d]* 84[12]");
         EXPECT_EQ(Contar(pdf, caixa), 3) << (paisagem ? "landscape" : "portrait");
     }
 }

@@ -27,6 +27,7 @@
 #include <algorithm>
 #include <cmath>
 #include <fstream>
+#include <regex>
 #include <set>
 #include <tuple>
 
@@ -416,7 +417,11 @@ TEST_F(Previa, ANameEndingInPdfGetsAPdfOfEveryPage) {
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QByteArray dados = f.readAll();
     EXPECT_TRUE(dados.startsWith("%PDF-"));
-    EXPECT_EQ(dados.count("/Type /Page\n") + dados.count("/Type /Page\r"), 5) << "one page object per page";
+    const std::string texto(dados.constData(), static_cast<size_t>(dados.size()));
+    const std::regex pagina("/Type\\s*/Page[^s]");
+    EXPECT_EQ(std::distance(std::sregex_iterator(texto.begin(), texto.end(), pagina), std::sregex_iterator()),
+              5)
+        << "one page object per page";
     EXPECT_TRUE(mensagens.mensagens.empty());
 }
 

@@ -1,0 +1,109 @@
+#include "report/RLPdfCairo.h"
+
+#include "report/RLMotorPdfCairo.h"
+
+#include <QPageLayout>
+#include <QPageSize>
+#include <QtGui/private/qpagedpaintdevice_p.h>
+
+#include <climits>
+
+namespace luvenor {
+namespace {
+
+// The sheet the device's pages take, told to the engine whenever it changes.
+class FolhaDoPdf : public QPagedPaintDevicePrivate {
+public:
+    explicit FolhaDoPdf(QIODevice& destino)
+        : motor_(destino), folha_(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()) {
+        motor_.DefinirFolha(folha_, TRLDispositivoPdf::Resolucao);
+    }
+    TRLMotorPdfCairo& Motor() { return motor_; }
+    bool setPageLayout(const QPageLayout& folha) override { return Trocar(folha); }
+    bool setPageSize(const QPageSize& tamanho) override {
+        QPageLayout f = folha_;
+        f.setPageSize(tamanho);
+        return Trocar(f);
+    }
+    bool setPageOrientation(QPageLayout::Orientation orientacao) override {
+        QPageLayout f = folha_;
+        f.setOrientation(orientacao);
+        return Trocar(f);
+    }
+    bool setPageMargins(const QMarginsF& margens, QPageLayout::Unit unidade) override {
+        QPageLayout f = folha_;
+        f.setUnits(unidade);
+        return f.setMargins(margens) && Trocar(f);
+    }
+    QPageLayout pageLayout() const override { return folha_; }
+
+private:
+    bool Trocar(const QPageLayout& folha) {
+        if (!folha.isValid()) return false;
+        folha_ = folha;
+        motor_.DefinirFolha(folha_, TRLDispositivoPdf::Resolucao);
+        return true;
+    }
+    TRLMotorPdfCairo motor_;
+    QPageLayout folha_;
+};
+
+}  // namespace
+
+TRLDispositivoPdf::TRLDispositivoPdf(QIODevice& destino)
+    : QPagedPaintDevice(new FolhaDoPdf(destino)),
+      motor_(&static_cast<FolhaDoPdf*>(QPagedPaintDevicePrivate::get(this))->Motor()) {}
+
+TRLDispositivoPdf::~TRLDispositivoPdf() = default;
+
+void TRLDispositivoPdf::DefinirTitulo(const std::string& titulo) {
+    motor_->DefinirMetadado(CAIRO_PDF_METADATA_TITLE, titulo);
+}
+
+void TRLDispositivoPdf::DefinirCriador(const std::string& criador) {
+    motor_->DefinirMetadado(CAIRO_PDF_METADATA_CREATOR, criador);
+}
+
+bool TRLDispositivoPdf::newPage() {
+    return motor_->NovaPagina();
+}
+
+QPaintEngine* TRLDispositivoPdf::paintEngine() const {
+    return motor_;
+}
+
+std::string TRLDispositivoPdf::Concluir() {
+    return motor_->Concluir();
+}
+
+int TRLDispositivoPdf::metric(PaintDeviceMetric metrica) const {
+    const QPageLayout folha = pageLayout();
+    const QRect area = folha.paintRectPixels(Resolucao);
+    switch (metrica) {
+        case PdmWidth:
+            return area.width();
+        case PdmHeight:
+            return area.height();
+        case PdmWidthMM:
+            return qRound(folha.paintRect(QPageLayout::Millimeter).width());
+        case PdmHeightMM:
+            return qRound(folha.paintRect(QPageLayout::Millimeter).height());
+        case PdmNumColors:
+            return INT_MAX;
+        case PdmDepth:
+            return 32;
+        case PdmDpiX:
+        case PdmDpiY:
+        case PdmPhysicalDpiX:
+        case PdmPhysicalDpiY:
+            return Resolucao;
+        case PdmDevicePixelRatio:
+            return 1;
+        case PdmDevicePixelRatioScaled:
+            return static_cast<int>(devicePixelRatioFScale());
+        default:
+            return 0;
+    }
+}
+
+}  // namespace luvenor
