@@ -6,6 +6,7 @@
 #include <QPageSize>
 #include <QtGui/private/qpagedpaintdevice_p.h>
 
+#include <algorithm>
 #include <climits>
 
 namespace luvenor {
@@ -79,11 +80,15 @@ std::string TRLDispositivoPdf::Concluir() {
 int TRLDispositivoPdf::metric(PaintDeviceMetric metrica) const {
     const QPageLayout folha = pageLayout();
     const QRect area = folha.paintRectPixels(Resolucao);
+    // A sheet as large as a damaged page asks spans the whole int range: QRect's width() would overflow.
+    const auto extensao = [](int primeiro, int ultimo) {
+        return static_cast<int>(std::clamp<int64_t>(int64_t{ultimo} - primeiro + 1, 0, INT32_MAX));
+    };
     switch (metrica) {
         case PdmWidth:
-            return area.width();
+            return extensao(area.left(), area.right());
         case PdmHeight:
-            return area.height();
+            return extensao(area.top(), area.bottom());
         case PdmWidthMM:
             return qRound(folha.paintRect(QPageLayout::Millimeter).width());
         case PdmHeightMM:

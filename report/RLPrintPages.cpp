@@ -109,7 +109,8 @@ int MapearY(int y, const TRLGeometriaImpressora& g) {
 TRLAlvo AlvoDaPagina(int larguraPagina, int alturaPagina, const TRLGeometriaImpressora& g) {
     // Unrounded: the page painter rounds each scaled coordinate itself, which gives MapearX exactly.
     return {static_cast<double>(-g.DeslocamentoX), static_cast<double>(-g.DeslocamentoY),
-            larguraPagina * g.DpiX / 96.0, alturaPagina * g.DpiY / 96.0};
+            static_cast<double>(larguraPagina) * g.DpiX / 96.0,
+            static_cast<double>(alturaPagina) * g.DpiY / 96.0};
 }
 
 TRLPapel PapelDoArmazem(const TRLMacros& m) {
