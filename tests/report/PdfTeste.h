@@ -2,7 +2,9 @@
 // Looking into the PDFs the engine writes: the sheet of every page, a page drawn back to pixels by
 // pdftoppm, and pages with black squares in their corners to see where a page lands.
 #include "report/RLGraphics.h"
+#include "report/RLPagedOutput.h"
 
+#include <QBuffer>
 #include <QByteArray>
 #include <QFile>
 #include <QImage>
@@ -10,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <regex>
 #include <string>
@@ -48,6 +51,42 @@ inline int PaginasNoPdf(const QString& arquivo) {
     QFile f(arquivo);
     if (!f.open(QIODevice::ReadOnly)) return -1;
     return static_cast<int>(CaixasDoPdf(f.readAll()).size());
+}
+
+// What a shell command prints on stdout.
+inline std::string SaidaDoComando(const std::string& comando) {
+    std::string saida;
+    FILE* p = ::popen(comando.c_str(), "r");
+    if (!p) return saida;
+    char buf[4096];
+    size_t n;
+    while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) saida.append(buf, n);
+    ::pclose(p);
+    return saida;
+}
+
+// Every page of the store as a PDF in memory, by cairo or by Qt's own writer.
+inline QByteArray PdfEmMemoria(const TRLGraphicStorage& store, bool porQt) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (porQt)
+        GravarPdfQt(store, buffer, TodasAsPaginas(store), ProgressoNulo());
+    else
+        GravarPdf(store, buffer, TodasAsPaginas(store), ProgressoNulo());
+    return bytes;
+}
+
+// What a poppler tool prints of a PDF held in memory, run on a temporary copy; pdftotext writes
+// to stdout.
+inline std::string Poppler(const QByteArray& pdf, const std::string& ferramenta) {
+    QTemporaryDir pasta;
+    const std::string arquivo = pasta.filePath(QStringLiteral("p.pdf")).toStdString();
+    QFile f(QString::fromStdString(arquivo));
+    if (!f.open(QIODevice::WriteOnly) || f.write(pdf) != pdf.size()) return {};
+    f.close();
+    const bool texto = ferramenta.rfind("pdftotext", 0) == 0;
+    return SaidaDoComando(ferramenta + " '" + arquivo + "'" + (texto ? " -" : "") + " 2>/dev/null");
 }
 
 inline bool TemPdfToPpm() {

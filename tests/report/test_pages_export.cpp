@@ -1,6 +1,7 @@
 // PDF and PNG export of a page store.
 #include "report/RLExport.h"
 
+#include "PdfTeste.h"
 #include "test_pages_common.h"
 
 #include <QFile>
@@ -46,17 +47,6 @@ int Contar(const std::string& s, const std::regex& r) {
     return int(std::distance(std::sregex_iterator(s.begin(), s.end(), r), std::sregex_iterator()));
 }
 
-std::string PdfParaTexto(const std::string& caminho) {
-    std::string saida;
-    FILE* p = ::popen(("pdftotext -enc UTF-8 '" + caminho + "' - 2>/dev/null").c_str(), "r");
-    if (!p) return saida;
-    char buf[4096];
-    size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) saida.append(buf, n);
-    ::pclose(p);
-    return saida;
-}
-
 bool TemPdfToText() {
     return std::system("command -v pdftotext >/dev/null 2>&1") == 0;
 }
@@ -86,7 +76,7 @@ TEST(PdfExport, TextIsRealAndSelectable) {
     ExportarPdf(store, caminho);
     if (!TemPdfToText())
         GTEST_SKIP() << "pdftotext (poppler-utils) is not installed: the PDF's text cannot be extracted";
-    const std::string texto = PdfParaTexto(caminho);
+    const std::string texto = teste::SaidaDoComando("pdftotext -enc UTF-8 '" + caminho + "' - 2>/dev/null");
     EXPECT_NE(texto.find("Folha 1 de 2"), std::string::npos) << texto;
     EXPECT_NE(texto.find("Folha 2 de 2"), std::string::npos) << texto;
     EXPECT_NE(texto.find("Ação Fictícia"), std::string::npos) << texto;

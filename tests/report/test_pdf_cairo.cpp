@@ -20,39 +20,6 @@ using namespace luvenor::teste;
 
 namespace {
 
-QByteArray Pdf(const TRLGraphicStorage& store, bool porQt) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    if (porQt)
-        GravarPdfQt(store, buffer, TodasAsPaginas(store), ProgressoNulo());
-    else
-        GravarPdf(store, buffer, TodasAsPaginas(store), ProgressoNulo());
-    return bytes;
-}
-
-std::string Executar(const std::string& comando) {
-    std::string saida;
-    FILE* p = ::popen(comando.c_str(), "r");
-    if (!p) return saida;
-    char buf[4096];
-    size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) saida.append(buf, n);
-    ::pclose(p);
-    return saida;
-}
-
-// What a poppler tool prints of the PDF, run on a temporary copy; text tools write to stdout.
-std::string Poppler(const QByteArray& pdf, const std::string& ferramenta) {
-    QTemporaryDir pasta;
-    const std::string arquivo = pasta.filePath(QStringLiteral("p.pdf")).toStdString();
-    QFile f(QString::fromStdString(arquivo));
-    if (!f.open(QIODevice::WriteOnly) || f.write(pdf) != pdf.size()) return {};
-    f.close();
-    const bool texto = ferramenta.rfind("pdftotext", 0) == 0;
-    return Executar(ferramenta + " '" + arquivo + "'" + (texto ? " -" : "") + " 2>/dev/null");
-}
-
 // Two pages of the kinds a report draws (clip, hatch, dashes, picture, fallback characters),
 // the second on a landscape sheet.
 void Preencher(TRLGraphicStorage& store) {
@@ -81,8 +48,8 @@ protected:
 TEST_F(PdfCairo, EveryPageLooksAsQtsPdfWriterDrawsIt) {
     TRLGraphicStorage store;
     Preencher(store);
-    const QByteArray cairo = Pdf(store, false);
-    const QByteArray qt = Pdf(store, true);
+    const QByteArray cairo = PdfEmMemoria(store, false);
+    const QByteArray qt = PdfEmMemoria(store, true);
     for (int pagina = 1; pagina <= 2; ++pagina) {
         const QImage a = Rasterizar(cairo, pagina);
         const QImage b = Rasterizar(qt, pagina);
@@ -95,7 +62,7 @@ TEST_F(PdfCairo, EveryPageLooksAsQtsPdfWriterDrawsIt) {
 TEST_F(PdfCairo, SheetsTextAndFontSubsetAreKept) {
     TRLGraphicStorage store;
     Preencher(store);
-    const QByteArray pdf = Pdf(store, false);
+    const QByteArray pdf = PdfEmMemoria(store, false);
     const std::vector<Caixa> caixas = CaixasDoPdf(pdf);
     ASSERT_EQ(caixas.size(), 2u);
     EXPECT_NEAR(caixas[0].Largura, 595.3, 0.5);
@@ -106,7 +73,7 @@ TEST_F(PdfCairo, SheetsTextAndFontSubsetAreKept) {
     // The same text in the same order; of a text its box cuts, only the glyphs one can see (Qt's
     // writer keeps the hidden ones too).
     const std::string texto = Poppler(pdf, "pdftotext -enc UTF-8");
-    std::string doQt = Poppler(Pdf(store, true), "pdftotext -enc UTF-8");
+    std::string doQt = Poppler(PdfEmMemoria(store, true), "pdftotext -enc UTF-8");
     const size_t cortado = doQt.find("CAIXA ESTREITA");
     ASSERT_NE(cortado, std::string::npos) << doQt;
     doQt.replace(cortado, std::string("CAIXA ESTREITA").size(), "CAIXA EST");
