@@ -1,5 +1,7 @@
 // luvenor-cli with events: the situation and the events info prints, --evento and --verbose on
 // read, info, danfe and pages, and the DACCe of an event file.
+#include "CliTeste.h"
+
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
@@ -11,37 +13,11 @@
 #include <sstream>
 #include <string>
 
+using namespace luvenor::teste;
+
 namespace {
 
 namespace fs = std::filesystem;
-
-struct Execucao {
-    int codigo = -1;
-    std::string saida;
-    std::string erros;
-};
-
-std::string Conteudo(const std::string& caminho) {
-    std::ifstream arquivo(caminho, std::ios::binary);
-    std::stringstream texto;
-    texto << arquivo.rdbuf();
-    return texto.str();
-}
-
-Execucao Rodar(const std::string& argumentos) {
-    const std::string base =
-        (fs::temp_directory_path() / ("luvenor-cli-ev-" + std::to_string(::getpid()))).string();
-    const std::string comando =
-        std::string("'") + LUVENOR_CLI + "' " + argumentos + " > '" + base + ".out' 2> '" + base + ".err'";
-    const int estado = std::system(comando.c_str());
-    Execucao e;
-    e.codigo = WIFEXITED(estado) ? WEXITSTATUS(estado) : -1;
-    e.saida = Conteudo(base + ".out");
-    e.erros = Conteudo(base + ".err");
-    fs::remove(base + ".out");
-    fs::remove(base + ".err");
-    return e;
-}
 
 std::string Fixture(const std::string& nome) {
     return std::string("'") + LUVENOR_FIXTURES_DIR + "/eventos/" + nome + "'";

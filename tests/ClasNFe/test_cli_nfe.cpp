@@ -1,5 +1,7 @@
 // luvenor-cli as a user runs it: output streams and exit codes of read and info, and the exit
 // codes every command shares.
+#include "CliTeste.h"
+
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
@@ -11,35 +13,9 @@
 #include <sstream>
 #include <string>
 
+using namespace luvenor::teste;
+
 namespace {
-
-struct Execucao {
-    int codigo = -1;
-    std::string saida;
-    std::string erros;
-};
-
-std::string Conteudo(const std::string& caminho) {
-    std::ifstream arquivo(caminho, std::ios::binary);
-    std::stringstream texto;
-    texto << arquivo.rdbuf();
-    return texto.str();
-}
-
-Execucao Rodar(const std::string& argumentos) {
-    namespace fs = std::filesystem;
-    std::string base = (fs::temp_directory_path() / ("luvenor-cli-" + std::to_string(::getpid()))).string();
-    std::string comando =
-        std::string("'") + LUVENOR_CLI + "' " + argumentos + " > '" + base + ".out' 2> '" + base + ".err'";
-    int estado = std::system(comando.c_str());
-    Execucao e;
-    e.codigo = WIFEXITED(estado) ? WEXITSTATUS(estado) : -1;
-    e.saida = Conteudo(base + ".out");
-    e.erros = Conteudo(base + ".err");
-    fs::remove(base + ".out");
-    fs::remove(base + ".err");
-    return e;
-}
 
 const std::string Amostras = std::string("'") + LUVENOR_SAMPLES_DIR + "/";
 const std::string Exemplo = std::string("'") + LUVENOR_SOURCE_DIR + "/samples/nfe-exemplo.xml'";
