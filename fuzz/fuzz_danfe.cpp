@@ -1,15 +1,14 @@
 // libFuzzer target from XML to DANFE: any bytes that load as an NF-e are read, their DANFE is
 // prepared as luvenor-cli danfe prepares it (a read that stopped early too, as --parcial does)
 // and every page is drawn on a small image. Nothing may crash, hang or leak.
+#include "fuzz/FuzzGrafico.h"
 #include "ClasDocFisc/TNotaFiscal.h"
 #include "ClasNFe/CarregarNFe.h"
 #include "danfe/ImprimirDanfe.h"
 #include "danfe/TFrtDanfe.h"
-#include "report/RLFonts.h"
 #include "report/RLPagePainter.h"
 #include "util/Notificador.h"
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 
@@ -28,19 +27,8 @@ public:
 
 }  // namespace
 
-extern "C" const char* __lsan_default_suppressions() {
-    return "leak:libfontconfig.so\n";
-}
-
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
-    static int argc = 1;
-    static char nome[] = "fuzz_danfe";
-    static char* argv[] = {nome, nullptr};
-    static QGuiApplication* app = new QGuiApplication(argc, argv);  // lives for the whole run
-    (void)app;
-    RegistrarFontes();
+    IniciarFuzzGrafico("fuzz_danfe");
     return 0;
 }
 

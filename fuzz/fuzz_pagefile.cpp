@@ -1,10 +1,9 @@
 // libFuzzer target for the prepared-page file reader: any input is either refused with an
 // ERLPageFileError or read into pages that write and read back unchanged and draw without harm.
-#include "report/RLFonts.h"
+#include "fuzz/FuzzGrafico.h"
 #include "report/RLPageFile.h"
 #include "report/RLPagePainter.h"
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 
@@ -14,21 +13,8 @@
 
 using namespace luvenor;
 
-// fontconfig keeps its caches until exit; LeakSanitizer would report them as a finding.
-extern "C" const char* __lsan_default_suppressions() {
-    return "leak:libfontconfig.so\n";
-}
-
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    // Hostile pictures and fonts make Qt warn on every run; the warnings only slow the fuzzer.
-    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
-    static int argc = 1;
-    static char nome[] = "fuzz_pagefile";
-    static char* argv[] = {nome, nullptr};
-    static QGuiApplication* app = new QGuiApplication(argc, argv);  // lives for the whole run
-    (void)app;
-    RegistrarFontes();
+    IniciarFuzzGrafico("fuzz_pagefile");
     return 0;
 }
 

@@ -1,12 +1,11 @@
 // libFuzzer target for PDF drawing: any page file the reader accepts is drawn into a PDF in memory
-// through the same paged output as luvenor-cli render, so every object reaches Qt's PDF engine at
+// through the same paged output as luvenor-cli render, so every object reaches the PDF writer at
 // a real page size, not only a small image.
-#include "report/RLFonts.h"
+#include "fuzz/FuzzGrafico.h"
 #include "report/RLPageFile.h"
 #include "report/RLPagedOutput.h"
 
 #include <QBuffer>
-#include <QGuiApplication>
 
 #include <cstdint>
 #include <cstdlib>
@@ -14,19 +13,8 @@
 
 using namespace luvenor;
 
-extern "C" const char* __lsan_default_suppressions() {
-    return "leak:libfontconfig.so\n";
-}
-
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
-    static int argc = 1;
-    static char nome[] = "fuzz_pdf";
-    static char* argv[] = {nome, nullptr};
-    static QGuiApplication* app = new QGuiApplication(argc, argv);  // lives for the whole run
-    (void)app;
-    RegistrarFontes();
+    IniciarFuzzGrafico("fuzz_pdf");
     return 0;
 }
 
