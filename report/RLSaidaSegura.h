@@ -40,6 +40,9 @@ public:
     void PorNoLugar();
 
     const std::string& Caminho() const { return caminho_; }
+    // The temporary file's name, for a writer that opens its output by name (a printer writing a
+    // PDF); it writes there and Confirmar then puts the file in place as for the device's bytes.
+    const std::string& Temporario() const { return temporario_; }
 
 private:
     [[noreturn]] void Falhar(const std::string& motivo);

@@ -11,6 +11,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -259,6 +260,29 @@ TEST(ImprimirPaginas, LetterStoreIsPrintedOnLetterFromThePapersCorner) {
     EXPECT_NEAR(caixas[0].Altura, 792, 1);
     if (!teste::TemPdfToPpm()) GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";
     teste::EsperarCantos(teste::Rasterizar(bytes, 1));
+}
+
+// The PDF is written beside the chosen name and put in place whole: no temporary file stays
+// behind, and a link at the chosen name is replaced by the PDF, its target left as it was.
+TEST(ImprimirPaginas, PdfTakesThePlaceOfALinkAndLeavesNoTemporaryFile) {
+    TRLGraphicStorage store;
+    PreencherPaginas(store, 2);
+    ImpressoraPdf pdf;
+    QPrinter& printer = pdf.printer;
+    printer.setCopyCount(1);
+    const QString alvoDoLink = pdf.pasta.filePath(QStringLiteral("outro.txt"));
+    QFile outro(alvoDoLink);
+    ASSERT_TRUE(outro.open(QIODevice::WriteOnly));
+    outro.write("intocado");
+    outro.close();
+    ASSERT_TRUE(QFile::link(alvoDoLink, printer.outputFileName()));
+    EXPECT_EQ(ImprimirPaginas(store, printer, {1, 2, TRLParImpar::Todas, "", 1}, ProgressoNulo()), 2);
+    EXPECT_EQ(printer.outputFileName(), pdf.pasta.filePath(QStringLiteral("p.pdf")));
+    EXPECT_FALSE(QFileInfo(printer.outputFileName()).isSymLink());
+    EXPECT_EQ(PaginasNoPdf(printer.outputFileName()), 2);
+    ASSERT_TRUE(outro.open(QIODevice::ReadOnly));
+    EXPECT_EQ(outro.readAll(), QByteArray("intocado"));
+    EXPECT_EQ(QDir(pdf.pasta.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
 }
 
 // A progress that asks to cancel after its first step.
