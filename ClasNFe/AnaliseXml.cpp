@@ -51,11 +51,17 @@ size_t Depois(std::string_view dados, size_t i, std::string_view fim) {
     return achado == std::string_view::npos ? dados.size() : achado + fim.size();
 }
 
-// The most attributes in one start tag. Comments, CDATA sections and processing instructions are
-// skipped; quoted values may hold any character. Linear in the text, and only an upper bound: the
-// parse that follows judges whether the document is well-formed.
-size_t MaisAtributos(std::string_view dados) {
-    size_t maior = 0;
+// What the tags of a text hold, counted before the parse: the most attributes in one start tag
+// and the elements in all. Comments, CDATA sections and processing instructions are skipped;
+// quoted values may hold any character. Linear in the text, and only an upper bound: the parse
+// that follows judges whether the document is well-formed.
+struct ContagemMarcas {
+    size_t maisAtributos = 0;
+    size_t elementos = 0;
+};
+
+ContagemMarcas ContarMarcas(std::string_view dados) {
+    ContagemMarcas contagem;
     size_t i = dados.find('<');
     while (i < dados.size()) {
         const std::string_view resto = dados.substr(i);
@@ -66,6 +72,7 @@ size_t MaisAtributos(std::string_view dados) {
         } else if (resto.starts_with("<?")) {
             i = Depois(dados, i + 2, "?>");
         } else {
+            if (!resto.starts_with("</")) ++contagem.elementos;
             size_t atributos = 0;
             char aspas = 0;
             for (++i; i < dados.size() && (aspas || dados[i] != '>'); ++i) {
@@ -78,11 +85,11 @@ size_t MaisAtributos(std::string_view dados) {
                     ++atributos;
                 }
             }
-            maior = std::max(maior, atributos);
+            contagem.maisAtributos = std::max(contagem.maisAtributos, atributos);
         }
         i = dados.find('<', i);
     }
-    return maior;
+    return contagem;
 }
 
 }  // namespace
@@ -103,9 +110,15 @@ AnaliseXml AnalisarXml(std::string_view dados, const std::string& nome) {
         return resultado;
     }
     // The parser compares each attribute of an element with all the others: too many would take it
-    // minutes.
-    if (MaisAtributos(dados) > MaximoAtributosXml) {
+    // minutes. Each element costs the tree about a hundred bytes whatever its text: a file of
+    // millions of empty ones would take gigabytes.
+    const ContagemMarcas marcas = ContarMarcas(dados);
+    if (marcas.maisAtributos > MaximoAtributosXml) {
         resultado.erro = MensagemAtributosDemais;
+        return resultado;
+    }
+    if (marcas.elementos > MaximoElementosXml) {
+        resultado.erro = MensagemElementosDemais;
         return resultado;
     }
     std::unique_ptr<xmlParserCtxt, LiberarContexto> contexto(xmlNewParserCtxt());

@@ -18,6 +18,11 @@ inline constexpr const char* MensagemTamanhoMaximo = "Arquivo maior que 50 MB: r
 inline constexpr size_t MaximoAtributosXml = 256;
 inline constexpr const char* MensagemAtributosDemais = "Elemento com mais de 256 atributos: recusado.";
 
+// Most elements a document may have, which also bounds the children of any one element: an
+// invoice of 990 items has about 60 thousand.
+inline constexpr size_t MaximoElementosXml = 2'000'000;
+inline constexpr const char* MensagemElementosDemais = "XML com mais de 2.000.000 elementos: recusado.";
+
 struct AnaliseXml {
     DocumentoXml documento;  // empty when the text was refused
     std::string erro;        // why it was refused, with the line number for parser errors

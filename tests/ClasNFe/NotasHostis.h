@@ -45,6 +45,16 @@ inline std::string MuitasParcelas(std::string xml, int quantas) {
     return xml.replace(de, ate + 6 - de, parcelas);
 }
 
+// `quantos` empty elements in the cobr group, before its instalments.
+inline std::string MuitosElementos(std::string xml, size_t quantos) {
+    const size_t pos = xml.find("<cobr>");
+    if (pos == std::string::npos) return xml;
+    std::string vazios;
+    vazios.reserve(quantos * 4);
+    for (size_t i = 0; i < quantos; ++i) vazios += "<x/>";
+    return xml.insert(pos + 6, vazios);
+}
+
 // The access key (infNFe's Id after "NFe") replaced by `chave`.
 inline std::string ComChave(std::string xml, std::string_view chave) {
     const size_t de = xml.find("Id=\"NFe");
@@ -76,6 +86,7 @@ inline std::vector<CasoXml> TodosOsCasosXml(const std::string& base, bool pequen
         {"infcpl-1600kb", ComValor(base, "infCpl", PalavraUnica(pequenos ? 1600u : 1600u << 10))},
         {"atributos-100000", MuitosAtributos(base, pequenos ? 300 : 100000)},
         {"parcelas-100000", MuitasParcelas(base, pequenos ? 1100 : 100000)},
+        {"elementos-2000001", MuitosElementos(base, pequenos ? 5000 : 2'000'001)},
         {"vprod-negativo", ComValor(base, "vProd", "-999999999999999.99")},
         {"vprod-12-noves", ComValor(base, "vProd", "999999999999")},
         {"qvol-infinity", ComValor(ComValor(base, "qVol", "Infinity"), "serie", "NaN")},

@@ -35,6 +35,13 @@ TEST(LeituraHostil, AnElementWithTooManyAttributesIsRefusedBeforeTheParse) {
     EXPECT_TRUE(Carregar(cheio).Carregado()) << Carregar(cheio).ErroCarga;
 }
 
+// Millions of empty elements would take the tree gigabytes: refused before the parse, however
+// they are spread. A hundred thousand instalments (400 thousand elements) are read below.
+TEST(LeituraHostil, ADocumentOfTooManyElementsIsRefusedBeforeTheParse) {
+    EXPECT_EQ(Carregar(h::MuitosElementos(Base(), MaximoElementosXml)).ErroCarga,
+              "Erro ao abrir arquivo hostil.xml - XML com mais de 2.000.000 elementos: recusado.");
+}
+
 TEST(LeituraHostil, ValuesNoAmountCanHaveAreWarnedByTheirElementAndReadAsZero) {
     for (const std::string& valor : h::ValoresHostis()) {
         auto l = teste::Ler(h::ComValor(Base(), "vProd", valor));
