@@ -143,6 +143,16 @@ int TRLCustomPager::VisibleHeight(TRLBandType type) const {
     return total;
 }
 
+int TRLCustomPager::HeightOnNewPage(TRLBandType type) const {
+    int total = 0;
+    for (const TRLCustomControl* c : sorted_.List(type)) {
+        const auto* banda = dynamic_cast<const TRLCustomBand*>(c);
+        if (banda && banda->Visible && (!banda->PrintsOnNewPage || banda->PrintsOnNewPage()))
+            total += banda->Height;
+    }
+    return total;
+}
+
 int TRLCustomPager::BottomLimit(TRLBandType type) const {
     const TRLCustomReport& report = RequiredReport();
     int limite = report.Height - OffsetFromPageTop();
@@ -223,8 +233,8 @@ int TRLCustomPager::CopyPart(const TRLCustomBand& band, const TRLGraphicSurface&
 int TRLCustomPager::RoomOnNewPage(TRLBandType type) const {
     int abertura = 0;
     for (const TRLCustomPager* p = this; p; p = p->OuterPager()) {
-        abertura += p->ClientTop() + p->VisibleHeight(TRLBandType::btHeader);
-        if (!p->dataEnded_) abertura += p->VisibleHeight(TRLBandType::btColumnHeader);
+        abertura += p->ClientTop() + p->HeightOnNewPage(TRLBandType::btHeader);
+        if (!p->dataEnded_) abertura += p->HeightOnNewPage(TRLBandType::btColumnHeader);
     }
     return BottomLimit(type) + OffsetFromPageTop() - abertura;
 }
