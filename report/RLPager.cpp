@@ -249,6 +249,8 @@ void TRLCustomPager::PlaceBand(TRLCustomBand& band, const TRLGraphicSurface& sur
     int impresso = 0;
     // On a page as empty as it gets a band that does not fit is split rather than moved.
     bool aposQuebra = PageAsEmptyAsNew();
+    // Found once: a band spread over many pages would walk all its objects again on each.
+    const int fimDoConteudo = ContentBottom(surface);
     for (;;) {
         const int resto = altura - impresso;
         int corte = altura;  // print down to this row now
@@ -281,7 +283,7 @@ void TRLCustomPager::PlaceBand(TRLCustomBand& band, const TRLGraphicSurface& sur
         currentRow_ += CopyPart(band, surface, impresso, corte, inteira);
         impresso = corte;
         // Rows below the band's last text hold nothing worth a page of their own.
-        if (impresso >= altura || (!inteira && impresso >= ContentBottom(surface))) return;
+        if (impresso >= altura || (!inteira && impresso >= fimDoConteudo)) return;
         NewPage(&band, false);
         aposQuebra = true;
     }

@@ -48,7 +48,8 @@ INSTANTIATE_TEST_SUITE_P(
         CasoTexto{" a\xC3\xA7\xC3\xA3o\r\n", "a\xC3\xA7\xC3\xA3o"}, CasoTexto{"\r\n  x  \r\n", "x"}));
 
 TEST(LimparTextoComQuebras, CadaQuebraViraUmCrEAsPalavrasFicamSeparadas) {
-    EXPECT_EQ(LimparTextoComQuebras("expedi\xC3\xA7\xC3\xA3o\nVolume 002"), "expedi\xC3\xA7\xC3\xA3o\rVolume 002");
+    EXPECT_EQ(LimparTextoComQuebras("expedi\xC3\xA7\xC3\xA3o\nVolume 002"),
+              "expedi\xC3\xA7\xC3\xA3o\rVolume 002");
     EXPECT_EQ(LimparTextoComQuebras("a\r\nb\rc\n\rd"), "a\rb\rc\r\rd");
     EXPECT_EQ(LimparTextoComQuebras(" \r\n x \n"), "x");
 }
