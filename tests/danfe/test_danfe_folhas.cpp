@@ -133,5 +133,7 @@ TEST_P(FolhasDeBandaLonga, CadaParteTemLegendasECaixaFechadaENenhumaFolhaSoCabec
 
 INSTANTIATE_TEST_SUITE_P(Layouts, FolhasDeBandaLonga, testing::ValuesIn(casos),
                          [](const testing::TestParamInfo<CasoFolhas>& i) {
-                             return i.param.folhas == 2 ? std::string("Retrato") : std::string("Paisagem");
+                             return std::string(i.param.xml).find("paisagem") != std::string::npos
+                                        ? std::string("Paisagem")
+                                        : std::string("Retrato");
                          });
