@@ -61,7 +61,7 @@ void BM_DanfePalavraUnica(benchmark::State& state) {
 }
 BENCHMARK(BM_DanfePalavraUnica)->Arg(1 << 16)->Arg(1 << 20)->Arg(10 << 20)->Unit(benchmark::kMillisecond);
 
-int PaginasDoDanfe(const TNotaFiscal& nf) {
+int PaginasDoDanfe(TNotaFiscal& nf) {
     int paginas = 0;
     ImprimirDanfe(nf, true, [&](TFrtDanfe& f) {
         f.RLReport1().PreparePages();
