@@ -48,6 +48,10 @@ std::string ConverterTexto(const NoXml& no) {
     return LimparTexto(no.Texto());
 }
 
+std::string ConverterTextoLivre(const NoXml& no) {
+    return LimparTextoComQuebras(no.Texto());
+}
+
 int32_t ConverterInteiro(std::string_view texto) {
     std::string_view resto = texto;
     while (!resto.empty() && resto.front() == ' ') resto.remove_prefix(1);

@@ -11,6 +11,8 @@ class NoXml;
 
 // "text": line breaks removed, outer spaces trimmed; UTF-8 kept.
 std::string ConverterTexto(const NoXml& no);
+// A free text (infCpl, infAdFisco): its line breaks kept, each as one CR; outer spaces trimmed.
+std::string ConverterTextoLivre(const NoXml& no);
 // A text kept as written in an element that holds a number (qVol, serie): "NaN", "Infinity" and
 // their kin are no number to print, so they give the empty text after the warning
 // "Valor Inválido em <elemento>: 'texto'".

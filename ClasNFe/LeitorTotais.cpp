@@ -108,11 +108,11 @@ void LeitorNFe::LerInfAdicionais(NoXml infNFe, bool incluirMsgVisualizador) {
     std::string observacao;
     if (NoXml infAdic = Buscar(infNFe, "infAdic")) {
         if (NoXml fisco = Buscar(infAdic, "infAdFisco")) {
-            nf_.infAdFisco = ConverterTexto(fisco);
+            nf_.infAdFisco = ConverterTextoLivre(fisco);
             observacao = nf_.infAdFisco;
         }
         if (NoXml cpl = Buscar(infAdic, "infCpl")) {
-            nf_.infCpl = ConverterTexto(cpl);
+            nf_.infCpl = ConverterTextoLivre(cpl);
             observacao = (Vazio(observacao) ? std::string() : TirarEspacos(observacao) + '\r') + nf_.infCpl;
         }
     }

@@ -45,8 +45,9 @@ Protocolo ProtocoloRetrato(const TNotaFiscal& nf) {
         return {"PROTOCOLO DE INUTLIZAÇÃO", ComDataHora(nf.ProtocoloInutNfe, nf.dhProtocoloInutNfe)};
     if (!Vazio(nf.ProtocoloCancNfe))
         return {"PROTOCOLO DE CANCELAMENTO", ComDataHora(nf.ProtocoloCancNfe, nf.dhProtocoloCancNfe)};
+    // A denied invoice's protocol records the denial, not an authorisation.
     if (!Vazio(nf.ProtocoloNfe))
-        return {"PROTOCOLO DE AUTORIZAÇÃO DE USO",
+        return {nf.Status == "D" ? "PROTOCOLO DE DENEGAÇÃO DE USO" : "PROTOCOLO DE AUTORIZAÇÃO DE USO",
                 ComData(nf.ProtocoloNfe, nf.DtProtocoloNfe, nf.HrProtocoloNfe)};
     if (!Vazio(nf.NumeroDpec)) return {"PROTOCOLO DPEC", ComData(nf.NumeroDpec, nf.DataDpec, nf.HoraDpec)};
     return {"PROTOCOLO DE AUTORIZAÇÃO DE USO", ""};
@@ -59,7 +60,8 @@ Protocolo ProtocoloPaisagem(const TNotaFiscal& nf) {
         return {"PROTOCOLO DE INUTLIZAÇÃO", ComDataHora(nf.ProtocoloInutNfe, nf.dhProtocoloInutNfe)};
     if (!Vazio(nf.ProtocoloCancNfe))
         return {"PROTOCOLO DE CANCELAMENTO", ComDataHora(nf.ProtocoloCancNfe, nf.dhProtocoloCancNfe)};
-    return {"Protocolo", ComData(nf.ProtocoloNfe, nf.DtProtocoloNfe, nf.HrProtocoloNfe)};
+    return {nf.Status == "D" && !Vazio(nf.ProtocoloNfe) ? "PROTOCOLO DE DENEGAÇÃO DE USO" : "Protocolo",
+            ComData(nf.ProtocoloNfe, nf.DtProtocoloNfe, nf.HrProtocoloNfe)};
 }
 
 }  // namespace

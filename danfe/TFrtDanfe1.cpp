@@ -11,6 +11,8 @@ TFrtDanfe1::TFrtDanfe1() : TFrtDanfe(LayoutRetrato()) {
     TRLBand& canhoto = Banda("bandCanhoto");
     canhoto.BeforePrint = [this](TRLCustomControl& s, bool& p) { bandCanhotoBeforePrint(s, p); };
     canhoto.AfterPrint = [this](TRLCustomControl& s) { bandCanhotoAfterPrint(s); };
+    // The stub heads the first sheet only: a continuation sheet has its height free.
+    canhoto.PrintsOnNewPage = [this] { return ImprimirCanhoto; };
     Banda("bandDados").BeforePrint = [this](TRLCustomControl& s, bool& p) { bandDadosBeforePrint(s, p); };
     Banda("bandFatura1").BeforePrint = [this](TRLCustomControl& s, bool& p) { bandFatura1BeforePrint(s, p); };
     Banda("bandFatura2").BeforePrint = [this](TRLCustomControl& s, bool& p) { bandFatura2BeforePrint(s, p); };

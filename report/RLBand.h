@@ -5,6 +5,7 @@
 #include "report/RLControl.h"
 #include "report/RLSortedBands.h"
 
+#include <functional>
 #include <memory>
 
 namespace luvenor {
@@ -68,6 +69,9 @@ public:
     int SplitHeading = 0;
     TRLPageBreaking PageBreaking = TRLPageBreaking::pbNone;
     TRLBeforePrintEvent BeforePrint;
+    // Whether the band will print on the next page a break opens (a stub only the first sheet has
+    // answers no); unset: whenever it is visible. The room a band finds on a new page counts it.
+    std::function<bool()> PrintsOnNewPage;
 
     // Prints the band once at its pager's current row (events, controls, placing, counting).
     void Print();

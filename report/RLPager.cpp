@@ -143,6 +143,16 @@ int TRLCustomPager::VisibleHeight(TRLBandType type) const {
     return total;
 }
 
+int TRLCustomPager::HeightOnNewPage(TRLBandType type) const {
+    int total = 0;
+    for (const TRLCustomControl* c : sorted_.List(type)) {
+        const auto* banda = dynamic_cast<const TRLCustomBand*>(c);
+        if (banda && banda->Visible && (!banda->PrintsOnNewPage || banda->PrintsOnNewPage()))
+            total += banda->Height;
+    }
+    return total;
+}
+
 int TRLCustomPager::BottomLimit(TRLBandType type) const {
     const TRLCustomReport& report = RequiredReport();
     int limite = report.Height - OffsetFromPageTop();
@@ -223,8 +233,8 @@ int TRLCustomPager::CopyPart(const TRLCustomBand& band, const TRLGraphicSurface&
 int TRLCustomPager::RoomOnNewPage(TRLBandType type) const {
     int abertura = 0;
     for (const TRLCustomPager* p = this; p; p = p->OuterPager()) {
-        abertura += p->ClientTop() + p->VisibleHeight(TRLBandType::btHeader);
-        if (!p->dataEnded_) abertura += p->VisibleHeight(TRLBandType::btColumnHeader);
+        abertura += p->ClientTop() + p->HeightOnNewPage(TRLBandType::btHeader);
+        if (!p->dataEnded_) abertura += p->HeightOnNewPage(TRLBandType::btColumnHeader);
     }
     return BottomLimit(type) + OffsetFromPageTop() - abertura;
 }
@@ -239,6 +249,8 @@ void TRLCustomPager::PlaceBand(TRLCustomBand& band, const TRLGraphicSurface& sur
     int impresso = 0;
     // On a page as empty as it gets a band that does not fit is split rather than moved.
     bool aposQuebra = PageAsEmptyAsNew();
+    // Found once: a band spread over many pages would walk all its objects again on each.
+    const int fimDoConteudo = ContentBottom(surface);
     for (;;) {
         const int resto = altura - impresso;
         int corte = altura;  // print down to this row now
@@ -271,7 +283,7 @@ void TRLCustomPager::PlaceBand(TRLCustomBand& band, const TRLGraphicSurface& sur
         currentRow_ += CopyPart(band, surface, impresso, corte, inteira);
         impresso = corte;
         // Rows below the band's last text hold nothing worth a page of their own.
-        if (impresso >= altura || (!inteira && impresso >= ContentBottom(surface))) return;
+        if (impresso >= altura || (!inteira && impresso >= fimDoConteudo)) return;
         NewPage(&band, false);
         aposQuebra = true;
     }

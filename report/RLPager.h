@@ -58,6 +58,8 @@ public:
     int OffsetFromPageTop() const;
     // The visible bands of `type` in this pager, summed.
     int VisibleHeight(TRLBandType type) const;
+    // The bands of `type` that will print on the next page this pager opens, summed.
+    int HeightOnNewPage(TRLBandType type) const;
     TRLGraphicSurface& Surface();
 
 protected:

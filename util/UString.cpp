@@ -58,6 +58,16 @@ std::string RetirarQuebras(std::string_view texto) {
     return resultado;
 }
 
+std::string LimparTextoComQuebras(std::string_view texto) {
+    std::string resultado;
+    resultado.reserve(texto.size());
+    for (size_t i = 0; i < texto.size(); ++i) {
+        if (texto[i] == '\r' && i + 1 < texto.size() && texto[i + 1] == '\n') ++i;
+        resultado += texto[i] == '\n' ? '\r' : texto[i];
+    }
+    return TirarEspacos(resultado);
+}
+
 std::string AjustarTamanho(std::string_view texto, int n) {
     return CompletarDireita(texto, n);
 }

@@ -18,6 +18,10 @@ std::string LimparTexto(std::string_view texto);
 // The text without its line breaks (CR LF pairs, then lone CRs, then lone LFs), not replaced.
 std::string RetirarQuebras(std::string_view texto);
 
+// The text with every line break (CR LF, lone CR, lone LF) written as one CR, then trimmed: a
+// free text whose lines are written without a blank between them keeps its words apart.
+std::string LimparTextoComQuebras(std::string_view texto);
+
 // Exactly n characters: shorter texts padded with spaces on the right, longer ones cut.
 std::string AjustarTamanho(std::string_view texto, int n);
 

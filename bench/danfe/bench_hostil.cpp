@@ -5,6 +5,7 @@
 //   reading a page file whose store macros number N (refused past the bound)
 #include "../../tests/report/PaginasHostis.h"
 
+#include "ClasDocFisc/TDuplicata.h"
 #include "ClasDocFisc/TNotaFiscal.h"
 #include "danfe/ImprimirDanfe.h"
 #include "danfe/TFrtDanfe.h"
@@ -59,6 +60,51 @@ void BM_DanfePalavraUnica(benchmark::State& state) {
     state.SetBytesProcessed(state.iterations() * state.range(0));
 }
 BENCHMARK(BM_DanfePalavraUnica)->Arg(1 << 16)->Arg(1 << 20)->Arg(10 << 20)->Unit(benchmark::kMillisecond);
+
+int PaginasDoDanfe(TNotaFiscal& nf) {
+    int paginas = 0;
+    ImprimirDanfe(nf, true, [&](TFrtDanfe& f) {
+        f.RLReport1().PreparePages();
+        paginas = f.RLReport1().Pages().Count();
+    });
+    return paginas;
+}
+
+// One band spread over many sheets: the instalments' memo (the DANFE prints the first thousand).
+void BM_DanfeMuitasParcelas(benchmark::State& state) {
+    IniciarAplicacaoGrafica("bench_hostil");
+    NotificadorMudo mudo;
+    NotificadorInstalado instalado(&mudo);
+    TNotaFiscal nf;
+    NotaComTextoLivre(nf, 10);
+    for (int i = 1; i <= state.range(0); ++i) {
+        TDuplicata& d = *nf.DuplsNF.Add();
+        d.NumDupl = std::to_string(i);
+        d.DtVencto = CodificarData(2024, 4, 5);
+        d.VlrDupl = 1;
+    }
+    for (auto _ : state) benchmark::DoNotOptimize(PaginasDoDanfe(nf));
+}
+BENCHMARK(BM_DanfeMuitasParcelas)->Arg(1000)->Arg(4000)->Arg(16000)->Unit(benchmark::kMillisecond);
+
+// The additional information as words over many sheets: 0.4, 1.6 and 6.4 MB before the cut.
+void BM_DanfeTextoLivreEmPalavras(benchmark::State& state) {
+    IniciarAplicacaoGrafica("bench_hostil");
+    NotificadorMudo mudo;
+    NotificadorInstalado instalado(&mudo);
+    TNotaFiscal nf;
+    NotaComTextoLivre(nf, 0);
+    std::string texto;
+    while (texto.size() < static_cast<size_t>(state.range(0))) texto += "VOLUME 002 EXPEDICAO ";
+    nf.ObservOrig = texto;
+    for (auto _ : state) benchmark::DoNotOptimize(PaginasDoDanfe(nf));
+    state.SetBytesProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_DanfeTextoLivreEmPalavras)
+    ->Arg(400 << 10)
+    ->Arg(1600 << 10)
+    ->Arg(6400 << 10)
+    ->Unit(benchmark::kMillisecond);
 
 void BM_QuebrarPalavraUnica(benchmark::State& state) {
     IniciarAplicacaoGrafica("bench_hostil");

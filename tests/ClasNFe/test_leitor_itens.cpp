@@ -197,7 +197,13 @@ TEST(LeitorTotais, FreeTextWithAndWithoutCreditLine) {
     EXPECT_EQ(semCredito->nf.ObservOrig, "");
 
     auto quebras = Ler(Trocar(Base(), "TEXTO COMPLEMENTAR", "LINHA 1\r\nLINHA 2\n"), false);
-    EXPECT_EQ(quebras->nf.Observacao, "TEXTO DO FISCO\rLINHA 1LINHA 2");
+    // A line break is where one word ends and the next starts: it stays, as one CR, and the
+    // trailing one is trimmed.
+    EXPECT_EQ(quebras->nf.Observacao, "TEXTO DO FISCO\rLINHA 1\rLINHA 2");
+    EXPECT_EQ(quebras->nf.infCpl, "LINHA 1\rLINHA 2");
+    auto fisco = Ler(Trocar(Base(), "TEXTO DO FISCO", "expedi\xC3\xA7\xC3\xA3o\nVolume 002"), false);
+    EXPECT_EQ(fisco->nf.infAdFisco, "expedi\xC3\xA7\xC3\xA3o\rVolume 002");
+    EXPECT_EQ(fisco->nf.Observacao, "expedi\xC3\xA7\xC3\xA3o\rVolume 002\rTEXTO COMPLEMENTAR");
 }
 
 TEST(LeitorItens, AdditionalProductTextGoesOnALineOfItsOwn) {

@@ -139,6 +139,7 @@ TEST(Dacce, CorrecaoMaiorQueUmaFolhaContinuaNasSeguintes) {
     for (const TRLGraphicSurface& p : d.paginas) {
         EXPECT_TRUE(TemTexto(p, "CARTA DE CORREÇÃO ELETRÔNICA")) << "the header repeats on every sheet";
         EXPECT_TRUE(TemTextoComecando(p, "Trecho ")) << "no sheet without part of the correction";
+        EXPECT_TRUE(TemTexto(p, "CORREÇÃO")) << "each part of the correction's box repeats its caption";
     }
     // Every part of the text is printed, the last one on the last sheet, with the conditions of use.
     EXPECT_TRUE(TemTextoComecando(d.paginas.back(), "A Carta de Correção é disciplinada"));

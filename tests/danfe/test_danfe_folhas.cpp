@@ -20,9 +20,10 @@ struct CasoFolhas {
     int volumes;      // "Volume NNN:" segments of its infCpl
 };
 
+// Each volume is written on a line of its own, and printed so.
 const CasoFolhas casos[] = {
-    {"infcpl-8000-dois-itens-retrato.xml", 2, 174},
-    {"infcpl-16000-dois-itens-paisagem.xml", 3, 347},
+    {"infcpl-8000-dois-itens-retrato.xml", 3, 174},
+    {"infcpl-16000-dois-itens-paisagem.xml", 6, 347},
 };
 
 struct Texto {
@@ -132,5 +133,7 @@ TEST_P(FolhasDeBandaLonga, CadaParteTemLegendasECaixaFechadaENenhumaFolhaSoCabec
 
 INSTANTIATE_TEST_SUITE_P(Layouts, FolhasDeBandaLonga, testing::ValuesIn(casos),
                          [](const testing::TestParamInfo<CasoFolhas>& i) {
-                             return i.param.folhas == 2 ? std::string("Retrato") : std::string("Paisagem");
+                             return std::string(i.param.xml).find("paisagem") != std::string::npos
+                                        ? std::string("Paisagem")
+                                        : std::string("Retrato");
                          });

@@ -173,6 +173,9 @@ const CasoProtocolo casosProtocolo[] = {
          nf.NumeroDpec = "351240000000555";
      },
      "PROTOCOLO DPEC", "351240000000555", "Número de Registro DPEC", "351240000000555"},
+    {"DenegacaoNaoEAutorizacao", [](TNotaFiscal& nf) { nf.Status = "D"; }, "PROTOCOLO DE DENEGAÇÃO DE USO",
+     "135240000000001 15/01/2024 10:31:00", "PROTOCOLO DE DENEGAÇÃO DE USO",
+     "135240000000001 15/01/2024 10:31:00"},
     {"NenhumProtocolo", [](TNotaFiscal& nf) { nf.ProtocoloNfe.clear(); }, "PROTOCOLO DE AUTORIZAÇÃO DE USO",
      "", "Protocolo", " 15/01/2024 10:31:00"},
 };

@@ -481,3 +481,24 @@ TEST(PrepararPaginas, RodapesReduzemOLimiteEImprimemEmCadaFolha) {
     EXPECT_EQ(TopoDe(*r.Pagina(0), "d12"), -1);
     EXPECT_EQ(TopoDe(*r.Pagina(1), "d12"), 30);
 }
+
+// A stub that heads the first sheet only leaves its height free on the next: a band that fits
+// the continuation sheet whole moves there whole instead of being split.
+TEST(PrepararPaginas, BandaQueCabeNaFolhaSemOCanhotoVaiInteira) {
+    RelatorioDeTeste r;
+    auto& canhoto = Banda(r.relatorio, "stub", TRLBandType::btHeader, 0, 90);
+    bool primeira = true;
+    canhoto.BeforePrint = [&primeira](TRLCustomControl&, bool& p) { p = primeira; };
+    canhoto.AfterPrint = [&primeira](TRLCustomControl&) { primeira = false; };
+    canhoto.PrintsOnNewPage = [&primeira] { return primeira; };
+    Banda(r.relatorio, "H", TRLBandType::btHeader, 5, 50);
+    Banda(r.relatorio, "d", TRLBandType::btDetail, 10, 600);
+    // 1093 - 30 - 50 = 1013 on a continuation sheet; 923 when the stub is wrongly counted.
+    auto& inteira = Banda(r.relatorio, "x", TRLBandType::btDetail, 20, 980);
+    inteira.IntegralHeight = true;
+    ASSERT_TRUE(r.relatorio.PreparePages());
+    ASSERT_EQ(r.Paginas(), 2);
+    EXPECT_EQ(TopoDe(*r.Pagina(0), "x"), -1);
+    EXPECT_EQ(SoTextos(*r.Pagina(1)), (std::vector<std::string>{"H", "x"}));
+    EXPECT_EQ(TopoDe(*r.Pagina(1), "x"), 80);
+}

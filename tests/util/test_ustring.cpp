@@ -47,6 +47,13 @@ INSTANTIATE_TEST_SUITE_P(
         // the text already is UTF-8: accented letters keep their two bytes, nothing is re-encoded
         CasoTexto{" a\xC3\xA7\xC3\xA3o\r\n", "a\xC3\xA7\xC3\xA3o"}, CasoTexto{"\r\n  x  \r\n", "x"}));
 
+TEST(LimparTextoComQuebras, CadaQuebraViraUmCrEAsPalavrasFicamSeparadas) {
+    EXPECT_EQ(LimparTextoComQuebras("expedi\xC3\xA7\xC3\xA3o\nVolume 002"),
+              "expedi\xC3\xA7\xC3\xA3o\rVolume 002");
+    EXPECT_EQ(LimparTextoComQuebras("a\r\nb\rc\n\rd"), "a\rb\rc\r\rd");
+    EXPECT_EQ(LimparTextoComQuebras(" \r\n x \n"), "x");
+}
+
 TEST(RetirarQuebras, NaoAparaNemConverte) {
     EXPECT_EQ(RetirarQuebras(" São\r\n "), " São ");
     EXPECT_EQ(RetirarQuebras("\r\n\r\n"), "");
