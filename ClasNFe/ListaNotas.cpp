@@ -93,7 +93,8 @@ void PreencherDaNota(LinhaNota& linha, const TNotaFiscal& nf, const std::string&
     linha.NomeDest = dados.NomeDest;
     linha.Valor = nf.TotNota;
     linha.Layout = LayoutDaNota(nf);
-    linha.Situacao = msgErro.empty() ? SituacaoNFe(nf) : SituacaoInterrompida;
+    // A read that stopped at the missing protocol is an invoice not yet authorised, not a damaged one.
+    linha.Situacao = msgErro.empty() || nf.SemProtocolo ? SituacaoNFe(nf) : SituacaoInterrompida;
     linha.Motivo = msgErro;
 }
 
