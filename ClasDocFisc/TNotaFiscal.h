@@ -309,4 +309,9 @@ inline bool EhNfce(const TNotaFiscal& nf) {
     return nf.Modelo == "65";
 }
 
+// Whether an NF-e's DANFE is printed on a landscape sheet (tpImp 2).
+inline bool EhPaisagem(const TNotaFiscal& nf) {
+    return nf.tpImp == "2";
+}
+
 }  // namespace luvenor

@@ -87,7 +87,10 @@ ResultadoCarga CarregarTextoNFe(TXmlNFe& leitor, std::string_view dados, const s
     return resultado;
 }
 
-ResultadoCarga CarregarArquivoNFe(TXmlNFe& leitor, const std::string& caminho, bool incluirMsgVisualizador,
+namespace {
+
+ResultadoCarga CarregarComEventos(TXmlNFe& leitor, const std::string& caminho,
+                                  const ProcurarEventos& procurar, bool incluirMsgVisualizador,
                                   VerificacaoNFe* verificacao) {
     ResultadoCarga resultado;
     std::string dados;
@@ -96,10 +99,22 @@ ResultadoCarga CarregarArquivoNFe(TXmlNFe& leitor, const std::string& caminho, b
     resultado = CarregarTextoNFe(leitor, dados, caminho, incluirMsgVisualizador, verificacao);
     if (resultado.Carregado() && !resultado.DocumentoEvento && leitor.NotaFiscal) {
         TNotaFiscal& nf = *leitor.NotaFiscal;
-        for (const std::string& arquivo : ProcurarArquivosEvento(caminho, TirarEspacos(nf.ChaveNfe)))
+        for (const std::string& arquivo : procurar(caminho, TirarEspacos(nf.ChaveNfe)))
             AdicionarArquivoEvento(nf, arquivo, resultado.Avisos, true);
     }
     return resultado;
+}
+
+}  // namespace
+
+ResultadoCarga CarregarArquivoNFe(TXmlNFe& leitor, const std::string& caminho, bool incluirMsgVisualizador,
+                                  VerificacaoNFe* verificacao) {
+    return CarregarComEventos(leitor, caminho, ProcurarArquivosEvento, incluirMsgVisualizador, verificacao);
+}
+
+ResultadoCarga CarregarArquivoNFe(TXmlNFe& leitor, const std::string& caminho,
+                                  const ProcurarEventos& procurar, bool incluirMsgVisualizador) {
+    return CarregarComEventos(leitor, caminho, procurar, incluirMsgVisualizador, nullptr);
 }
 
 DocumentoXml AbrirDocumentoXml(const std::string& caminho, std::string& erro) {

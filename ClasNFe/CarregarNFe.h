@@ -6,8 +6,10 @@
 #include "ClasNFe/NoXml.h"
 #include "ClasNFe/TXmlNFe.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace luvenor {
 
@@ -33,6 +35,15 @@ struct ResultadoCarga {
 // it is left untouched when the file could not be loaded.
 ResultadoCarga CarregarArquivoNFe(TXmlNFe& leitor, const std::string& caminho,
                                   bool incluirMsgVisualizador = true, VerificacaoNFe* verificacao = nullptr);
+
+// The event files of the invoice at `caminho` whose key is `chave`, in the order they are added.
+using ProcurarEventos =
+    std::function<std::vector<std::string>(const std::string& caminho, const std::string& chave)>;
+
+// CarregarArquivoNFe with the event files found by `procurar` instead of by listing the folder: a
+// caller reading a whole folder has its names listed once already.
+ResultadoCarga CarregarArquivoNFe(TXmlNFe& leitor, const std::string& caminho,
+                                  const ProcurarEventos& procurar, bool incluirMsgVisualizador = true);
 
 // The same for an XML text already in memory; `caminho` only names it in the messages.
 ResultadoCarga CarregarTextoNFe(TXmlNFe& leitor, std::string_view dados, const std::string& caminho,

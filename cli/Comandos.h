@@ -15,6 +15,7 @@ int ComandoLer(int argc, char** argv);         // luvenor-cli read
 int ComandoInfo(int argc, char** argv);        // luvenor-cli info
 int ComandoRenderizar(int argc, char** argv);  // luvenor-cli render
 int ComandoVerificar(int argc, char** argv);   // luvenor-cli verify
+int ComandoListar(int argc, char** argv);      // luvenor-cli list
 
 // Shared by read and info: their arguments and the load of the file.
 struct ArgumentosLeitura {

@@ -38,6 +38,8 @@ constexpr Comando comandos[] = {
     {"render", luvenor::cli::ComandoRenderizar, "render a prepared-page file (.rpf) to PDF or PNG"},
     {"pages", luvenor::cli::ComandoPaginas, "print the pages of a DANFE or of a page file as text, for diff"},
     {"verify", luvenor::cli::ComandoVerificar, "check that NF-e files are the signed and authorised ones"},
+    {"list", luvenor::cli::ComandoListar,
+     "list the NF-e files of a folder with their key data and situation"},
 };
 
 void MostrarAjuda(std::FILE* saida) {

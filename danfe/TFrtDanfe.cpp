@@ -197,7 +197,7 @@ void TFrtDanfe::bandISSQNBeforePrint(TRLCustomControl&, bool& PrintIt) {
 
 std::unique_ptr<TFrtDanfe> CriarFormularioDanfe(const TNotaFiscal& nf, FormatoNfce formatoNfce) {
     if (EhNfce(nf)) return std::make_unique<TFrtDanfeNfce>(formatoNfce);
-    if (nf.tpImp == "2") return std::make_unique<TFrtDanfe2>();
+    if (EhPaisagem(nf)) return std::make_unique<TFrtDanfe2>();
     return std::make_unique<TFrtDanfe1>();
 }
 
