@@ -39,8 +39,14 @@ public:
     QPageLayout pageLayout() const override { return folha_; }
 
 private:
+    // cairo draws in 24.8 fixed point: on a sheet of many million points, as a damaged page asks,
+    // it aborts the program. No paper, not even a long roll, comes near this bound.
+    static constexpr double MaiorLadoEmPontos = 1'000'000;
+
     bool Trocar(const QPageLayout& folha) {
-        if (!folha.isValid()) return false;
+        const QSizeF pontos = folha.fullRect(QPageLayout::Point).size();
+        if (!folha.isValid() || pontos.width() > MaiorLadoEmPontos || pontos.height() > MaiorLadoEmPontos)
+            return false;
         folha_ = folha;
         motor_.DefinirFolha(folha_, TRLDispositivoPdf::Resolucao);
         return true;

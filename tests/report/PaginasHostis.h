@@ -160,6 +160,12 @@ inline std::string PaginaSemFim() {
     return Arquivo({Pagina({Texto("x")}, 794, INT_MAX)});
 }
 
+// The same with its text two thousand million pixels to the right, as a fuzzer found it: the PDF
+// library aborted on the sheet.
+inline std::string PaginaSemFimComTextoLonge() {
+    return Arquivo({Pagina({Texto("x", {1835139072, 112, 1, 1})}, 794, INT_MAX)});
+}
+
 struct Caso {
     const char* nome;
     std::string bytes;
@@ -178,6 +184,7 @@ inline std::vector<Caso> TodosOsCasos(bool pequenos = false) {
             {"texto-4mb", TextoEnorme((pequenos ? size_t{70} : size_t{4096}) << 10)},
             {"figura-int-min", FiguraEmIntMin()},
             {"pagina-sem-fim", PaginaSemFim()},
+            {"pagina-sem-fim-texto-longe", PaginaSemFimComTextoLonge()},
             {"recortes-em-sequencia", RecortesEmSequencia(50 * n)}};
 }
 

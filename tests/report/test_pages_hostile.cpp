@@ -98,12 +98,14 @@ TEST(PaginasHostis, CornersAtTheIntegerLimitsAreDrawnWithoutOverflow) {
 
 TEST(PaginasHostis, APageAsTallAsTheIntRangeGoesIntoAPdf) {
     teste::GarantirAplicacao();
-    TRLGraphicStorage store;
-    LerArquivoPaginas(h::PaginaSemFim(), store);
-    QBuffer pdf;
-    pdf.open(QIODevice::WriteOnly);
-    EXPECT_EQ(GravarPdf(store, pdf, TodasAsPaginas(store), ProgressoNulo()).Folhas, 1);
-    EXPECT_TRUE(pdf.data().startsWith("%PDF"));
+    for (const std::string& arquivo : {h::PaginaSemFim(), h::PaginaSemFimComTextoLonge()}) {
+        TRLGraphicStorage store;
+        LerArquivoPaginas(arquivo, store);
+        QBuffer pdf;
+        pdf.open(QIODevice::WriteOnly);
+        EXPECT_EQ(GravarPdf(store, pdf, TodasAsPaginas(store), ProgressoNulo()).Folhas, 1);
+        EXPECT_TRUE(pdf.data().startsWith("%PDF"));
+    }
 }
 
 }  // namespace
