@@ -13,6 +13,13 @@
 
 #include <QImage>
 
+#include <unistd.h>
+
+#include <algorithm>
+#include <atomic>
+#include <mutex>
+#include <thread>
+
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -233,6 +240,53 @@ std::vector<Trabalho> MontarTrabalhos(const Opcoes& o) {
     return trabalhos;
 }
 
+// "\r[#####     ] 12/100" on a terminal's stderr; the cursor stays at the line's start, and the line
+// is cleared before each redraw and at the end.
+class BarraDeProgresso {
+public:
+    explicit BarraDeProgresso(size_t total) : total_(total), ligada_(::isatty(STDERR_FILENO) == 1) {}
+    ~BarraDeProgresso() {
+        if (ligada_) std::fputs("\r\033[K", stderr);
+    }
+    void Avancar() {
+        const size_t feitos = ++feitos_;
+        if (!ligada_) return;
+        const std::lock_guard<std::mutex> trava(guarda_);
+        const size_t cheios = total_ ? feitos * 30 / total_ : 30;
+        std::fprintf(stderr, "\r\033[K[%s%s] %zu/%zu\r", std::string(cheios, '#').c_str(),
+                     std::string(30 - cheios, ' ').c_str(), feitos, total_);
+    }
+
+private:
+    size_t total_;
+    bool ligada_;
+    std::atomic<size_t> feitos_{0};
+    std::mutex guarda_;
+};
+
+// Every worker takes the next input until none is left; the highest exit code of them all.
+int ConverterEmParalelo(const std::vector<Trabalho>& trabalhos, const Opcoes& o, const QImage& logo) {
+    const unsigned nucleos = std::max(1u, std::thread::hardware_concurrency());
+    const size_t quantos =
+        std::min(trabalhos.size(), static_cast<size_t>(o.trabalhadores > 0 ? o.trabalhadores : nucleos));
+    BarraDeProgresso barra(trabalhos.size());
+    std::atomic<size_t> proximo{0};
+    std::atomic<int> pior{SaidaOk};
+    const auto trabalhar = [&] {
+        for (size_t i; (i = proximo++) < trabalhos.size();) {
+            const int codigo = ConverterArquivo(trabalhos[i], o, logo);
+            for (int atual = pior; codigo > atual && !pior.compare_exchange_weak(atual, codigo);) {
+            }
+            barra.Avancar();
+        }
+    };
+    std::vector<std::thread> trabalhadores;
+    for (size_t t = 1; t < quantos; ++t) trabalhadores.emplace_back(trabalhar);
+    trabalhar();  // the main thread is one of the workers
+    for (std::thread& t : trabalhadores) t.join();
+    return pior;
+}
+
 }  // namespace
 
 int ComandoDanfe(int argc, char** argv) {
@@ -263,7 +317,10 @@ int ComandoDanfe(int argc, char** argv) {
     const auto inicio = Relogio::now();
     int pior = SaidaOk;
     const std::vector<Trabalho> trabalhos = MontarTrabalhos(o);
-    for (const Trabalho& t : trabalhos) pior = std::max(pior, ConverterArquivo(t, o, logo));
+    if (o.pasta.empty())
+        pior = ConverterArquivo(trabalhos.front(), o, logo);
+    else
+        pior = ConverterEmParalelo(trabalhos, o, logo);
     if (o.verbose) std::fprintf(stderr, "%zu file(s) in %.1f ms\n", trabalhos.size(), Milissegundos(inicio));
     return pior;
 }

@@ -160,6 +160,29 @@ TEST_F(CliDanfe, NomesIguaisNaPastaGanhamSufixoNaOrdemDada) {
     EXPECT_EQ(std::distance(fs::directory_iterator(Em("d")), fs::directory_iterator()), 4);
 }
 
+// Many invoices of both layouts and rolls prepared in parallel threads come out as each does alone:
+// nothing of one preparation (font tables, measurers, pictures, page store) leaks into another.
+TEST_F(CliDanfe, EmParaleloCadaSaidaIgualAFeitaSozinha) {
+    std::vector<std::string> entradas;
+    for (const char* nome :
+         {retrato, paisagem, nfceSemDestinatario, "v400-retrato-41itens-12dup-transporta.xml",
+          "v310-paisagem-textos-longos-nfref-issqn.xml", "nfce-v400-cdata-3dup-tpimp1.xml",
+          "v400-caracteres-especiais-2itens.xml", "v400-homologacao-5itens-bom.xml"})
+        entradas.push_back(Amostra(nome));
+    for (const std::string d : {"s", "p"}) {
+        std::vector<std::string> args = entradas;
+        for (const std::string& e : entradas) args.push_back(e);  // twice each: NAME and NAME-2 race
+        args.insert(args.end(), {"--outdir", Em(d), "--formato", "rpf", "-j", d == "s" ? "1" : "4"});
+        ASSERT_EQ(Executar(args), 0);
+    }
+    int comparadas = 0;
+    for (const auto& e : fs::directory_iterator(Em("s"))) {
+        EXPECT_EQ(Bytes(e.path().string()), Bytes(Em("p/" + e.path().filename().string()))) << e.path();
+        ++comparadas;
+    }
+    EXPECT_EQ(comparadas, 16);
+}
+
 TEST_F(CliDanfe, ArquivoQueNaoCarregaSai2SemGravar) {
     testing::internal::CaptureStderr();
     EXPECT_EQ(Executar({Em("nao-existe.xml"), "-o", Em("x.pdf")}), 2);
