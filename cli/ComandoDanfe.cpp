@@ -4,6 +4,7 @@
 #include "cli/AplicacaoCli.h"
 #include "cli/PreparoDanfe.h"
 #include "cli/CodigosSaida.h"
+#include "cli/OpcoesComandoDanfe.h"
 
 #include "danfe/TFrtDanfe.h"
 #include "report/RLExport.h"
@@ -11,6 +12,13 @@
 #include "report/RLPageFile.h"
 
 #include <QImage>
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <atomic>
+#include <mutex>
+#include <thread>
 
 #include <chrono>
 #include <cstdio>
@@ -25,7 +33,8 @@ namespace luvenor::cli {
 namespace {
 
 constexpr const char* ajudaDanfe = R"(usage: luvenor-cli danfe FILE.xml -o OUT.pdf|OUT.png|OUT.rpf [options]
-       luvenor-cli danfe FILE.xml... --outdir DIR [--formato pdf|png|rpf] [options]
+       luvenor-cli danfe FILE.xml... -o ALL.pdf [options]
+       luvenor-cli danfe FILE.xml... --outdir DIR [--formato pdf|png|rpf] [-j N] [options]
 
 Reads each NF-e distribution file as the viewer does and writes its DANFE, portrait or
 landscape as the invoice's tpImp asks; a consumer invoice (NFC-e, model 65) gets its
@@ -33,12 +42,17 @@ DANFE NFC-e on an 80 mm roll, as one page as long as its content; an event file
 (procEventoNFe, retEvento, retEnvEvento) gives the DACCe of its correction letter instead.
 The extension of OUT chooses the format: a PDF
 with every page, one PNG per page (OUT-1.png, OUT-2.png, ...) or the prepared-page file
-that the preview saves (.rpf). With --outdir every input gives DIR/NAME.EXT, NAME being
-the input's name without its extension.
+that the preview saves (.rpf). Several inputs with -o ALL.pdf give one PDF holding every
+DANFE in the order given, each on its own sheets (portrait, landscape and rolls may mix), with
+a bookmark per document ("NF-e 123 - RECIPIENT"); a file that cannot be used is reported and
+left out. With --outdir every input gives DIR/NAME.EXT, NAME being the input's name without its
+extension; inputs of the same name get NAME-2, NAME-3, ... in the order given.
 
-  -o OUT          the output of a single input file
+  -o OUT          the output of one input file, or the PDF of them all
   --outdir DIR    convert every input file into DIR (created when missing)
   --formato F     the format with --outdir: pdf (default), png or rpf
+  -j N            with --outdir, convert in N threads at once (default: one per core);
+                  each output appears when complete, and a progress bar shows on a terminal
   --logo IMAGE    print this JPEG or PNG picture in the issuer box instead of the
                   built-in logo
   --sem-credito   leave the viewer's credit line out of the additional information
@@ -65,16 +79,7 @@ Exit codes (the highest of all files):
   5  with --exigir-assinatura, a file did not verify: nothing is written for it
 )";
 
-enum class Formato { Pdf, Png, Rpf };
-
-struct Opcoes : OpcoesDanfe {
-    std::vector<std::string> entradas;
-    std::string saida;
-    std::string pasta;
-    std::string formatoPasta = "pdf";
-    bool ajuda = false;
-    int dpi = 150;
-};
+using Opcoes = OpcoesComandoDanfe;
 
 std::string Minusculas(std::string s) {
     for (char& c : s)
@@ -128,6 +133,14 @@ std::string LerOpcoes(int argc, char** argv, Opcoes& o) {
             if (erro.empty() && (!fim || *fim != '\0' || n < 10 || n > 600))
                 erro = "--dpi must be a whole number from 10 to 600, not '" + dpi + "'";
             o.dpi = static_cast<int>(n);
+        } else if (arg == "-j") {
+            std::string n;
+            erro = LerValor(argc, argv, i, n);
+            char* fim = nullptr;
+            const long j = erro.empty() ? std::strtol(n.c_str(), &fim, 10) : 0;
+            if (erro.empty() && (!fim || *fim != '\0' || j < 1 || j > 256))
+                erro = "-j must be a whole number from 1 to 256, not '" + n + "'";
+            o.trabalhadores = static_cast<int>(j);
         } else if (arg.size() > 1 && arg[0] == '-')
             erro = "unknown option '" + arg + "'";
         else
@@ -141,17 +154,15 @@ std::string ValidarOpcoes(const Opcoes& o) {
     Formato f;
     if (o.entradas.empty()) return "no input file given";
     if (!o.saida.empty() && !o.pasta.empty()) return "give either -o or --outdir, not both";
-    if (o.pasta.empty() && o.entradas.size() > 1) return "several input files need --outdir DIR";
+    if (o.pasta.empty() && o.entradas.size() > 1 && !o.saida.empty() &&
+        FormatoDaExtensao(std::filesystem::path(o.saida).extension().string(), f) && f != Formato::Pdf)
+        return "several input files go into one PDF (-o ALL.pdf) or into a folder (--outdir DIR)";
+    if (o.pasta.empty() && o.trabalhadores > 0) return "-j goes with --outdir DIR";
     if (o.pasta.empty() && o.saida.empty())
         return "no output given (-o OUT.pdf, OUT.png or OUT.rpf, or --outdir DIR)";
     if (!o.saida.empty() && !FormatoDaExtensao(std::filesystem::path(o.saida).extension().string(), f))
         return "the output must end in .pdf, .png or .rpf";
     if (!FormatoDaExtensao(o.formatoPasta, f)) return "--formato must be pdf, png or rpf";
-    std::set<std::string> nomes;
-    for (const std::string& entrada : o.entradas)
-        if (!o.pasta.empty() && !nomes.insert(std::filesystem::path(entrada).stem().string()).second)
-            return "two input files named " + std::filesystem::path(entrada).stem().string() +
-                   " would write the same output";
     return {};
 }
 
@@ -161,17 +172,10 @@ double Milissegundos(Relogio::time_point desde) {
     return std::chrono::duration<double, std::milli>(Relogio::now() - desde).count();
 }
 
-// Every file the command reads: no output may replace one of them.
-std::vector<std::string> Entradas(const Opcoes& o) {
-    std::vector<std::string> entradas = o.entradas;
-    if (!o.logo.empty()) entradas.push_back(o.logo);
-    return entradas;
-}
-
 // Writes the prepared pages; returns an error text or empty.
 std::string Exportar(const TRLGraphicStorage& paginas, const std::string& saida, Formato formato,
                      const Opcoes& o) {
-    const std::vector<std::string> entradas = Entradas(o);
+    const std::vector<std::string> entradas = EntradasDoComando(o);
     try {
         if (formato == Formato::Pdf)
             ExportarPdf(paginas, saida, ProgressoNulo(), entradas);
@@ -219,11 +223,68 @@ std::vector<Trabalho> MontarTrabalhos(const Opcoes& o) {
     }
     Formato f = Formato::Pdf;
     FormatoDaExtensao(o.formatoPasta, f);
+    // Decided before any file is written: the first input of a name keeps it, the next ones get
+    // NAME-2, NAME-3, ... skipping the names other inputs have as their own.
+    std::set<std::string> proprios;
+    for (const std::string& entrada : o.entradas)
+        proprios.insert(std::filesystem::path(entrada).stem().string());
+    std::set<std::string> dados;
     for (const std::string& entrada : o.entradas) {
-        const std::filesystem::path nome = std::filesystem::path(entrada).stem();
+        const std::string base = std::filesystem::path(entrada).stem().string();
+        std::string nome = base;
+        for (int n = 2; dados.count(nome) || (nome != base && proprios.count(nome)); ++n)
+            nome = base + "-" + std::to_string(n);
+        dados.insert(nome);
         trabalhos.push_back({entrada, (std::filesystem::path(o.pasta) / nome).string() + Extensao(f), f});
     }
     return trabalhos;
+}
+
+// "\r[#####     ] 12/100" on a terminal's stderr; the cursor stays at the line's start, and the line
+// is cleared before each redraw and at the end.
+class BarraDeProgresso {
+public:
+    explicit BarraDeProgresso(size_t total) : total_(total), ligada_(::isatty(STDERR_FILENO) == 1) {}
+    ~BarraDeProgresso() {
+        if (ligada_) std::fputs("\r\033[K", stderr);
+    }
+    void Avancar() {
+        const size_t feitos = ++feitos_;
+        if (!ligada_) return;
+        const std::lock_guard<std::mutex> trava(guarda_);
+        const size_t cheios = total_ ? feitos * 30 / total_ : 30;
+        std::fprintf(stderr, "\r\033[K[%s%s] %zu/%zu\r", std::string(cheios, '#').c_str(),
+                     std::string(30 - cheios, ' ').c_str(), feitos, total_);
+    }
+
+private:
+    size_t total_;
+    bool ligada_;
+    std::atomic<size_t> feitos_{0};
+    std::mutex guarda_;
+};
+
+// Every worker takes the next input until none is left; the highest exit code of them all.
+int ConverterEmParalelo(const std::vector<Trabalho>& trabalhos, const Opcoes& o, const QImage& logo) {
+    const unsigned nucleos = std::max(1u, std::thread::hardware_concurrency());
+    const size_t quantos =
+        std::min(trabalhos.size(), static_cast<size_t>(o.trabalhadores > 0 ? o.trabalhadores : nucleos));
+    BarraDeProgresso barra(trabalhos.size());
+    std::atomic<size_t> proximo{0};
+    std::atomic<int> pior{SaidaOk};
+    const auto trabalhar = [&] {
+        for (size_t i; (i = proximo++) < trabalhos.size();) {
+            const int codigo = ConverterArquivo(trabalhos[i], o, logo);
+            for (int atual = pior; codigo > atual && !pior.compare_exchange_weak(atual, codigo);) {
+            }
+            barra.Avancar();
+        }
+    };
+    std::vector<std::thread> trabalhadores;
+    for (size_t t = 1; t < quantos; ++t) trabalhadores.emplace_back(trabalhar);
+    trabalhar();  // the main thread is one of the workers
+    for (std::thread& t : trabalhadores) t.join();
+    return pior;
 }
 
 }  // namespace
@@ -252,10 +313,14 @@ int ComandoDanfe(int argc, char** argv) {
             return SaidaNaoGravada;
         }
     }
+    if (o.pasta.empty() && o.entradas.size() > 1) return UnirDanfes(o, logo);
     const auto inicio = Relogio::now();
     int pior = SaidaOk;
     const std::vector<Trabalho> trabalhos = MontarTrabalhos(o);
-    for (const Trabalho& t : trabalhos) pior = std::max(pior, ConverterArquivo(t, o, logo));
+    if (o.pasta.empty())
+        pior = ConverterArquivo(trabalhos.front(), o, logo);
+    else
+        pior = ConverterEmParalelo(trabalhos, o, logo);
     if (o.verbose) std::fprintf(stderr, "%zu file(s) in %.1f ms\n", trabalhos.size(), Milissegundos(inicio));
     return pior;
 }

@@ -5,6 +5,7 @@
 #include "ClasNFe/CarregarNFe.h"
 #include "ClasNFe/VerificacaoNFe.h"
 #include "danfe/ImprimirDanfe.h"
+#include "danfe/MarcadorDanfe.h"
 #include "danfe/TFrtDacce.h"
 #include "danfe/TFrtDanfe.h"
 
@@ -65,8 +66,10 @@ const char* Disposicao(const TFrtDanfe& formulario) {
 }
 
 // Prepares the loaded invoice's DANFE and hands it on; the exit code of that part.
-int Preparar(const char* comando, const std::string& arquivo, TNotaFiscal& nf, const OpcoesDanfe& o,
+int Preparar(const char* comando, const EntradaDanfe& entrada, TNotaFiscal& nf, const OpcoesDanfe& o,
              const UsarDanfe& usar) {
+    const std::string& arquivo = entrada.arquivo;
+    if (entrada.marcador) *entrada.marcador = MarcadorDoDanfe(nf);
     int codigo = SaidaNaoGravada;
     ImprimirDanfe(
         nf, o.logo.empty(),
@@ -84,14 +87,15 @@ int Preparar(const char* comando, const std::string& arquivo, TNotaFiscal& nf, c
 }
 
 // The DACCe of an event file's correction letter.
-int PrepararDacce(const char* comando, const std::string& arquivo, const TNotaFiscal& nf,
+int PrepararDacce(const char* comando, const EntradaDanfe& entrada, const TNotaFiscal& nf,
                   const UsarDanfe& usar) {
     const TEventoNF* carta = UltimaCartaCorrecao(nf);
     if (!carta) {
         std::fprintf(stderr, "luvenor-cli %s: %s: nenhuma carta de correção registrada para imprimir\n",
-                     comando, arquivo.c_str());
+                     comando, entrada.arquivo.c_str());
         return SaidaNaoGravada;
     }
+    if (entrada.marcador) *entrada.marcador = MarcadorDoDacce(nf, *carta);
     int codigo = SaidaNaoGravada;
     ImprimirDacce(nf, *carta, [&](TFrtDacce& formulario) {
         TRLReport& relatorio = formulario.RLReport1();
@@ -113,8 +117,11 @@ int PrepararDanfe(const char* comando, const EntradaDanfe& entrada, const Opcoes
     const ResultadoCarga carga = CarregarArquivoNFe(leitor, entrada.arquivo, !o.semCredito,
                                                     o.exigirAssinatura ? &verificacao : nullptr);
     if (!carga.Carregado()) {
-        if (entrada.nomear) std::fprintf(stderr, "%s: ", entrada.arquivo.c_str());
-        std::fprintf(stderr, "%s\n", carga.ErroCarga.c_str());
+        // One call per line: lines written by other threads never land inside it.
+        if (entrada.nomear)
+            std::fprintf(stderr, "%s: %s\n", entrada.arquivo.c_str(), carga.ErroCarga.c_str());
+        else
+            std::fprintf(stderr, "%s\n", carga.ErroCarga.c_str());
         return SaidaNaoCarregada;
     }
     ResultadoCarga comEventos = carga;
@@ -122,7 +129,7 @@ int PrepararDanfe(const char* comando, const EntradaDanfe& entrada, const Opcoes
     if (o.verbose)
         for (const std::string& aviso : comEventos.Avisos)
             std::fprintf(stderr, "%s: %s\n", entrada.arquivo.c_str(), aviso.c_str());
-    if (carga.DocumentoEvento) return PrepararDacce(comando, entrada.arquivo, nf, usar);
+    if (carga.DocumentoEvento) return PrepararDacce(comando, entrada, nf, usar);
     if (o.exigirAssinatura && !verificacao.Autentica()) {
         std::fprintf(stderr, "%s: DANFE não gerado: %s\n", entrada.arquivo.c_str(),
                      LinhaVerificacao(verificacao).c_str());
@@ -137,7 +144,7 @@ int PrepararDanfe(const char* comando, const EntradaDanfe& entrada, const Opcoes
         if (!o.parcial) return SaidaLeituraInterrompida;
     }
     if (!logo.isNull()) nf.Logo = &logo;
-    const int codigo = Preparar(comando, entrada.arquivo, nf, o, usar);
+    const int codigo = Preparar(comando, entrada, nf, o, usar);
     nf.Logo = nullptr;
     // Pages made from part of a file still tell that the read stopped early.
     return carga.MsgErro.empty() ? codigo : SaidaLeituraInterrompida;

@@ -42,8 +42,9 @@ using UsarDanfe = std::function<bool(const char* disposicao, const TRLGraphicSto
 
 struct EntradaDanfe {
     std::string arquivo;
-    bool nomear = false;   // lead the load messages with the file's name (when several are read)
-    bool verbose = false;  // the read's time on stderr
+    bool nomear = false;              // lead the load messages with the file's name (when several are read)
+    bool verbose = false;             // the read's time on stderr
+    std::string* marcador = nullptr;  // given the document's bookmark title before the pages are used
 };
 
 // Loads the file as the viewer does, with the --evento files, prepares its DANFE in the layout tpImp

@@ -94,6 +94,10 @@ void TRLMotorPdfCairo::DefinirMetadado(cairo_pdf_metadata_t campo, const std::st
     if (superficie_) cairo_pdf_surface_set_metadata(superficie_, campo, valor.c_str());
 }
 
+void TRLMotorPdfCairo::AdicionarMarcador(const std::string& titulo, int pagina) {
+    marcadores_.emplace_back(titulo, pagina);
+}
+
 void TRLMotorPdfCairo::DefinirFolha(const QPageLayout& folha, int resolucao) {
     folha_ = folha;
     resolucao_ = resolucao;
@@ -153,6 +157,12 @@ std::string TRLMotorPdfCairo::Concluir() {
     cr_ = nullptr;
     for (auto& [chave, s] : imagens_) cairo_surface_destroy(s);
     imagens_.clear();
+    for (const auto& [titulo, pagina] : marcadores_) {
+        const std::string destino = "page=" + std::to_string(pagina);
+        cairo_pdf_surface_add_outline(superficie_, CAIRO_PDF_OUTLINE_ROOT, titulo.c_str(), destino.c_str(),
+                                      CAIRO_PDF_OUTLINE_FLAG_OPEN);
+    }
+    marcadores_.clear();
     cairo_surface_finish(superficie_);
     if (erro.empty() && cairo_surface_status(superficie_) != CAIRO_STATUS_SUCCESS)
         erro = cairo_status_to_string(cairo_surface_status(superficie_));

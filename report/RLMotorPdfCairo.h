@@ -29,6 +29,7 @@ public:
     ~TRLMotorPdfCairo() override;
 
     void DefinirMetadado(cairo_pdf_metadata_t campo, const std::string& valor);
+    void AdicionarMarcador(const std::string& titulo, int pagina);
     // The sheet the next page starts on.
     void DefinirFolha(const QPageLayout& folha, int resolucao);
     bool NovaPagina();
@@ -79,6 +80,7 @@ private:
     int resolucao_ = 1200;
     bool paginaDesenhada_ = false;
     std::vector<std::pair<cairo_pdf_metadata_t, std::string>> metadados_;
+    std::vector<std::pair<std::string, int>> marcadores_;  // title, 1-based page
 
     cairo_matrix_t base_{};  // device pixels to PDF points, for the page's paint area
     QTransform matriz_;

@@ -71,6 +71,10 @@ void TRLDispositivoPdf::DefinirCriador(const std::string& criador) {
     motor_->DefinirMetadado(CAIRO_PDF_METADATA_CREATOR, criador);
 }
 
+void TRLDispositivoPdf::AdicionarMarcador(const std::string& titulo, int pagina) {
+    motor_->AdicionarMarcador(titulo, pagina);
+}
+
 bool TRLDispositivoPdf::newPage() {
     return motor_->NovaPagina();
 }

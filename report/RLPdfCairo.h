@@ -23,6 +23,9 @@ public:
 
     void DefinirTitulo(const std::string& titulo);
     void DefinirCriador(const std::string& criador);
+    // A bookmark (outline entry at the top level) titled `titulo` that opens page `pagina` (1-based);
+    // written with the document's end, in the order added.
+    void AdicionarMarcador(const std::string& titulo, int pagina);
 
     bool newPage() override;
     QPaintEngine* paintEngine() const override;

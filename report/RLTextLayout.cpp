@@ -82,9 +82,10 @@ ChaveDaFonte Chave(const TRLFont& f) {
 }  // namespace
 
 // Reports make a measurer for every text they size or draw, so the last font is found without a search.
+// The tables fill as texts are measured: one set per thread, so preparations in parallel never share one.
 TRLTextMeasurer::TRLTextMeasurer(const TRLFont& font) {
-    static std::map<ChaveDaFonte, std::unique_ptr<Tabela>> tabelas;
-    static const std::pair<const ChaveDaFonte, std::unique_ptr<Tabela>>* ultima = nullptr;
+    thread_local std::map<ChaveDaFonte, std::unique_ptr<Tabela>> tabelas;
+    thread_local const std::pair<const ChaveDaFonte, std::unique_ptr<Tabela>>* ultima = nullptr;
     ChaveDaFonte chave = Chave(font);
     if (ultima && ultima->first == chave) {
         tabela_ = ultima->second.get();

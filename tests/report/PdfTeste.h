@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <regex>
@@ -51,6 +52,46 @@ inline int PaginasNoPdf(const QString& arquivo) {
     QFile f(arquivo);
     if (!f.open(QIODevice::ReadOnly)) return -1;
     return static_cast<int>(CaixasDoPdf(f.readAll()).size());
+}
+
+struct Marcador {
+    std::string Titulo;  // UTF-8
+    int Pagina;          // 1-based; 0 when the destination is no page of the file
+};
+
+// A PDF string's text: a literal "(...)" with its escapes, or "<FEFF...>" in UTF-16BE.
+inline std::string TextoDoPdf(const std::string& s) {
+    if (s.size() >= 2 && s.front() == '<') {
+        std::u16string u;
+        for (size_t i = 5; i + 4 <= s.size() - 1; i += 4)
+            u += static_cast<char16_t>(std::stoi(s.substr(i, 4), nullptr, 16));
+        return QString::fromStdU16String(u).toStdString();
+    }
+    std::string r;
+    for (size_t i = 1; i + 1 < s.size(); ++i) r += s[i] == '\\' ? s[++i] : s[i];
+    return r;
+}
+
+// The bookmarks of an uncompressed outline as cairo writes it, in file order, with the page each
+// opens (read through the /Kids order of the page tree). poppler's tools do not list outlines.
+inline std::vector<Marcador> MarcadoresDoPdf(const QByteArray& pdf) {
+    const std::string s(pdf.constData(), static_cast<size_t>(pdf.size()));
+    std::vector<int> paginas;
+    std::smatch filhos;
+    if (std::regex_search(s, filhos, std::regex(R"(/Type /Pages\s*/Kids \[([^\]]*)\])"))) {
+        const std::string lista = filhos[1];
+        const std::regex ref(R"((\d+) 0 R)");
+        for (auto i = std::sregex_iterator(lista.begin(), lista.end(), ref); i != std::sregex_iterator(); ++i)
+            paginas.push_back(std::stoi((*i)[1]));
+    }
+    std::vector<Marcador> r;
+    const std::regex item(R"(/Title ((?:\((?:\\.|[^\\)])*\))|<[0-9A-Fa-f]*>)[^>]*?/Dest \[(\d+) 0 R)");
+    for (auto i = std::sregex_iterator(s.begin(), s.end(), item); i != std::sregex_iterator(); ++i) {
+        const auto achada = std::find(paginas.begin(), paginas.end(), std::stoi((*i)[2]));
+        r.push_back({TextoDoPdf((*i)[1]),
+                     achada == paginas.end() ? 0 : static_cast<int>(achada - paginas.begin()) + 1});
+    }
+    return r;
 }
 
 // What a shell command prints on stdout.
