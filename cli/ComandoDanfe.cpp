@@ -111,11 +111,24 @@ std::string LerValor(int argc, char** argv, int& i, std::string& valor) {
     return {};
 }
 
+// The whole number from `de` to `ate` that follows argv[i] into `destino`; returns a usage error, or empty.
+std::string LerInteiro(int argc, char** argv, int& i, long de, long ate, int& destino) {
+    const std::string opcao = argv[i];
+    std::string texto;
+    if (std::string erro = LerValor(argc, argv, i, texto); !erro.empty()) return erro;
+    char* fim = nullptr;
+    const long n = std::strtol(texto.c_str(), &fim, 10);
+    if (!fim || *fim != '\0' || n < de || n > ate)
+        return opcao + " must be a whole number from " + std::to_string(de) + " to " + std::to_string(ate) +
+               ", not '" + texto + "'";
+    destino = static_cast<int>(n);
+    return {};
+}
+
 std::string LerOpcoes(int argc, char** argv, Opcoes& o) {
     for (int i = 0; i < argc; ++i) {
         const std::string arg = argv[i];
         std::string erro;
-        std::string dpi;
         if (LerOpcaoDanfe(argc, argv, i, o, erro)) {
             // the options that shape the DANFE, read as the pages command reads them
         } else if (arg == "--help" || arg == "-h")
@@ -126,22 +139,11 @@ std::string LerOpcoes(int argc, char** argv, Opcoes& o) {
             erro = LerValor(argc, argv, i, o.pasta);
         else if (arg == "--formato")
             erro = LerValor(argc, argv, i, o.formatoPasta);
-        else if (arg == "--dpi") {
-            erro = LerValor(argc, argv, i, dpi);
-            char* fim = nullptr;
-            const long n = erro.empty() ? std::strtol(dpi.c_str(), &fim, 10) : 0;
-            if (erro.empty() && (!fim || *fim != '\0' || n < 10 || n > 600))
-                erro = "--dpi must be a whole number from 10 to 600, not '" + dpi + "'";
-            o.dpi = static_cast<int>(n);
-        } else if (arg == "-j") {
-            std::string n;
-            erro = LerValor(argc, argv, i, n);
-            char* fim = nullptr;
-            const long j = erro.empty() ? std::strtol(n.c_str(), &fim, 10) : 0;
-            if (erro.empty() && (!fim || *fim != '\0' || j < 1 || j > 256))
-                erro = "-j must be a whole number from 1 to 256, not '" + n + "'";
-            o.trabalhadores = static_cast<int>(j);
-        } else if (arg.size() > 1 && arg[0] == '-')
+        else if (arg == "--dpi")
+            erro = LerInteiro(argc, argv, i, 10, 600, o.dpi);
+        else if (arg == "-j")
+            erro = LerInteiro(argc, argv, i, 1, 256, o.trabalhadores);
+        else if (arg.size() > 1 && arg[0] == '-')
             erro = "unknown option '" + arg + "'";
         else
             o.entradas.push_back(arg);
