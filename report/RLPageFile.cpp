@@ -236,7 +236,7 @@ std::string GerarArquivoPaginas(const TRLGraphicStorage& store) {
     s.append(static_cast<size_t>(n) * 4, '\0');
     for (int i = 0; i < n; ++i) {
         if (s.size() > static_cast<size_t>(std::numeric_limits<int32_t>::max()))
-            throw std::runtime_error("the pages do not fit in a prepared-page file");
+            throw std::runtime_error("as páginas não cabem num arquivo de páginas preparadas (mais de 2 GB)");
         EscreverLE32(s, tabela + static_cast<size_t>(i) * 4, static_cast<uint32_t>(s.size()));
         e.Armazenado(store.PageRecord(i));
     }
@@ -256,13 +256,14 @@ void SalvarArquivoPaginas(const TRLGraphicStorage& store, const std::string& pat
 namespace {
 
 // A reader bounded to one span (the file, a page record, an object body): no read can leave it.
-// A read past its end throws "<where><item> runs past the end of <limit>".
+// A read past its end throws "<where><item> ultrapassa o fim d<limit>", so every limit is named
+// with its article ("o arquivo", "o corpo do objeto").
 class Leitor {
 public:
     Leitor(std::string_view dados, std::string onde, const char* limite)
         : d_(dados), onde_(std::move(onde)), limite_(limite) {}
 
-    // What is being read, for the messages: "object 17", "page macro 2", ...
+    // What is being read, for the messages: "o objeto 17", "a macro da página 2", ...
     void Item(std::string nome, int64_t numero = 0) {
         item_ = std::move(nome);
         numero_ = numero;
@@ -277,7 +278,7 @@ public:
     size_t Restante() const { return d_.size() - pos_; }
     size_t Posicao() const { return pos_; }
     std::string_view Bytes(size_t n) {
-        if (n > Restante()) Falhar(std::string(" runs past the end of ") + limite_);
+        if (n > Restante()) Falhar(std::string(" ultrapassa o fim d") + limite_);
         const std::string_view b = d_.substr(pos_, n);
         pos_ += n;
         return b;
@@ -296,17 +297,18 @@ public:
     // A count of items of at least `tamanhoMinimo` bytes each: never more than the bytes left hold.
     size_t Contagem(const char* oque, size_t tamanhoMinimo) {
         const int32_t n = I32();
-        // "page 2: the object count 9 ..." or, inside an object, "page 2: object 5 (polygon): the ..."
-        const std::string prefixo = item_ == std::string("the ") + oque ? onde_ : Descricao() + ": ";
-        const std::string descricao = prefixo + "the " + oque + " " + std::to_string(n);
-        if (n < 0) throw ERLPageFileError(descricao + " is negative");
+        // "página 2: a contagem de objetos 9 ..." or, inside an object,
+        // "página 2: o objeto 5 (polígono): a contagem de pontos ..."
+        const std::string prefixo = item_ == oque ? onde_ : Descricao() + ": ";
+        const std::string descricao = prefixo + oque + " " + std::to_string(n);
+        if (n < 0) throw ERLPageFileError(descricao + " é negativa");
         if (static_cast<uint64_t>(n) * tamanhoMinimo > Restante())
-            throw ERLPageFileError(descricao + " is more than " + limite_ + " can hold");
+            throw ERLPageFileError(descricao + " é maior do que " + limite_ + " comporta");
         return static_cast<size_t>(n);
     }
     std::string_view Armazenado() {
         const int32_t n = I32();
-        if (n < 0) Falhar(": its text length " + std::to_string(n) + " is negative");
+        if (n < 0) Falhar(": o tamanho do texto " + std::to_string(n) + " é negativo");
         return Bytes(static_cast<size_t>(n));
     }
     std::string Texto() { return TextoDoArquivo(Armazenado()); }
@@ -329,7 +331,7 @@ private:
 }
 
 void LerMacros(Leitor& l, TRLMacros& macros, const char* nomeItem, const char* nomeContagem) {
-    l.Item(std::string("the ") + nomeContagem);
+    l.Item(nomeContagem);
     const size_t n = l.Contagem(nomeContagem, 4);
     if (n > LimitesArquivoPaginas::Macros)
         AlemDoLimite(l.Descricao() + ": ", std::to_string(n) + " macros", LimitesArquivoPaginas::Macros);
@@ -346,7 +348,7 @@ void LerMacros(Leitor& l, TRLMacros& macros, const char* nomeItem, const char* n
 
 template <class E>
 E Enumerado(Leitor& l, uint8_t v, uint8_t maximo, const char* oque) {
-    if (v < 1 || v > maximo) l.Falhar(": unknown " + std::string(oque) + " " + std::to_string(v));
+    if (v < 1 || v > maximo) l.Falhar(": valor " + std::to_string(v) + " desconhecido para " + oque);
     return static_cast<E>(v);
 }
 
@@ -354,7 +356,7 @@ TRLPen LerCaneta(Leitor& l) {
     TRLPen p;
     p.Color = l.Cor();
     p.Mode = l.U8();
-    p.Style = Enumerado<TRLPenStyle>(l, l.U8(), 7, "pen style");
+    p.Style = Enumerado<TRLPenStyle>(l, l.U8(), 7, "o estilo da caneta");
     p.Width = l.I32();
     return p;
 }
@@ -362,7 +364,7 @@ TRLPen LerCaneta(Leitor& l) {
 TRLBrush LerPincel(Leitor& l) {
     TRLBrush b;
     b.Color = l.Cor();
-    b.Style = Enumerado<TRLBrushStyle>(l, l.U8(), 8, "brush style");
+    b.Style = Enumerado<TRLBrushStyle>(l, l.U8(), 8, "o estilo do pincel");
     return b;
 }
 
@@ -374,17 +376,17 @@ TRLPageFont LerFonte(Leitor& l, const std::vector<std::string>& fontes) {
     f.Height = l.I32();
     const int32_t indice = l.I32();
     if (indice < 0 || static_cast<size_t>(indice) >= fontes.size())
-        l.Falhar(": font " + std::to_string(indice) + " is not in the page's font table (" +
-                 std::to_string(fontes.size()) + " fonts)");
+        l.Falhar(": a fonte " + std::to_string(indice) + " não está na tabela de fontes da página (" +
+                 std::to_string(fontes.size()) + " fontes)");
     f.Name = fontes[static_cast<size_t>(indice)];
-    f.Pitch = Enumerado<TRLFontPitch>(l, l.U8(), 3, "font pitch");
+    f.Pitch = Enumerado<TRLFontPitch>(l, l.U8(), 3, "o passo da fonte");
     f.Size = l.I32();
     f.Style = l.U8();
     return f;
 }
 
 std::vector<TRLPagePoint> LerPontos(Leitor& l) {
-    const size_t n = l.Contagem("point count", 8);
+    const size_t n = l.Contagem("a contagem de pontos", 8);
     std::vector<TRLPagePoint> pontos;
     pontos.reserve(n);
     for (size_t i = 0; i < n; ++i) {
@@ -396,8 +398,8 @@ std::vector<TRLPagePoint> LerPontos(Leitor& l) {
 
 TRLTextObject LerTexto(Leitor& l, const std::vector<std::string>& fontes) {
     TRLTextObject t;
-    t.Alignment = Enumerado<TRLPageAlignment>(l, l.U8(), 4, "text alignment");
-    t.Layout = Enumerado<TRLPageLayout>(l, l.U8(), 3, "text layout");
+    t.Alignment = Enumerado<TRLPageAlignment>(l, l.U8(), 4, "o alinhamento do texto");
+    t.Layout = Enumerado<TRLPageLayout>(l, l.U8(), 3, "a disposição do texto");
     t.Origin.X = l.I32();
     t.Origin.Y = l.I32();
     t.TextFlags = l.U16();
@@ -471,9 +473,10 @@ TRLObjectData LerDados(Leitor& l, TRLObjectKind tipo, const std::vector<std::str
 }
 
 const char* NomeDoTipo(TRLObjectKind tipo) {
-    static constexpr const char* nomes[] = {"pixel",      "line",    "rectangle", "text",  "filled rectangle",
-                                            "ellipse",    "polygon", "polyline",  "image", "set clip",
-                                            "reset clip", "arc"};
+    static constexpr const char* nomes[] = {
+        "ponto",          "linha",    "retângulo", "texto",  "retângulo preenchido",
+        "elipse",         "polígono", "polilinha", "figura", "início de recorte",
+        "fim de recorte", "arco"};
     return nomes[static_cast<int>(tipo) - 1];
 }
 
@@ -503,15 +506,15 @@ void Contar(const TRLGraphicObject& o, int numeroPagina, ContasDaPagina& contas)
 // Reads one object (kind, body length, body) into the page; an unknown kind is skipped.
 void LerObjeto(Leitor& pagina, int numeroPagina, size_t numero, TRLGraphicSurface& destino,
                ContasDaPagina& contas) {
-    pagina.Item("object", static_cast<int64_t>(numero));
+    pagina.Item("o objeto", static_cast<int64_t>(numero));
     const uint8_t tipo = pagina.U8();
     const int32_t tamanho = pagina.I32();
-    if (tamanho < 0) pagina.Falhar(": its body length " + std::to_string(tamanho) + " is negative");
+    if (tamanho < 0) pagina.Falhar(": o tamanho do corpo " + std::to_string(tamanho) + " é negativo");
     const std::string_view corpo = pagina.Bytes(static_cast<size_t>(tamanho));
     if (tipo < 1 || tipo > 12) return;
     const auto kind = static_cast<TRLObjectKind>(tipo);
-    Leitor l(corpo, "page " + std::to_string(numeroPagina) + ": ", "its body");
-    l.Item("object " + std::to_string(numero) + " (" + NomeDoTipo(kind) + ")");
+    Leitor l(corpo, "página " + std::to_string(numeroPagina) + ": ", "o corpo do objeto");
+    l.Item("o objeto " + std::to_string(numero) + " (" + NomeDoTipo(kind) + ")");
     TRLGraphicObject o;
     o.BoundsRect.Left = l.I32();
     o.BoundsRect.Top = l.I32();
@@ -526,15 +529,15 @@ void LerObjeto(Leitor& pagina, int numeroPagina, size_t numero, TRLGraphicSurfac
 
 // The record of page `numero` (1-based) that the page table places at `inicio`.
 std::string_view RegistroDaPagina(std::string_view bytes, int32_t inicio, size_t numero) {
-    const std::string pagina = "page " + std::to_string(numero) + ": ";
+    const std::string pagina = "página " + std::to_string(numero) + ": ";
     if (inicio < 0 || static_cast<size_t>(inicio) > bytes.size() - 4)
-        throw ERLPageFileError(pagina + "its record offset " + std::to_string(inicio) +
-                               " is outside the file");
-    Leitor registro(bytes.substr(static_cast<size_t>(inicio)), pagina, "the file");
-    registro.Item("its record");
+        throw ERLPageFileError(pagina + "o início do registro, " + std::to_string(inicio) +
+                               ", fica fora do arquivo");
+    Leitor registro(bytes.substr(static_cast<size_t>(inicio)), pagina, "o arquivo");
+    registro.Item("o registro");
     const int32_t tamanho = registro.I32();
     if (tamanho < 0)
-        throw ERLPageFileError(pagina + "the record length " + std::to_string(tamanho) + " is negative");
+        throw ERLPageFileError(pagina + "o tamanho do registro " + std::to_string(tamanho) + " é negativo");
     return registro.Bytes(static_cast<size_t>(tamanho));
 }
 
@@ -559,29 +562,28 @@ void RecusarRegistrosSobrepostos(std::string_view bytes, const std::vector<std::
 }  // namespace
 
 TRLGraphicSurface LerPagina(std::string_view bytes, int pageNumber) {
-    Leitor l(bytes, "page " + std::to_string(pageNumber) + ": ", "its page record");
-    l.Item("the page signature");
+    Leitor l(bytes, "página " + std::to_string(pageNumber) + ": ", "o registro da página");
     if (l.Restante() < AssinaturaPagina.size() || l.Bytes(AssinaturaPagina.size()) != AssinaturaPagina)
-        l.Falhar(" is missing");
-    l.Item("the page size");
+        throw ERLPageFileError("página " + std::to_string(pageNumber) + ": falta a assinatura da página");
+    l.Item("o tamanho da página");
     const int32_t largura = l.I32();
     TRLGraphicSurface pagina(largura, l.I32());
-    LerMacros(l, pagina.Macros(), "page macro", "page macro count");
-    l.Item("the font count");
-    const size_t nFontes = l.Contagem("font count", 4);
+    LerMacros(l, pagina.Macros(), "a macro da página", "a contagem de macros da página");
+    l.Item("a contagem de fontes");
+    const size_t nFontes = l.Contagem("a contagem de fontes", 4);
     if (nFontes > LimitesArquivoPaginas::Fontes)
         AlemDoLimite("página " + std::to_string(pageNumber) + ": ", std::to_string(nFontes) + " fontes",
                      LimitesArquivoPaginas::Fontes);
     std::vector<std::string> fontes;
     fontes.reserve(nFontes);
     for (size_t i = 0; i < nFontes; ++i) {
-        l.Item("font name", static_cast<int64_t>(i + 1));
+        l.Item("o nome da fonte", static_cast<int64_t>(i + 1));
         fontes.push_back(l.Texto());
     }
     // Kept as read, repeats included, so the objects' indexes stay right.
     pagina.SetFonts(std::move(fontes));
-    l.Item("the object count");
-    const size_t nObjetos = l.Contagem("object count", 5);
+    l.Item("a contagem de objetos");
+    const size_t nObjetos = l.Contagem("a contagem de objetos", 5);
     if (nObjetos > LimitesArquivoPaginas::ObjetosPorPagina)
         AlemDoLimite("página " + std::to_string(pageNumber) + ": ", std::to_string(nObjetos) + " objetos",
                      LimitesArquivoPaginas::ObjetosPorPagina);
@@ -592,14 +594,14 @@ TRLGraphicSurface LerPagina(std::string_view bytes, int pageNumber) {
 
 void LerArquivoPaginas(std::string_view bytes, TRLMacros& macros,
                        const std::function<void(TRLGraphicSurface&&)>& porPagina) {
-    Leitor l(bytes, "", "the file");
-    l.Item("the file");
+    Leitor l(bytes, "", "o arquivo");
+    l.Item("o arquivo");
     if (l.Restante() < AssinaturaArquivoPaginas.size() ||
         l.Bytes(AssinaturaArquivoPaginas.size()) != AssinaturaArquivoPaginas)
-        throw ERLPageFileError("not a prepared-page file: the signature is missing");
-    LerMacros(l, macros, "store macro", "store macro count");
-    l.Item("the page count");
-    const size_t n = l.Contagem("page count", 4);
+        throw ERLPageFileError("não é um arquivo de páginas preparadas: falta a assinatura");
+    LerMacros(l, macros, "a macro do arquivo", "a contagem de macros do arquivo");
+    l.Item("a contagem de páginas");
+    const size_t n = l.Contagem("a contagem de páginas", 4);
     if (n > LimitesArquivoPaginas::Paginas)
         AlemDoLimite("", std::to_string(n) + " páginas", LimitesArquivoPaginas::Paginas);
     std::vector<int32_t> tabela(n);
@@ -627,16 +629,16 @@ void CarregarArquivoPaginas(const std::string& path, TRLGraphicStorage& store) {
         case ResultadoLeitura::Lido:
             break;
         case ResultadoLeitura::NaoEncontrado:
-            throw ERLPageFileError("cannot open " + path + ": No such file or directory");
+            throw ERLPageFileError("Não foi possível abrir " + path + ": o arquivo não existe");
         case ResultadoLeitura::Pasta:
-            throw ERLPageFileError("cannot open " + path + ": it is a folder");
+            throw ERLPageFileError("Não foi possível abrir " + path + ": é uma pasta");
         case ResultadoLeitura::Grande:
             AlemDoLimite(
                 "",
                 "arquivo de páginas maior que " + std::to_string(LimitesArquivoPaginas::Bytes >> 20) + " MB",
                 LimitesArquivoPaginas::Bytes);
         case ResultadoLeitura::Falhou:
-            throw ERLPageFileError("cannot read " + path + ": " + motivo);
+            throw ERLPageFileError("Não foi possível ler " + path + ": " + motivo);
     }
     LerArquivoPaginas(dados, store);
 }

@@ -266,10 +266,12 @@ TEST(PageFileReading, EveryTruncationIsRefusedWithAnError) {
         const std::string mensagem = MensagemAoLer(arquivo.substr(0, n));
         EXPECT_NE(mensagem, "(accepted)") << "cut at " << n;
     }
-    EXPECT_EQ(MensagemAoLer(arquivo.substr(0, 10)), "not a prepared-page file: the signature is missing");
-    EXPECT_EQ(MensagemAoLer(arquivo.substr(0, 20)), "the store macro count runs past the end of the file");
+    EXPECT_EQ(MensagemAoLer(arquivo.substr(0, 10)),
+              "não é um arquivo de páginas preparadas: falta a assinatura");
+    EXPECT_EQ(MensagemAoLer(arquivo.substr(0, 20)),
+              "a contagem de macros do arquivo ultrapassa o fim do arquivo");
     EXPECT_EQ(MensagemAoLer(arquivo.substr(0, arquivo.size() - 1)),
-              "page 1: its record runs past the end of the file");
+              "página 1: o registro ultrapassa o fim do arquivo");
 }
 
 struct Dano {
@@ -303,40 +305,40 @@ const Dano danos[] = {
          a[3] = 'x';
          return a;
      },
-     "not a prepared-page file: the signature is missing"},
+     "não é um arquivo de páginas preparadas: falta a assinatura"},
     {"NegativeStoreMacroCount", [] { return Bytes{}.Raw(AssinaturaArquivoPaginas).I32(-1).s; },
-     "the store macro count -1 is negative"},
+     "a contagem de macros do arquivo -1 é negativa"},
     {"HugePageCount", [] { return Bytes{}.Raw(AssinaturaArquivoPaginas).I32(0).I32(0x7FFFFFFF).s; },
-     "the page count 2147483647 is more than the file can hold"},
+     "a contagem de páginas 2147483647 é maior do que o arquivo comporta"},
     {"PageOffsetOutsideFile", [] { return Bytes{}.Raw(AssinaturaArquivoPaginas).I32(0).I32(1).I32(5000).s; },
-     "page 1: its record offset 5000 is outside the file"},
+     "página 1: o início do registro, 5000, fica fora do arquivo"},
     {"NegativeRecordLength",
      [] { return Bytes{}.Raw(AssinaturaArquivoPaginas).I32(0).I32(1).I32(30).I32(-2).s; },
-     "page 1: the record length -2 is negative"},
+     "página 1: o tamanho do registro -2 é negativo"},
     {"WrongPageSignature", [] { return ArquivoManual({"RLGraphicSurface2\x1A" + std::string(20, '\0')}); },
-     "page 1: the page signature is missing"},
+     "página 1: falta a assinatura da página"},
     {"StoreMacroTextTooLong",
      [] { return Bytes{}.Raw(AssinaturaArquivoPaginas).I32(1).I32(1000).Raw("abc").s; },
-     "store macro 1 runs past the end of the file"},
+     "a macro do arquivo 1 ultrapassa o fim do arquivo"},
     {"NegativeTextLength", [] { return Bytes{}.Raw(AssinaturaArquivoPaginas).I32(1).I32(-7).s; },
-     "store macro 1: its text length -7 is negative"},
+     "a macro do arquivo 1: o tamanho do texto -7 é negativo"},
     {"HugeObjectCount", [] { return ArquivoManual({PaginaManual(1000000, "")}); },
-     "page 1: the object count 1000000 is more than its page record can hold"},
+     "página 1: a contagem de objetos 1000000 é maior do que o registro da página comporta"},
     {"ObjectPastItsRecord",
      [] { return ArquivoManual({PaginaManual(1, Bytes{}.U8(1).I32(500).Raw("abc").s)}); },
-     "page 1: object 1 runs past the end of its page record"},
+     "página 1: o objeto 1 ultrapassa o fim do registro da página"},
     {"SecondObjectPastItsRecord",
      [] {
          return ArquivoManual({PaginaManual(2, Bytes{}.Obj(11, CabecalhoDeObjeto(0, 0, 0, 0, 0)).U8(4).s)});
      },
-     "page 1: object 2 runs past the end of its page record"},
+     "página 1: o objeto 2 ultrapassa o fim do registro da página"},
     {"BodyShorterThanItsKind",
      [] { return ArquivoManual({PaginaManual(1, Bytes{}.Obj(2, CabecalhoDeObjeto(0, 0, 1, 1, 0)).s)}); },
-     "page 1: object 1 (line) runs past the end of its body"},
+     "página 1: o objeto 1 (linha) ultrapassa o fim do corpo do objeto"},
     {"FontNotInTable", [] { return PaginaComTexto([](Bytes& b) { TextoValido(b, 3, 1); }); },
-     "page 1: object 1 (text): font 3 is not in the page's font table (1 fonts)"},
+     "página 1: o objeto 1 (texto): a fonte 3 não está na tabela de fontes da página (1 fontes)"},
     {"UnknownAlignment", [] { return PaginaComTexto([](Bytes& b) { TextoValido(b, 0, 9); }); },
-     "page 1: object 1 (text): unknown text alignment 9"},
+     "página 1: o objeto 1 (texto): valor 9 desconhecido para o alinhamento do texto"},
     {"PointCountBeyondBody",
      [] {
          const std::string corpo = Bytes{}
@@ -350,7 +352,7 @@ const Dano danos[] = {
                                        .s;
          return ArquivoManual({PaginaManual(1, Bytes{}.Obj(8, corpo).s)});
      },
-     "page 1: object 1 (polyline): the point count 99 is more than its body can hold"},
+     "página 1: o objeto 1 (polilinha): a contagem de pontos 99 é maior do que o corpo do objeto comporta"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Files, PageFileDamage, testing::ValuesIn(danos),

@@ -62,14 +62,17 @@ TEST(PaginasHostis, APageRecordSharedByManyEntriesIsRefused) {
 }
 
 TEST(PaginasHostis, MacroFloodsAreRefusedBeforeTheyAreSearched) {
-    EXPECT_EQ(Recusa(h::MacrosDaLoja(200000)), "the store macro count: 200000 macros (o limite é 1000)");
-    EXPECT_EQ(Recusa(h::MacrosDaPagina(5000)), "page 1: the page macro count: 5000 macros (o limite é 1000)");
+    EXPECT_EQ(Recusa(h::MacrosDaLoja(200000)),
+              "a contagem de macros do arquivo: 200000 macros (o limite é 1000)");
+    EXPECT_EQ(Recusa(h::MacrosDaPagina(5000)),
+              "página 1: a contagem de macros da página: 5000 macros (o limite é 1000)");
     EXPECT_EQ(Recusa(h::MacrosDaLoja(1000)), "");
 }
 
 TEST(PaginasHostis, PicturesAreBoundedByTheirDeclaredPixels) {
     const std::string grande = h::FigurasRle(1, 5600);
-    EXPECT_EQ(Recusa(grande), "page 1: object 1 (image): figura de 5600 x 5600 pixels (o limite é 16777216)");
+    EXPECT_EQ(Recusa(grande),
+              "página 1: o objeto 1 (figura): figura de 5600 x 5600 pixels (o limite é 16777216)");
     // Each within the bound, together beyond the page's.
     EXPECT_EQ(Recusa(h::FigurasRle(80, 4000)),
               "página 1: figuras com mais pixels, somadas, do que o limite (o limite é 67108864)");
@@ -82,7 +85,7 @@ TEST(PaginasHostis, PicturesAreBoundedByTheirDeclaredPixels) {
 
 TEST(PaginasHostis, HugeTextsAndObjectCountsAreRefused) {
     EXPECT_EQ(Recusa(h::TextoEnorme(size_t{4} << 20)),
-              "page 1: object 1 (text): texto de 4194304 bytes (o limite é 65536)");
+              "página 1: o objeto 1 (texto): texto de 4194304 bytes (o limite é 65536)");
     EXPECT_EQ(Recusa(h::TextoEnorme(LimitesArquivoPaginas::BytesPorTexto)), "");
     std::vector<std::string> muitos(LimitesArquivoPaginas::ObjetosPorPagina + 1, h::FimDoRecorte());
     EXPECT_EQ(Recusa(h::Arquivo({h::Pagina(muitos)})), "página 1: 200001 objetos (o limite é 200000)");
